@@ -1,0 +1,131 @@
+#include "media/resource_file.h"
+
+#include <optional>
+#include <string>
+
+#include "media/path_resolver.h"
+#include "media/resource_name.h"
+#include "platform/encoding.h"
+#include "platform/system.h"
+#include "shell/shell_state.h"
+
+namespace media {
+
+namespace {
+
+// The length of a UTF-8 sequence from its first byte, when the rest is there
+// and made of continuation bytes; 0 otherwise.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  if (lead < 0x80) {
+    length = 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+void ReportNotFound(const std::string& folder, const std::string& relativeSjis) {
+  const std::string text =
+      platform::Sjis("見つかりません ") + FolderForDisplay(folder) + relativeSjis;
+  platform::Sys().ShowMessageBox({text, platform::Sjis(shell::kProductName),
+                                  platform::BoxButtons::Ok, 0, platform::BoxIcon::None});
+}
+
+Archive* ArchiveFor(ResourceKind kind) {
+  if (kind == ResourceKind::Picture) return &PictureArchive;
+  if (kind == ResourceKind::Sound) return &SoundArchive;
+  return nullptr;
+}
+
+// The install folder first, then the disc.
+bool OpenArchive(Archive& archive, const char* name, const ArchiveEntry* directory) {
+  for (const std::string* folder : {&shell::InstallFolder, &shell::MediaFolder}) {
+    if (folder->empty()) continue;
+    const std::optional<std::string> path = ResolvePath(*folder, name);
+    if (path && archive.Open(path->c_str(), directory) == 1) return true;
+  }
+  archive.Open("", directory);  // keeps the directory, as a failed open does
+  return false;
+}
+
+}  // namespace
+
+std::string FolderForDisplay(std::string_view utf8Folder) {
+  if (std::optional<std::string> whole = platform::Utf8ToCp932(utf8Folder)) return *whole;
+  const std::string standIn = platform::Sjis("〓");
+  std::string shown;
+  std::size_t at = 0;
+  while (at < utf8Folder.size()) {
+    const std::size_t length = Utf8SequenceLength(utf8Folder, at);
+    const std::optional<std::string> converted =
+        length > 0 ? platform::Utf8ToCp932(utf8Folder.substr(at, length)) : std::nullopt;
+    shown += converted ? *converted : standIn;
+    at += length > 0 ? length : 1;
+  }
+  return shown;
+}
+
+int ResourceFile::Open(const char* name, std::uint32_t mode) {
+  Close();
+  if (name == nullptr) return 0;
+  const std::string_view sjisName(name);
+  const ResourcePlace place = PlaceOf(sjisName);
+  if (place.kind == ResourceKind::Raw) {
+    return sjisName.size() <= kMaxPathLength ? file_.Open(name, mode) : 0;
+  }
+
+  const std::string& folder = place.inMediaFolder ? shell::MediaFolder : shell::InstallFolder;
+  if (folder.size() + place.relativeSjis.size() <= kMaxPathLength) {
+    if (place.relativeUtf8 && !folder.empty()) {
+      const LastComponent last =
+          mode == writeMode ? LastComponent::MayBeAbsent : LastComponent::MustExist;
+      const std::optional<std::string> path = ResolvePath(folder, *place.relativeUtf8, last);
+      if (path && file_.Open(path->c_str(), mode) != 0) return 1;
+    }
+    Archive* archive = ArchiveFor(place.kind);
+    if (archive != nullptr && archive->Find(place.relativeSjis.c_str(), mode) != 0) {
+      archive_ = archive;
+      return 1;
+    }
+  }
+  ReportNotFound(folder, place.relativeSjis);
+  return 0;
+}
+
+std::uint32_t ResourceFile::Read(void* buffer, std::uint32_t size) {
+  return archive_ != nullptr ? archive_->Read(buffer, size) : file_.Read(buffer, size);
+}
+
+std::uint32_t ResourceFile::Write(const void* buffer, std::uint32_t size) {
+  return archive_ != nullptr ? 0 : file_.Write(buffer, size);
+}
+
+std::uint32_t ResourceFile::Size() const {
+  return archive_ != nullptr ? archive_->Size() : file_.Size();
+}
+
+int ResourceFile::Close() {
+  if (archive_ != nullptr) archive_->Close();
+  archive_ = nullptr;
+  file_.Close();
+  return 1;
+}
+
+bool OpenResourceArchives() {
+  return OpenArchive(PictureArchive, kPictureArchiveName, PictureDirectory) &&
+         OpenArchive(SoundArchive, kSoundArchiveName, SoundDirectory);
+}
+
+}  // namespace media

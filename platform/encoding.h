@@ -1,0 +1,25 @@
+// Shift-JIS (code page 932) is the engine's text; UTF-8 is what Linux shows and
+// names files in. Conversions fail loudly instead of inventing '?' characters.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
+std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+
+// For display only (logs, message boxes): bytes with no UTF-8 form become U+FFFD.
+std::string Cp932ToUtf8Lossy(std::string_view cp932);
+
+}  // namespace platform
+
+namespace platform {
+
+// The engine's own fixed texts are written in UTF-8 source; this gives their
+// Shift-JIS form. Every such text has one, so a failure is a programming error.
+std::string Sjis(std::string_view utf8Literal);
+
+}  // namespace platform

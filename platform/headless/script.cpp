@@ -1,0 +1,194 @@
+#include "platform/headless/script.h"
+
+#include <charconv>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace platform::headless {
+
+namespace {
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::vector<std::string_view> Words(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !IsSpace(line[i])) ++i;
+    if (i > start) words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+std::optional<std::int64_t> Number(std::string_view word, std::int64_t low, std::int64_t high) {
+  std::int64_t value = 0;
+  const char* end = word.data() + word.size();
+  const auto [ptr, ec] = std::from_chars(word.data(), end, value);
+  if (ec != std::errc{} || ptr != end || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<Key> KeyNamed(std::string_view name) {
+  if (name == "enter") return Key::Enter;
+  if (name == "escape") return Key::Escape;
+  if (name == "up") return Key::Up;
+  if (name == "down") return Key::Down;
+  if (name == "left") return Key::Left;
+  if (name == "right") return Key::Right;
+  if (name == "ctrl") return Key::Control;
+  return std::nullopt;
+}
+
+std::optional<BoxAnswer> AnswerNamed(std::string_view name) {
+  if (name == "ok") return BoxAnswer::Ok;
+  if (name == "yes") return BoxAnswer::Yes;
+  if (name == "no") return BoxAnswer::No;
+  if (name == "abort") return BoxAnswer::Abort;
+  if (name == "retry") return BoxAnswer::Retry;
+  if (name == "ignore") return BoxAnswer::Ignore;
+  return std::nullopt;
+}
+
+// Shot names become file names: no folders, no hidden files.
+bool IsShotName(std::string_view name) {
+  if (name.empty() || name.front() == '.') return false;
+  for (const char c : name) {
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '_' || c == '-' || c == '.';
+    if (!ok) return false;
+  }
+  return true;
+}
+
+struct Syntax {
+  std::string_view word;
+  CommandKind kind;
+  std::size_t arguments;
+  std::string_view usage;
+};
+
+constexpr Syntax kSyntax[] = {
+    {"frames", CommandKind::Frames, 1, "frames N"},
+    {"move", CommandKind::Move, 2, "move X Y"},
+    {"click", CommandKind::Click, 2, "click X Y"},
+    {"rclick", CommandKind::RightClick, 2, "rclick X Y"},
+    {"key", CommandKind::KeyPress, 1, "key NAME"},
+    {"hold", CommandKind::Hold, 1, "hold NAME"},
+    {"release", CommandKind::Release, 1, "release NAME"},
+    {"close", CommandKind::Close, 0, "close"},
+    {"answer", CommandKind::Answer, 1, "answer BUTTON"},
+    {"shot", CommandKind::Shot, 1, "shot NAME"},
+    {"deactivate", CommandKind::Deactivate, 0, "deactivate"},
+    {"activate", CommandKind::Activate, 0, "activate"},
+};
+
+// Fills command from the words after the command word; an error text otherwise.
+std::string ParseArguments(const std::vector<std::string_view>& words, Command& command) {
+  const auto quoted = [](std::string_view s) { return "'" + std::string(s) + "'"; };
+  switch (command.kind) {
+    case CommandKind::Frames: {
+      // A bound far past any run keeps N * 32 ms well inside 64 bits.
+      const auto n = Number(words[1], 0, 1'000'000'000);
+      if (!n) return "bad frame count " + quoted(words[1]) + " (0 to 1000000000)";
+      command.a = *n;
+      return {};
+    }
+    case CommandKind::Move:
+    case CommandKind::Click:
+    case CommandKind::RightClick: {
+      const auto x = Number(words[1], 0, kScreenWidth - 1);
+      if (!x) return "bad x " + quoted(words[1]) + " (0 to 639)";
+      const auto y = Number(words[2], 0, kScreenHeight - 1);
+      if (!y) return "bad y " + quoted(words[2]) + " (0 to 479)";
+      command.a = *x;
+      command.b = *y;
+      return {};
+    }
+    case CommandKind::KeyPress:
+    case CommandKind::Hold:
+    case CommandKind::Release: {
+      const auto key = KeyNamed(words[1]);
+      if (!key) {
+        return "unknown key " + quoted(words[1]) +
+               " (enter, escape, up, down, left, right or ctrl)";
+      }
+      command.a = static_cast<std::int64_t>(*key);
+      return {};
+    }
+    case CommandKind::Answer: {
+      const auto answer = AnswerNamed(words[1]);
+      if (!answer) {
+        return "unknown answer " + quoted(words[1]) + " (yes, no, ok, abort, retry or ignore)";
+      }
+      command.a = static_cast<std::int64_t>(*answer);
+      return {};
+    }
+    case CommandKind::Shot:
+      if (!IsShotName(words[1])) {
+        return "bad shot name " + quoted(words[1]) +
+               " (letters, digits, '_', '-', '.'; not starting with '.')";
+      }
+      command.name = std::string(words[1]);
+      return {};
+    case CommandKind::Close:
+    case CommandKind::Deactivate:
+    case CommandKind::Activate:
+      return {};
+  }
+  return "unhandled command";
+}
+
+}  // namespace
+
+std::optional<Script> ParseScript(std::string_view text, std::string* error) {
+  Script script;
+  int lineNumber = 0;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    const std::size_t eol = text.find('\n', pos);
+    std::string_view line =
+        text.substr(pos, eol == std::string_view::npos ? std::string_view::npos : eol - pos);
+    pos = eol == std::string_view::npos ? text.size() + 1 : eol + 1;
+    ++lineNumber;
+
+    if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
+      line = line.substr(0, hash);
+    }
+    const std::vector<std::string_view> words = Words(line);
+    if (words.empty()) continue;
+
+    const auto fail = [&](const std::string& message) -> std::optional<Script> {
+      if (error != nullptr) *error = "line " + std::to_string(lineNumber) + ": " + message;
+      return std::nullopt;
+    };
+
+    const Syntax* syntax = nullptr;
+    for (const Syntax& s : kSyntax) {
+      if (s.word == words[0]) syntax = &s;
+    }
+    if (syntax == nullptr) return fail("unknown command '" + std::string(words[0]) + "'");
+    if (words.size() != syntax->arguments + 1) {
+      return fail("'" + std::string(syntax->word) + "' takes " + std::to_string(syntax->arguments) +
+                  " argument" + (syntax->arguments == 1 ? "" : "s") + " (" +
+                  std::string(syntax->usage) + ")");
+    }
+
+    Command command;
+    command.kind = syntax->kind;
+    command.line = lineNumber;
+    if (std::string message = ParseArguments(words, command); !message.empty()) {
+      return fail(message);
+    }
+    script.push_back(std::move(command));
+  }
+  return script;
+}
+
+}  // namespace platform::headless

@@ -1,0 +1,29 @@
+// The frame pump: every wait of the program loops on WaitFrame.
+#pragma once
+
+#include <cstdint>
+
+namespace shell {
+
+enum InputBit : int {
+  KeyUp = 0x01,
+  KeyDown = 0x02,
+  KeyLeft = 0x04,
+  KeyRight = 0x08,
+  KeyOk = 0x10,      // Enter or the left button
+  KeyCancel = 0x20,  // Escape or the right button
+};
+
+extern int InputHeld;
+extern int InputPressed;
+extern int InputPrevious;
+extern std::uint32_t FrameTick;
+
+// 1 when a frame (one 32 ms tick) has passed, 0 once the quit message was taken
+// (and from then on at once). Handles every queued message first.
+int WaitFrame();
+
+// Read directly, not through the bit sets: the fast-forward key.
+bool ControlHeld();
+
+}  // namespace shell

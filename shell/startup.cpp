@@ -1,0 +1,75 @@
+#include <memory>
+
+#include "media/resource_file.h"
+#include "platform/encoding.h"
+#include "platform/system.h"
+#include "scenario/scenario_table.h"
+#include "shell/folders.h"
+#include "shell/program.h"
+#include "shell/shell_state.h"
+#include "shell/window_proc.h"
+#include "story/game_state.h"
+
+namespace shell {
+
+namespace {
+
+// The routine a game starts with, or null when there is none to start.
+scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
+  for (;;) {
+    const int choice = parts.titleMenu();
+    if (choice == 0 || choice == 5) return nullptr;
+    if (choice == 1) {
+      const scenario::ScenarioEntry& first = scenario::ScenarioTable[0];
+      story::SetUpNewGame(story::GameState, first.name != nullptr ? first.name : "s0");
+      if (first.routine != nullptr) return first.routine;
+      scenario::FindScenario();  // tells the player the first scenario is missing
+      continue;
+    }
+    if (choice == 2) {
+      const int index = scenario::FindScenario();
+      if (index >= 0) return scenario::ScenarioTable[index].routine;
+    }
+    if (QuitReceived != 0) return nullptr;
+  }
+}
+
+void RunTopLevelLoop(const ProgramParts& parts) {
+  for (;;) {
+    if (parts.openingLogo() == 0) return;
+    const scenario::ScenarioRoutine start = PickStart(parts);
+    if (start == nullptr) return;
+    GameRunning = 1;
+    const scenario::ScriptResult result = scenario::RunScenarioChain(start);
+    GameRunning = 0;
+    if (result == scenario::kQuit) return;
+  }
+}
+
+}  // namespace
+
+int RunProgram(const ProgramParts& parts) {
+  platform::System& sys = platform::Sys();
+  const std::unique_ptr<platform::InstanceLock> instance = sys.AcquireInstance("CellwrightMutex");
+  if (instance->AlreadyRunning()) {
+    instance->BringRunningCopyForward();
+    return 1;
+  }
+  if (!sys.CreateMainWindow(kProductName)) return 1;
+
+  LocateFolders();
+  if (!media::OpenResourceArchives()) {
+    platform::Sys().ShowMessageBox({platform::Sjis("データが見つかりません。ＣＤを挿入して下さい"),
+                                    platform::Sjis(kProductName), platform::BoxButtons::Ok, 0,
+                                    platform::BoxIcon::None});
+  } else {
+    scenario::ScenarioTable = parts.scenarios;
+    RunTopLevelLoop(parts);
+  }
+
+  // A quit has already released everything through the window's destruction.
+  DestroyMainWindow();
+  return 0;
+}
+
+}  // namespace shell
