@@ -1,5 +1,6 @@
 #include "shell/frame_pump.h"
 
+#include "display/surface.h"
 #include "platform/system.h"
 #include "shell/shell_state.h"
 #include "shell/window_proc.h"
@@ -38,6 +39,8 @@ int SampleInput() {
 
 int WaitFrame() {
   if (QuitReceived != 0) return 0;
+  // What was drawn since the last wait goes on screen before the wait begins.
+  display::PresentScreenIfChanged();
   platform::System& sys = platform::Sys();
   for (;;) {
     platform::Message message;

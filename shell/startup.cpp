@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "display/surface.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
@@ -13,6 +14,11 @@
 namespace shell {
 
 namespace {
+
+void Tell(const char* utf8Text) {
+  platform::Sys().ShowMessageBox({platform::Sjis(utf8Text), platform::Sjis(kProductName),
+                                  platform::BoxButtons::Ok, 0, platform::BoxIcon::None});
+}
 
 // The routine a game starts with, or null when there is none to start.
 scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
@@ -57,14 +63,16 @@ int RunProgram(const ProgramParts& parts) {
   }
   if (!sys.CreateMainWindow(kProductName)) return 1;
 
-  LocateFolders();
-  if (!media::OpenResourceArchives()) {
-    platform::Sys().ShowMessageBox({platform::Sjis("データが見つかりません。ＣＤを挿入して下さい"),
-                                    platform::Sjis(kProductName), platform::BoxButtons::Ok, 0,
-                                    platform::BoxIcon::None});
+  if (!display::InitDisplay()) {
+    Tell("DirectX をインストールしてください");
   } else {
-    scenario::ScenarioTable = parts.scenarios;
-    RunTopLevelLoop(parts);
+    LocateFolders();
+    if (!media::OpenResourceArchives()) {
+      Tell("データが見つかりません。ＣＤを挿入して下さい");
+    } else {
+      scenario::ScenarioTable = parts.scenarios;
+      RunTopLevelLoop(parts);
+    }
   }
 
   // A quit has already released everything through the window's destruction.

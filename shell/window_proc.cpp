@@ -1,5 +1,6 @@
 #include "shell/window_proc.h"
 
+#include "display/surface.h"
 #include "platform/encoding.h"
 #include "shell/frame_pump.h"
 #include "shell/shell_state.h"
@@ -21,8 +22,8 @@ void ConfirmClose() {
 }  // namespace
 
 void ReleaseAll() {
-  // Music, the sound channels and the display are released here, in that
-  // order, as each of them joins the program.
+  // Music and the sound channels go first, as they join the program.
+  display::ShutdownDisplay();
 }
 
 void DestroyMainWindow() {

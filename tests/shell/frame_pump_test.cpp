@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "display/surface.h"
 #include "platform/headless/script.h"
 #include "shell/frame_pump.h"
 #include "shell/shell_state.h"
@@ -148,6 +149,21 @@ TEST_F(FramePumpTest, MessagesQueuedBeforeTheQuitAreHandledFirst) {
   Sys().PostQuitMessage();
   EXPECT_EQ(WaitFrame(), 0);
   EXPECT_EQ(shell::MouseX, 7);
+}
+
+TEST_F(FramePumpTest, WhatWasDrawnIsPresentedOnceWhenTheNextWaitBegins) {
+  ASSERT_TRUE(display::InitDisplay());
+  WaitFrame();
+  const int before = Sys().PresentCount();
+  auto context = display::Screen.BeginDrawing();
+  ASSERT_TRUE(context);
+  context->FillRect({0, 0, 10, 10}, 0x00FFFFFF);
+  display::Screen.EndDrawing(*context);
+  WaitFrame();
+  EXPECT_EQ(Sys().PresentCount(), before + 1);
+  WaitFrame();
+  WaitFrame();
+  EXPECT_EQ(Sys().PresentCount(), before + 1);  // nothing new, nothing shown again
 }
 
 }  // namespace

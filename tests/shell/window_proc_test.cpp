@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "display/surface.h"
 #include "platform/encoding.h"
 #include "shell/frame_pump.h"
 #include "shell/shell_state.h"
@@ -56,6 +57,8 @@ TEST_F(WindowProcTest, TheProcedureClearsTheInputBitsAfterTheBox) {
 }
 
 TEST_F(WindowProcTest, CloseAnsweredYesDestroysTheWindowAndQuits) {
+  ASSERT_TRUE(display::InitDisplay());
+  ASSERT_TRUE(display::LayerSlots[3].CreateBlank(8, 8));
   Sys().PushMessage({MessageKind::Close});
   Sys().QueueBoxAnswer(BoxAnswer::Yes);
   EXPECT_EQ(shell::WaitFrame(), 0);
@@ -63,6 +66,10 @@ TEST_F(WindowProcTest, CloseAnsweredYesDestroysTheWindowAndQuits) {
   EXPECT_EQ(shell::QuitReceived, 1);
   EXPECT_EQ(shell::WaitFrame(), 0);
   EXPECT_EQ(Sys().Boxes().size(), 1u);
+  // Destroying the window released the display at once.
+  EXPECT_FALSE(display::Display.up);
+  EXPECT_FALSE(display::LayerSlots[3].HasPixels());
+  EXPECT_FALSE(display::Screen.HasPixels());
 }
 
 TEST_F(WindowProcTest, ActivationFollowsTheWindow) {

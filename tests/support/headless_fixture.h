@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "display/surface.h"
 #include "platform/headless/headless_system.h"
 #include "shell/shell_state.h"
 #include "story/game_state.h"
@@ -18,10 +19,14 @@ namespace cellwright_test {
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override { Start({}); }
-  void TearDown() override { platform::SetSystem(nullptr); }
+  void TearDown() override {
+    display::ShutdownDisplay();
+    platform::SetSystem(nullptr);
+  }
 
   // Replaces the backend, e.g. to start the clock somewhere else.
   void Start(platform::headless::HeadlessOptions options) {
+    display::ShutdownDisplay();
     platform::SetSystem(nullptr);
     if (options.installFolder.empty()) {
       options.installFolder = temp_.Sub("install");

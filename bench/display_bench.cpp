@@ -1,0 +1,190 @@
+// What every screen refresh pays: loading a 640x480 8-bit picture into a slot
+// (there is no cache of decoded pictures) and the colour-keyed full-screen blit.
+// Runs on the headless backend with a picture archive written at start.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "display/bmp_reader.h"
+#include "display/surface.h"
+#include "media/archive.h"
+#include "platform/headless/headless_system.h"
+#include "shell/shell_state.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+}
+
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  PutU16(out, v & 0xFFFF);
+  PutU16(out, v >> 16);
+}
+
+// A 640x480 8-bit picture with a full palette; entry 0 is the colour key, so
+// about one pixel in eight is transparent, in runs, as in a sprite sheet.
+std::vector<std::uint8_t> EightBitPicture() {
+  std::vector<std::uint8_t> out;
+  const std::uint32_t offBits = 54 + 1024;
+  const std::uint32_t pixelBytes = kWidth * kHeight;
+  out.push_back('B');
+  out.push_back('M');
+  PutU32(out, offBits + pixelBytes);
+  PutU32(out, 0);
+  PutU32(out, offBits);
+  for (std::uint32_t v : {40u, std::uint32_t{kWidth}, std::uint32_t{kHeight}}) PutU32(out, v);
+  PutU16(out, 1);
+  PutU16(out, 8);
+  for (std::uint32_t v : {0u, pixelBytes, 2835u, 2835u, 0u, 0u}) PutU32(out, v);
+  PutU32(out, display::kColorKey);
+  for (std::uint32_t i = 1; i < 256; ++i)
+    PutU32(out, (i << 16) | ((255 - i) << 8) | (i * 7 & 0xFF));
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      out.push_back(
+          static_cast<std::uint8_t>(((x / 16 + y / 16) % 8 == 0) ? 0 : (x + y) % 255 + 1));
+    }
+  }
+  return out;
+}
+
+struct World {
+  std::string root;
+  std::unique_ptr<platform::headless::HeadlessSystem> system;
+  std::vector<std::uint8_t> picture;
+};
+
+World* TheWorld = nullptr;
+
+// A small member first, so the picture sits at an offset as in the real archive.
+const media::ArchiveEntry* Directory(std::uint32_t firstSize, std::uint32_t pictureSize) {
+  static media::ArchiveEntry directory[] = {
+      {"logo.bmp", 0, 0}, {"title.bmp", 0, 0}, {nullptr, 0, 0}};
+  directory[0].size = firstSize;
+  directory[1].offset = firstSize;
+  directory[1].size = pictureSize;
+  return directory;
+}
+
+bool SetUpWorld(World& world) {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "cellwright-bench-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) return false;
+  world.root = pattern + "/";
+  platform::headless::HeadlessOptions options;
+  const std::pair<std::string*, const char*> folders[] = {{&options.installFolder, "install"},
+                                                          {&options.saveFolder, "save"},
+                                                          {&options.tempFolder, "tmp"},
+                                                          {&options.instanceFolder, "instance"}};
+  for (const auto& [folder, leaf] : folders) {
+    *folder = world.root + leaf + "/";
+    std::filesystem::create_directories(*folder);
+  }
+  world.system = std::make_unique<platform::headless::HeadlessSystem>(options);
+  platform::SetSystem(world.system.get());
+  if (!world.system->CreateMainWindow("Cellwright") || !display::InitDisplay()) return false;
+  shell::InstallFolder = options.installFolder;
+
+  world.picture = EightBitPicture();
+  const std::vector<std::uint8_t> logo(4096, 0x5A);
+  const std::string archivePath = options.installFolder + media::kPictureArchiveName;
+  std::ofstream archive(archivePath, std::ios::binary);
+  for (const std::vector<std::uint8_t>* member : {&logo, &std::as_const(world.picture)}) {
+    archive.write(reinterpret_cast<const char*>(member->data()),
+                  static_cast<std::streamsize>(member->size()));
+  }
+  archive.close();
+  const auto firstSize = static_cast<std::uint32_t>(logo.size());
+  const auto pictureSize = static_cast<std::uint32_t>(world.picture.size());
+  return media::PictureArchive.Open(archivePath.c_str(), Directory(firstSize, pictureSize)) == 1;
+}
+
+void TearDownWorld(World& world) {
+  media::PictureArchive.Open("", nullptr);
+  display::ShutdownDisplay();
+  platform::SetSystem(nullptr);
+  world.system.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(world.root, ignored);
+}
+
+void BM_LoadFromArchive(benchmark::State& state) {
+  display::Surface& slot = display::LayerSlots[0];
+  for (auto _ : state) {
+    if (!slot.Load("title.bmp")) {
+      state.SkipWithError("the picture did not load");
+      break;
+    }
+    benchmark::DoNotOptimize(slot.Pixels());
+  }
+}
+BENCHMARK(BM_LoadFromArchive)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// The decoding alone, from bytes already in memory.
+void BM_DecodeFromMemory(benchmark::State& state) {
+  display::Surface& slot = display::LayerSlots[1];
+  const std::vector<std::uint8_t>& bytes = TheWorld->picture;
+  for (auto _ : state) {
+    display::MemorySource source(bytes.data(), bytes.size());
+    if (!slot.LoadFromSource("title.bmp", source)) {
+      state.SkipWithError("the picture did not decode");
+      break;
+    }
+    benchmark::DoNotOptimize(slot.Pixels());
+  }
+}
+BENCHMARK(BM_DecodeFromMemory)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_KeyedBlitToScreen(benchmark::State& state) {
+  display::Surface& slot = display::LayerSlots[2];
+  if (!slot.Load("title.bmp")) {
+    state.SkipWithError("the picture did not load");
+    return;
+  }
+  for (auto _ : state) {
+    slot.Show(0);
+    benchmark::DoNotOptimize(display::Screen.Pixels());
+    benchmark::ClobberMemory();
+  }
+  display::PresentScreenIfChanged();
+}
+BENCHMARK(BM_KeyedBlitToScreen)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  World world;
+  TheWorld = &world;
+  if (!SetUpWorld(world)) {
+    std::fprintf(stderr, "could not set up the headless display and the picture archive\n");
+    TearDownWorld(world);
+    return 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  TearDownWorld(world);
+  return 0;
+}
