@@ -150,9 +150,16 @@ class SdlSystem final : public System {
       if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return CannotOpen();
       videoUp_ = true;
       const char* driver = SDL_GetCurrentVideoDriver();
+      const std::string_view name = driver != nullptr ? driver : "";
+      // With no X server and no Wayland, SDL falls back to drivers that draw
+      // nowhere; a player would face a game nobody can see. Only an explicit
+      // SDL_VIDEODRIVER (tests, benchmarks) may ask for them.
+      if ((name == "offscreen" || name == "dummy") && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        SDL_SetError("no display found (neither an X server nor Wayland)");
+        return CannotOpen();
+      }
       // SDL blocks on these connections (we do it ourselves on X11 when we can);
       // with the rest it would poll every millisecond, which is no idle.
-      const std::string_view name = driver != nullptr ? driver : "";
       driverCanBlock_ = name == "wayland" || name == "x11";
     }
     // Already covering the display: fullscreen is a window manager's favour,
