@@ -13,29 +13,6 @@ namespace media {
 
 namespace {
 
-// The length of a UTF-8 sequence from its first byte, when the rest is there
-// and made of continuation bytes; 0 otherwise.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  if (lead < 0x80) {
-    length = 1;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-  } else {
-    return 0;
-  }
-  if (at + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
-
 void ReportNotFound(const std::string& folder, const std::string& relativeSjis) {
   const std::string text =
       platform::Sjis("見つかりません ") + FolderForDisplay(folder) + relativeSjis;
@@ -68,7 +45,7 @@ std::string FolderForDisplay(std::string_view utf8Folder) {
   std::string shown;
   std::size_t at = 0;
   while (at < utf8Folder.size()) {
-    const std::size_t length = Utf8SequenceLength(utf8Folder, at);
+    const std::size_t length = platform::Utf8SequenceLength(utf8Folder, at);
     const std::optional<std::string> converted =
         length > 0 ? platform::Utf8ToCp932(utf8Folder.substr(at, length)) : std::nullopt;
     shown += converted ? *converted : standIn;

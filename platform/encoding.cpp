@@ -60,6 +60,37 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   return Convert("CP932", "UTF-8", utf8, false);
 }
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  if (at >= text.size()) return 0;
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  if (lead < 0x80) {
+    length = 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
 std::string Cp932ToUtf8Lossy(std::string_view cp932) {
   return Convert("UTF-8", "CP932", cp932, true).value_or(std::string{});
 }

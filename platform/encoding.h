@@ -2,6 +2,7 @@
 // names files in. Conversions fail loudly instead of inventing '?' characters.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,11 @@ namespace platform {
 
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+
+// The length of the well-formed UTF-8 sequence starting at `at`, 0 when the
+// bytes there do not start one (bad lead, missing or wrong continuation bytes).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+bool IsValidUtf8(std::string_view text);
 
 // For display only (logs, message boxes): bytes with no UTF-8 form become U+FFFD.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);

@@ -11,37 +11,16 @@
 
 #include "display/bmp_reader.h"
 #include "display/surface.h"
-#include "platform/system.h"
+#include "platform/null_system.h"
 
 namespace {
 
 // Just enough of a backend for the display: a window and a screen buffer.
-class FuzzSystem final : public platform::System {
+class FuzzSystem final : public platform::NullSystem {
  public:
-  std::uint32_t TickCount() override { return 0; }
-  void Sleep(std::uint32_t) override {}
-  std::unique_ptr<platform::InstanceLock> AcquireInstance(const std::string&) override {
-    return nullptr;
-  }
   bool CreateMainWindow(const std::string&) override { return true; }
-  void DestroyMainWindow() override {}
   bool HasMainWindow() const override { return true; }
-  void RaiseMainWindow() override {}
-  bool PeekMessage(platform::Message&) override { return false; }
-  void WaitMessage(std::uint32_t) override {}
-  void PostQuitMessage() override {}
-  void PostMusicNotify(int) override {}
-  bool KeyDown(platform::Key) override { return false; }
-  platform::BoxAnswer ShowMessageBox(const platform::MessageBoxRequest&) override {
-    return platform::BoxAnswer::Ok;
-  }
   std::uint32_t* ScreenPixels() override { return screen_.data(); }
-  void Present() override {}
-  std::string CurrentFolder() override { return "/nonexistent/"; }
-  std::string PrivateTempFolder() override { return "/nonexistent/"; }
-  std::string PrivateDataFolder() override { return "/nonexistent/"; }
-  std::vector<std::string> DiscMountPoints() override { return {}; }
-  bool IsWritableFolder(const std::string&) override { return false; }
 
  private:
   std::vector<std::uint32_t> screen_ = std::vector<std::uint32_t>(640 * 480);

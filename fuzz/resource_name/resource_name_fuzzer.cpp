@@ -26,7 +26,7 @@
 #include "media/resource_name.h"
 #include "media/sjis_compare.h"
 #include "platform/encoding.h"
-#include "platform/system.h"
+#include "platform/null_system.h"
 #include "shell/shell_state.h"
 
 // The shell is not linked in: the media library reads only these.
@@ -44,37 +44,19 @@ void Require(bool condition, const char* what) {
 }
 
 // Answers every box with OK and remembers how many there were.
-class BoxCountingSystem : public platform::System {
+class BoxCountingSystem : public platform::NullSystem {
  public:
   int boxes = 0;
   std::string lastText;
 
-  std::uint32_t TickCount() override { return 0; }
-  void Sleep(std::uint32_t) override {}
-  std::unique_ptr<platform::InstanceLock> AcquireInstance(const std::string&) override {
-    return nullptr;
-  }
-  bool CreateMainWindow(const std::string&) override { return false; }
-  void DestroyMainWindow() override {}
-  bool HasMainWindow() const override { return false; }
-  void RaiseMainWindow() override {}
-  bool PeekMessage(platform::Message&) override { return false; }
-  void WaitMessage(std::uint32_t) override {}
-  void PostQuitMessage() override {}
-  void PostMusicNotify(int) override {}
-  bool KeyDown(platform::Key) override { return false; }
   platform::BoxAnswer ShowMessageBox(const platform::MessageBoxRequest& request) override {
     ++boxes;
     lastText = request.text;
     return platform::BoxAnswer::Ok;
   }
-  std::uint32_t* ScreenPixels() override { return nullptr; }
-  void Present() override {}
   std::string CurrentFolder() override { return shell::InstallFolder; }
   std::string PrivateTempFolder() override { return shell::InstallFolder; }
   std::string PrivateDataFolder() override { return shell::InstallFolder; }
-  std::vector<std::string> DiscMountPoints() override { return {}; }
-  bool IsWritableFolder(const std::string&) override { return false; }
 };
 
 BoxCountingSystem Boxes;

@@ -70,33 +70,6 @@ void WindowedSize(int display, int& w, int& h) {
   h = kScreenHeight * scale;
 }
 
-// Titles may arrive as UTF-8 or as the engine's Shift-JIS; real Shift-JIS
-// text is almost never valid UTF-8, so validity tells them apart.
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t extra = 0;
-    if (lead < 0x80) {
-      extra = 0;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3;
-    } else {
-      return false;
-    }
-    if (extra > 0 && i + extra >= text.size()) return false;
-    for (std::size_t k = 1; k <= extra; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
 std::uint32_t BoxFlags(BoxIcon icon) {
   switch (icon) {
     case BoxIcon::Error:
@@ -165,7 +138,7 @@ class SdlSystem final : public System {
     // Already covering the display: fullscreen is a window manager's favour,
     // and an X server without one would leave a fullscreen window at its size.
     const SDL_Rect bounds = DisplayBounds(PointerDisplay());
-    const std::string utf8 = IsValidUtf8(title) ? title : Cp932ToUtf8Lossy(title);
+    const std::string utf8 = platform::IsValidUtf8(title) ? title : Cp932ToUtf8Lossy(title);
     window_ = SDL_CreateWindow(utf8.c_str(), bounds.x, bounds.y, bounds.w, bounds.h,
                                SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) return CannotOpen();

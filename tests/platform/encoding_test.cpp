@@ -53,3 +53,24 @@ TEST(EncodingDeathTest, AFixedTextWithoutShiftJisFormIsAProgrammingError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Utf8Sequences, LengthsAndEveryWayASequenceCanBeBroken) {
+  using platform::Utf8SequenceLength;
+  EXPECT_EQ(Utf8SequenceLength("a", 0), 1u);
+  EXPECT_EQ(Utf8SequenceLength("\xC3\xA9", 0), 2u);
+  EXPECT_EQ(Utf8SequenceLength("地", 0), 3u);
+  EXPECT_EQ(Utf8SequenceLength("\xF0\x9F\x98\x80", 0), 4u);
+  EXPECT_EQ(Utf8SequenceLength("\xC0\x80", 0), 0u);  // overlong lead
+  EXPECT_EQ(Utf8SequenceLength("\xF5\x80\x80\x80", 0), 0u);
+  EXPECT_EQ(Utf8SequenceLength("\x80", 0), 0u);      // a continuation byte alone
+  EXPECT_EQ(Utf8SequenceLength("\xE5\x9C", 0), 0u);  // cut short
+  EXPECT_EQ(Utf8SequenceLength("\xE5\x41\x80", 0), 0u);
+  EXPECT_EQ(Utf8SequenceLength("ab", 2), 0u);  // past the end
+  EXPECT_TRUE(platform::IsValidUtf8("地図.bmp"));
+  EXPECT_TRUE(platform::IsValidUtf8(""));
+  EXPECT_FALSE(platform::IsValidUtf8(platform::Sjis("地図")));
+}
+
+}  // namespace
