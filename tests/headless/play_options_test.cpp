@@ -62,6 +62,16 @@ TEST(PlayOptions, HelpWinsOverEverythingElse) {
   EXPECT_NE(play::Usage().find("--instance-dir"), std::string::npos);
 }
 
+TEST(PlayOptions, ListIsAFlagWithoutValue) {
+  EXPECT_FALSE(Parse({}).list);
+  const play::PlayOptions options = Parse({"--list", "--data", "d"});
+  EXPECT_TRUE(options.list);
+  EXPECT_EQ(options.data, "d");
+  EXPECT_EQ(ErrorOf({"--list", "--list"}), "--list given twice");
+  EXPECT_EQ(ErrorOf({"--list=yes"}), "unknown option '--list=yes'");
+  EXPECT_NE(play::Usage().find("--list"), std::string::npos);
+}
+
 TEST(PlayOptions, UnknownOptionsAndStrayArgumentsAreRejected) {
   EXPECT_EQ(ErrorOf({"--frames", "3"}), "unknown option '--frames'");
   EXPECT_EQ(ErrorOf({"-d"}), "unknown option '-d'");

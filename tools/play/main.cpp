@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "media/archive.h"
+#include "platform/encoding.h"
 #include "platform/headless/headless_system.h"
 #include "platform/headless/script.h"
 #include "platform/system.h"
@@ -88,6 +90,18 @@ bool ResolveFolder(const std::string& given, bool create, std::string* out, std:
   return true;
 }
 
+void ListDirectory(std::ostream& out, const char* archive, const media::ArchiveEntry* entry) {
+  for (; entry->name != nullptr; ++entry) {
+    out << archive << '\t' << platform::Cp932ToUtf8Lossy(entry->name) << '\t' << entry->offset
+        << '\t' << entry->size << '\n';
+  }
+}
+
+void ListDirectories(std::ostream& out) {
+  ListDirectory(out, media::kPictureArchiveName, media::PictureDirectory);
+  ListDirectory(out, media::kSoundArchiveName, media::SoundDirectory);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +114,10 @@ int main(int argc, char** argv) {
   if (!options) return UsageError(error);
   if (options->help) {
     std::cout << play::Usage();
+    return 0;
+  }
+  if (options->list) {
+    ListDirectories(std::cout);
     return 0;
   }
 

@@ -35,6 +35,11 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args, st
       options.help = true;
       return options;
     }
+    if (arg == "--list") {
+      if (options.list) return fail("--list given twice");
+      options.list = true;
+      continue;
+    }
     std::string name = arg;
     std::optional<std::string> value;
     if (const std::size_t eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
@@ -87,6 +92,8 @@ std::string Usage() {
          "                      (default: 100000)\n"
          "  --instance-dir DIR  lock and socket of the single-instance guard\n"
          "                      (default: a private temporary folder)\n"
+         "  --list              print the archive members compiled into the program:\n"
+         "                      archive, name (UTF-8), offset, size, tab-separated\n"
          "  --help              this text\n"
          "\n"
          "Exit codes: 0 normal, 1 another copy is running, 2 bad usage, 3 max frames.\n"

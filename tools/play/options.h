@@ -18,6 +18,7 @@ struct PlayOptions {
   std::string instanceDir;  // instance guard folder; default: a temporary folder
   std::uint64_t maxFrames = 100000;
   bool help = false;
+  bool list = false;  // print the compiled-in archive directories and exit
 };
 
 // args excludes the program name. nullopt with *error set on bad usage.
