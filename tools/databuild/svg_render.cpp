@@ -28,22 +28,16 @@ std::string TakeMessage(GError* gerror) {
   return message;
 }
 
-}  // namespace
-
-std::optional<RgbaImage> RenderSvg(const std::filesystem::path& file, bool transparent,
-                                   std::string* error) {
+// Renders an opened document at its intrinsic pixel size; label names it in
+// messages.
+std::optional<RgbaImage> RenderHandle(RsvgHandle* handle, const std::string& label,
+                                      bool transparent, std::string* error) {
   GError* gerror = nullptr;
-  std::unique_ptr<RsvgHandle, HandleDeleter> handle(
-      rsvg_handle_new_from_file(file.c_str(), &gerror));
-  if (!handle) {
-    *error = file.string() + ": " + TakeMessage(gerror);
-    return std::nullopt;
-  }
   double width = 0;
   double height = 0;
-  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height) || width < 1 ||
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height) || width < 1 ||
       height < 1 || width > 8192 || height > 8192) {
-    *error = file.string() + ": the SVG needs a width and height in pixels (1 to 8192)";
+    *error = label + ": the SVG needs a width and height in pixels (1 to 8192)";
     return std::nullopt;
   }
   const int w = static_cast<int>(std::lround(width));
@@ -56,8 +50,8 @@ std::optional<RgbaImage> RenderSvg(const std::filesystem::path& file, bool trans
     cairo_paint(cr.get());
   }
   const RsvgRectangle viewport = {0, 0, static_cast<double>(w), static_cast<double>(h)};
-  if (!rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &gerror)) {
-    *error = file.string() + ": " + TakeMessage(gerror);
+  if (!rsvg_handle_render_document(handle, cr.get(), &viewport, &gerror)) {
+    *error = label + ": " + TakeMessage(gerror);
     return std::nullopt;
   }
   cairo_surface_flush(surface.get());
@@ -85,6 +79,32 @@ std::optional<RgbaImage> RenderSvg(const std::filesystem::path& file, bool trans
     }
   }
   return image;
+}
+
+}  // namespace
+
+std::optional<RgbaImage> RenderSvg(const std::filesystem::path& file, bool transparent,
+                                   std::string* error) {
+  GError* gerror = nullptr;
+  std::unique_ptr<RsvgHandle, HandleDeleter> handle(
+      rsvg_handle_new_from_file(file.c_str(), &gerror));
+  if (!handle) {
+    *error = file.string() + ": " + TakeMessage(gerror);
+    return std::nullopt;
+  }
+  return RenderHandle(handle.get(), file.string(), transparent, error);
+}
+
+std::optional<RgbaImage> RenderSvgText(const std::string& svg, bool transparent,
+                                       std::string* error) {
+  GError* gerror = nullptr;
+  std::unique_ptr<RsvgHandle, HandleDeleter> handle(
+      rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &gerror));
+  if (!handle) {
+    *error = "SVG text: " + TakeMessage(gerror);
+    return std::nullopt;
+  }
+  return RenderHandle(handle.get(), "SVG text", transparent, error);
 }
 
 }  // namespace databuild

@@ -14,4 +14,9 @@ namespace databuild {
 std::optional<RgbaImage> RenderSvg(const std::filesystem::path& file, bool transparent,
                                    std::string* error);
 
+// The same for SVG text held in memory (a generator's own drawing); messages
+// name it "SVG text".
+std::optional<RgbaImage> RenderSvgText(const std::string& svg, bool transparent,
+                                       std::string* error);
+
 }  // namespace databuild
