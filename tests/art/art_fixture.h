@@ -16,6 +16,20 @@
 
 namespace art_test {
 
+inline std::uint32_t At(const display::BmpPicture& p, int x, int y) {
+  return p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.width) +
+                  static_cast<std::size_t>(x)];
+}
+inline int Red(std::uint32_t c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+inline int Green(std::uint32_t c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+inline int Blue(std::uint32_t c) {
+  return static_cast<int>(c & 0xFF);
+}
+
 class ArtTest : public cellwright_test::HeadlessTest {
  protected:
   void SetUp() override {

@@ -9,25 +9,17 @@
 
 namespace {
 
+using art_test::At;
+using art_test::Blue;
+using art_test::Green;
+using art_test::Red;
+
 constexpr std::uint32_t kKey = 0x0000FF00;
 
 struct Rect {
   int x, y, w, h;
 };
 
-std::uint32_t At(const display::BmpPicture& p, int x, int y) {
-  return p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.width) +
-                  static_cast<std::size_t>(x)];
-}
-int Red(std::uint32_t c) {
-  return static_cast<int>((c >> 16) & 0xFF);
-}
-int Green(std::uint32_t c) {
-  return static_cast<int>((c >> 8) & 0xFF);
-}
-int Blue(std::uint32_t c) {
-  return static_cast<int>(c & 0xFF);
-}
 bool IsDark(std::uint32_t c) {
   return Red(c) < 100 && Green(c) < 100 && Blue(c) < 130;
 }

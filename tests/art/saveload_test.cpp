@@ -16,6 +16,11 @@
 
 namespace {
 
+using art_test::At;
+using art_test::Blue;
+using art_test::Green;
+using art_test::Red;
+
 constexpr std::uint32_t kKey = 0x0000FF00;
 constexpr int kRowX = 30;  // row r at (bx + 30, by + 58 + 28 r)
 constexpr int kRowY = 58;
@@ -24,20 +29,6 @@ constexpr int kRows = 10;
 constexpr int kRowLastX = 185;  // the pointer is on a row up to bx + 185
 constexpr int kRowWidth = kRowLastX - kRowX + 1;
 
-std::uint32_t At(const display::BmpPicture& p, int x, int y) {
-  return p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.width) +
-                  static_cast<std::size_t>(x)];
-}
-
-int Red(std::uint32_t c) {
-  return static_cast<int>((c >> 16) & 0xFF);
-}
-int Green(std::uint32_t c) {
-  return static_cast<int>((c >> 8) & 0xFF);
-}
-int Blue(std::uint32_t c) {
-  return static_cast<int>(c & 0xFF);
-}
 int Brightness(std::uint32_t c) {
   return Red(c) + Green(c) + Blue(c);
 }

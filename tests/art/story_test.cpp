@@ -14,6 +14,11 @@
 
 namespace {
 
+using art_test::At;
+using art_test::Blue;
+using art_test::Green;
+using art_test::Red;
+
 constexpr int kStageWidth = 640;
 constexpr int kStageHeight = 480;
 constexpr std::uint32_t kKey = 0x0000FF00;
@@ -23,11 +28,6 @@ const std::array<const char*, 4> kPlaces = {"bg034", "bg036", "bg070", "bg0401"}
 const std::array<const char*, 2> kTimes = {"y", "n"};
 const std::array<const char*, 8> kPortraits = {"kot001", "hot001", "yut001", "ret001",
                                                "nat001", "hit001", "kat001", "amt001"};
-
-std::uint32_t At(const display::BmpPicture& p, int x, int y) {
-  return p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.width) +
-                  static_cast<std::size_t>(x)];
-}
 
 double Luma(std::uint32_t c) {
   return 0.299 * ((c >> 16) & 0xFF) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c & 0xFF);
