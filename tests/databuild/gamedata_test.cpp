@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -118,6 +119,41 @@ TEST(GameData, PlayListsTheCompiledDirectories) {
   }
   EXPECT_EQ(output, expected.str());
   EXPECT_NE(output.find("bmp.arc\tプロンプト.bmp\t"), std::string::npos) << output;
+}
+
+}  // namespace
+
+namespace {
+
+// Every sound member as the game will hand it to its decoder: copied out of the
+// archive into a file of its own, then decoded in full by FFmpeg.
+TEST_F(GameDataPictures, EverySoundMemberDecodesWithFfmpeg) {
+  cellwright_test::TempFolder scratch;
+  int decoded = 0;
+  for (const media::ArchiveEntry* e = media::SoundDirectory; e->name != nullptr; ++e) {
+    const std::string name = platform::Cp932ToUtf8Lossy(e->name);
+    SCOPED_TRACE(name);
+    media::ResourceFile file;
+    std::string request(e->name);
+    request.replace(request.rfind('.'), std::string::npos, ".wav");  // as the engine asks
+    ASSERT_EQ(file.Open(request.c_str(), file.readMode), 1);
+    std::vector<char> bytes(file.Size());
+    ASSERT_EQ(file.Read(bytes.data(), static_cast<std::uint32_t>(bytes.size())), bytes.size());
+    const std::string path = scratch.Path() + "/clip.wma";
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const std::string command = "ffmpeg -v error -nostdin -i '" + path + "' -f null - 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    ASSERT_TRUE(pipe);
+    std::string errors;
+    char buffer[512];
+    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe.get())) errors.append(buffer, n);
+    EXPECT_EQ(pclose(pipe.release()), 0) << errors;
+    EXPECT_TRUE(errors.empty()) << errors;
+    ++decoded;
+  }
+  EXPECT_GE(decoded, 154);  // 72 effects and jingles, 82 voice clips
+  EXPECT_TRUE(Sys().Boxes().empty());
 }
 
 }  // namespace
