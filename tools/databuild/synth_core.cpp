@@ -14,20 +14,6 @@ double Time(std::size_t i) {
   return static_cast<double>(i) / kRate;
 }
 
-// PolyBLEP: smooths the jump of a saw or square over one sample each side,
-// which keeps its upper harmonics from folding back below Nyquist as noise.
-double Blep(double p, double dt) {
-  if (p < dt) {
-    const double x = p / dt;
-    return x + x - x * x - 1.0;
-  }
-  if (p > 1.0 - dt) {
-    const double x = (p - 1.0) / dt;
-    return x * x + x + x + 1.0;
-  }
-  return 0.0;
-}
-
 double WaveAt(Wave wave, double phase, double dt, Noise& noise) {
   const double p = phase - std::floor(phase);
   switch (wave) {
@@ -48,6 +34,18 @@ double WaveAt(Wave wave, double phase, double dt, Noise& noise) {
 }
 
 }  // namespace
+
+double Blep(double p, double dt) {
+  if (p < dt) {
+    const double x = p / dt;
+    return x + x - x * x - 1.0;
+  }
+  if (p > 1.0 - dt) {
+    const double x = (p - 1.0) / dt;
+    return x * x + x + x + 1.0;
+  }
+  return 0.0;
+}
 
 std::size_t Samples(double seconds) {
   return seconds <= 0.0 ? 0 : static_cast<std::size_t>(std::lround(seconds * kRate));

@@ -65,6 +65,10 @@ Buffer Brass(double hz, double seconds);
 Buffer Click(double seconds, double centre, std::uint32_t seed);
 double MidiHz(double note);
 
+// PolyBLEP correction at phase p (0..1) for a step of dt per sample: smooths a
+// saw's or square's jump so its upper harmonics do not fold back as noise.
+double Blep(double p, double dt);
+
 // Gentle limiting, short fades and a -3 dBFS peak: what every sound gets last.
 void Finish(Buffer& buffer);
 std::vector<std::int16_t> ToPcm(const Buffer& buffer);

@@ -108,18 +108,6 @@ class Smooth {
   double y_;
 };
 
-double Blep(double p, double dt) {
-  if (p < dt) {
-    const double x = p / dt;
-    return x + x - x * x - 1.0;
-  }
-  if (p > 1.0 - dt) {
-    const double x = (p - 1.0) / dt;
-    return x * x + x + x + 1.0;
-  }
-  return 0.0;
-}
-
 double ClipSeconds(std::string_view speaker, int number, Noise& rng) {
   // The production guide explains a whole stage per clip: longer lines.
   const bool guide = speaker == "ko" && number >= 235 && number <= 251;
