@@ -53,17 +53,44 @@ struct MessageBoxRequest {
   BoxIcon icon = BoxIcon::None;
 };
 
-// One field of a logged event: text (UTF-8) or a number.
+// One field of a logged event: text (UTF-8), a number, or a list of either.
 struct LogField {
+  enum class Kind : std::uint8_t { Text, Number, TextList, NumberList };
+
   std::string key;
+  Kind kind = Kind::Text;
   std::string text;
   std::int64_t number = 0;
-  bool isNumber = false;
+  std::vector<std::string> texts;
+  std::vector<std::int64_t> numbers;
 
   static LogField Text(std::string k, std::string v) {
-    return {std::move(k), std::move(v), 0, false};
+    LogField field;
+    field.key = std::move(k);
+    field.text = std::move(v);
+    return field;
   }
-  static LogField Number(std::string k, std::int64_t v) { return {std::move(k), {}, v, true}; }
+  static LogField Number(std::string k, std::int64_t v) {
+    LogField field;
+    field.key = std::move(k);
+    field.kind = Kind::Number;
+    field.number = v;
+    return field;
+  }
+  static LogField TextList(std::string k, std::vector<std::string> v) {
+    LogField field;
+    field.key = std::move(k);
+    field.kind = Kind::TextList;
+    field.texts = std::move(v);
+    return field;
+  }
+  static LogField NumberList(std::string k, std::vector<std::int64_t> v) {
+    LogField field;
+    field.key = std::move(k);
+    field.kind = Kind::NumberList;
+    field.numbers = std::move(v);
+    return field;
+  }
 };
 
 inline constexpr int kScreenWidth = 640;

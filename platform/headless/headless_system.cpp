@@ -106,11 +106,22 @@ std::string FolderOption(const std::string& folder) {
   return folder.empty() ? folder : posix::WithSlash(folder);
 }
 
+// Where the pointer goes before a choice is clicked: above the message window,
+// so the click's move always changes the pointer's row as the game sees it.
+constexpr int kChoiceX = 320;
+constexpr int kChoiceAwayY = 300;
+constexpr int kChoiceTop = 404;
+constexpr int kChoiceRowHeight = 19;
+constexpr int kChoiceRowMiddle = 9;
+
+enum class Prompt : std::uint8_t { None, Page, Choice };
+
 // One scheduled piece of a command: a click is a press step and a release step.
 struct Step {
   Command command;
-  bool release = false;
-  std::uint64_t delayAfter = 0;  // ms until the next step is due
+  int phase = 0;                   // which piece of its command this is
+  std::uint64_t delayAfter = 0;    // ms until the next step is due
+  Prompt waitsFor = Prompt::None;  // runs only once the game is at this prompt
 };
 
 std::vector<Step> Steps(Script script) {
@@ -127,11 +138,27 @@ std::vector<Step> Steps(Script script) {
       case CommandKind::KeyPress:
         // Down for one frame, up for one frame before the next command, so two
         // presses in a row stay two presses to a 32 ms sampler.
-        steps.push_back({command, false, kFrameMs});
-        steps.push_back({std::move(command), true, kFrameMs});
+        steps.push_back({command, 0, kFrameMs});
+        steps.push_back({std::move(command), 1, kFrameMs});
+        break;
+      case CommandKind::Page:
+        steps.push_back({command, 0, kFrameMs, Prompt::Page});
+        steps.push_back({std::move(command), 1, kFrameMs});
+        break;
+      case CommandKind::Choose:
+        // Away from the lines, one frame for the game to see it, then the click.
+        steps.push_back({command, 0, kFrameMs, Prompt::Choice});
+        steps.push_back({command, 1, kFrameMs});
+        steps.push_back({std::move(command), 2, kFrameMs});
+        break;
+      case CommandKind::UntilPage:
+        steps.push_back({std::move(command), 0, 0, Prompt::Page});
+        break;
+      case CommandKind::UntilChoice:
+        steps.push_back({std::move(command), 0, 0, Prompt::Choice});
         break;
       default:
-        steps.push_back({std::move(command), false, 0});
+        steps.push_back({std::move(command), 0, 0});
     }
   }
   return steps;
@@ -159,6 +186,16 @@ struct HeadlessSystem::State {
   std::vector<Step> steps;
   std::size_t nextStep = 0;
   std::uint64_t nextDueMs = 0;
+  // The instant at which the game is known to have sampled its frame already:
+  // input given then is first seen on the next frame.
+  std::uint64_t sampledAtMs = kNever;
+
+  // The prompt the game is at, as its log says. Events may be logged from any
+  // of the game's threads, the script runs on the one that takes messages.
+  mutable std::mutex promptMutex;
+  Prompt prompt = Prompt::None;
+  std::size_t choiceLines = 0;
+  std::uint64_t promptSinceMs = 0;
 
   std::mutex logMutex;
 };
@@ -181,6 +218,7 @@ HeadlessSystem::~HeadlessSystem() = default;
 void HeadlessSystem::SetScript(Script script) {
   state_->steps = Steps(std::move(script));
   state_->nextStep = 0;
+  state_->sampledAtMs = kNever;
   // The frame of the current time may already have been sampled: start on the
   // next one, so even a first command is seen.
   state_->nextDueMs = (ElapsedMs() / kFrameMs + 1) * kFrameMs;
@@ -261,16 +299,77 @@ void HeadlessSystem::WriteLog(const std::string& line) {
 void HeadlessSystem::RunDueCommands() {
   State& s = *state_;
   while (s.nextStep < s.steps.size() && ElapsedMs() >= s.nextDueMs) {
-    const Step& step = s.steps[s.nextStep++];
-    RunStep(step.command, step.release);
+    const Step& step = s.steps[s.nextStep];
+    const std::uint64_t now = ElapsedMs();
+    if (step.waitsFor != Prompt::None) {
+      std::size_t lines = 0;
+      {
+        const std::lock_guard guard(s.promptMutex);
+        if (s.prompt != step.waitsFor) return;
+        lines = s.choiceLines;
+        // The game logs its prompt while running a frame whose input it has
+        // already taken: a press given in that same instant counts from the next
+        // frame on, and must last into it.
+        if (s.promptSinceMs == now) s.sampledAtMs = now;
+        const CommandKind kind = step.command.kind;
+        if (kind == CommandKind::Page || kind == CommandKind::Choose) s.prompt = Prompt::None;
+      }
+      if (step.command.kind == CommandKind::Choose &&
+          static_cast<std::size_t>(step.command.a) > lines) {
+        // Clicking past the lines would pick nothing or the wrong one, and every
+        // later command would then act on a game state the script did not expect.
+        const std::string message = "choose " + std::to_string(step.command.a) + ": only " +
+                                    std::to_string(lines) + (lines == 1 ? " line" : " lines");
+        WriteLog(JsonLine(Frame(), "script_error")
+                     .Number("line", step.command.line)
+                     .Text("message", message)
+                     .Finish());
+        s.nextStep = s.steps.size();
+        return;
+      }
+    }
+    ++s.nextStep;
+    RunStep(step.command, step.phase);
     // Delays end on frame boundaries: a command then runs inside the wait that
     // reaches the boundary, before the engine samples that frame's input.
-    const std::uint64_t now = ElapsedMs();
-    s.nextDueMs = step.delayAfter == 0 ? now : RoundUpToFrame(now + step.delayAfter);
+    const std::uint64_t from = now == s.sampledAtMs ? now + 1 : now;
+    s.nextDueMs = step.delayAfter == 0 ? now : RoundUpToFrame(from + step.delayAfter);
   }
 }
 
-void HeadlessSystem::RunStep(const Command& command, bool release) {
+bool HeadlessSystem::NextStepWaitsForGame() const {
+  const State& s = *state_;
+  if (s.nextStep >= s.steps.size()) return false;
+  const Prompt waitsFor = s.steps[s.nextStep].waitsFor;
+  if (waitsFor == Prompt::None) return false;
+  const std::lock_guard guard(s.promptMutex);
+  return s.prompt != waitsFor;
+}
+
+void HeadlessSystem::TrackPrompt(const std::string& kind, const std::vector<LogField>& fields) {
+  const bool page = kind == "page";
+  const bool choice = kind == "choice";
+  // Any of these means the game has moved past whatever prompt it was at.
+  if (!page && !choice && kind != "text" && kind != "picked" && kind != "layer" &&
+      kind != "scenario") {
+    return;
+  }
+  std::size_t lines = 0;
+  if (choice) {
+    for (const LogField& field : fields) {
+      if (field.key == "texts" && field.kind == LogField::Kind::TextList) {
+        lines = field.texts.size();
+      }
+    }
+  }
+  const std::lock_guard guard(state_->promptMutex);
+  state_->prompt = page ? Prompt::Page : choice ? Prompt::Choice : Prompt::None;
+  state_->choiceLines = lines;
+  state_->promptSinceMs = ElapsedMs();
+}
+
+void HeadlessSystem::RunStep(const Command& command, int phase) {
+  const bool release = phase == 1;
   const auto at = [&](MessageKind kind) {
     Message message;
     message.kind = kind;
@@ -325,6 +424,32 @@ void HeadlessSystem::RunStep(const Command& command, bool release) {
       break;
     case CommandKind::Activate:
       SetActive(true);
+      break;
+    case CommandKind::Page:
+      SetKey(Key::Enter, !release);
+      break;
+    case CommandKind::Choose: {
+      Message message;
+      message.x = kChoiceX;
+      message.y =
+          kChoiceTop + kChoiceRowHeight * static_cast<int>(command.a - 1) + kChoiceRowMiddle;
+      if (phase == 0) {
+        message.kind = MessageKind::MouseMove;
+        message.y = kChoiceAwayY;
+        PushMessage(message);
+      } else if (phase == 1) {
+        message.kind = MessageKind::MouseMove;
+        PushMessage(message);
+        message.kind = MessageKind::LButtonDown;
+        PushMessage(message);
+      } else {
+        message.kind = MessageKind::LButtonUp;
+        PushMessage(message);
+      }
+      break;
+    }
+    case CommandKind::UntilPage:
+    case CommandKind::UntilChoice:
       break;
   }
 }
@@ -395,7 +520,11 @@ void HeadlessSystem::WaitMessage(std::uint32_t timeoutMs) {
   if (!QueueEmpty()) return;
   const std::uint64_t now = ElapsedMs();
   std::uint64_t until = now + (timeoutMs == kWaitForever ? kFrameMs : timeoutMs);
-  const std::uint64_t due = state_->nextStep < state_->steps.size() ? state_->nextDueMs : kNever;
+  // A command waiting for a prompt cannot run before the game logs one, which
+  // it does only after this wait: the wait lasts its whole timeout.
+  const std::uint64_t due = state_->nextStep < state_->steps.size() && !NextStepWaitsForGame()
+                                ? state_->nextDueMs
+                                : kNever;
   if (due < until) until = due > now ? due : now;
   Advance(until - now);
   RunDueCommands();
@@ -488,13 +617,23 @@ bool HeadlessSystem::IsWritableFolder(const std::string& folder) {
 void HeadlessSystem::LogEvent(const std::string& kind, const std::vector<LogField>& fields) {
   JsonLine line(Frame(), kind);
   for (const LogField& field : fields) {
-    if (field.isNumber) {
-      line.Number(field.key, field.number);
-    } else {
-      line.Text(field.key, field.text);
+    switch (field.kind) {
+      case LogField::Kind::Text:
+        line.Text(field.key, field.text);
+        break;
+      case LogField::Kind::Number:
+        line.Number(field.key, field.number);
+        break;
+      case LogField::Kind::TextList:
+        line.TextList(field.key, field.texts);
+        break;
+      case LogField::Kind::NumberList:
+        line.NumberList(field.key, field.numbers);
+        break;
     }
   }
   WriteLog(line.Finish());
+  TrackPrompt(kind, fields);
 }
 
 }  // namespace platform::headless

@@ -47,7 +47,8 @@ class HeadlessSystem : public System {
   // Virtual milliseconds since the backend was made; frames are 32 ms ticks of it.
   std::uint64_t ElapsedMs() const;
   std::uint64_t Frame() const;
-  // True once every command of the script has run.
+  // True once every command of the script has run, or the rest was dropped
+  // after a script error.
   bool ScriptFinished() const;
 
   struct BoxRecord {
@@ -86,7 +87,10 @@ class HeadlessSystem : public System {
   void Advance(std::uint64_t ms);
   void WriteLog(const std::string& line);
   void RunDueCommands();
-  void RunStep(const Command& command, bool release);
+  // True while the next command waits for a prompt the game has not logged yet.
+  bool NextStepWaitsForGame() const;
+  void RunStep(const Command& command, int phase);
+  void TrackPrompt(const std::string& kind, const std::vector<LogField>& fields);
   void PollRaiseRequest();
   bool QueueEmpty() const;
 

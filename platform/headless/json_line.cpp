@@ -122,6 +122,28 @@ JsonLine& JsonLine::Bool(std::string_view key, bool value) {
   return *this;
 }
 
+JsonLine& JsonLine::TextList(std::string_view key, const std::vector<std::string>& values) {
+  Key(key);
+  text_ += '[';
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i != 0) text_ += ',';
+    text_ += JsonString(values[i]);
+  }
+  text_ += ']';
+  return *this;
+}
+
+JsonLine& JsonLine::NumberList(std::string_view key, const std::vector<std::int64_t>& values) {
+  Key(key);
+  text_ += '[';
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i != 0) text_ += ',';
+    text_ += std::to_string(values[i]);
+  }
+  text_ += ']';
+  return *this;
+}
+
 std::string JsonLine::Finish() const {
   return text_ + "}\n";
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform::headless {
 
@@ -17,6 +18,8 @@ class JsonLine {
   JsonLine& Text(std::string_view key, std::string_view value);
   JsonLine& Number(std::string_view key, std::int64_t value);
   JsonLine& Bool(std::string_view key, bool value);
+  JsonLine& TextList(std::string_view key, const std::vector<std::string>& values);
+  JsonLine& NumberList(std::string_view key, const std::vector<std::int64_t>& values);
   // The finished object followed by '\n'.
   std::string Finish() const;
 

@@ -87,6 +87,10 @@ constexpr Syntax kSyntax[] = {
     {"shot", CommandKind::Shot, 1, "shot NAME"},
     {"deactivate", CommandKind::Deactivate, 0, "deactivate"},
     {"activate", CommandKind::Activate, 0, "activate"},
+    {"page", CommandKind::Page, 0, "page"},
+    {"choose", CommandKind::Choose, 1, "choose N"},
+    {"until-page", CommandKind::UntilPage, 0, "until-page"},
+    {"until-choice", CommandKind::UntilChoice, 0, "until-choice"},
 };
 
 // Fills command from the words after the command word; an error text otherwise.
@@ -137,9 +141,19 @@ std::string ParseArguments(const std::vector<std::string_view>& words, Command& 
       }
       command.name = std::string(words[1]);
       return {};
+    case CommandKind::Choose: {
+      // The game shows at most three lines of choices at once.
+      const auto n = Number(words[1], 1, 3);
+      if (!n) return "bad choice " + quoted(words[1]) + " (1 to 3)";
+      command.a = *n;
+      return {};
+    }
     case CommandKind::Close:
     case CommandKind::Deactivate:
     case CommandKind::Activate:
+    case CommandKind::Page:
+    case CommandKind::UntilPage:
+    case CommandKind::UntilChoice:
       return {};
   }
   return "unhandled command";

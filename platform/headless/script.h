@@ -22,6 +22,11 @@ enum class CommandKind : std::uint8_t {
   Shot,        // shot NAME: write NAME.png
   Deactivate,  // the window loses focus
   Activate,    // the window gets focus back
+  // The game-aware commands wait for the prompt the game logs (see docs/play.md).
+  Page,         // page: wait for a page prompt, press Enter for one frame
+  Choose,       // choose N: wait for a choice, pick visible line N (1 to 3)
+  UntilPage,    // until-page: wait for a page prompt, leave it pending
+  UntilChoice,  // until-choice: wait for a choice, leave it pending
 };
 
 struct Command {

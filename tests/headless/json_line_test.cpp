@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/headless/json_line.h"
 
@@ -65,6 +66,35 @@ TEST(JsonLine, KeysAndEventNamesAreEscapedToo) {
                                                            "\n");
   EXPECT_EQ(JsonLine(18446744073709551615u, "e").Finish(),
             R"({"frame":18446744073709551615,"event":"e"})"
+            "\n");
+}
+
+TEST(JsonLine, ListsAreArraysAndEmptyListsStayArrays) {
+  EXPECT_EQ(JsonLine(3, "choice")
+                .TextList("texts", {"a", "b", "c"})
+                .NumberList("entries", {0, -1, 9007199254740993})
+                .Finish(),
+            R"({"frame":3,"event":"choice","texts":["a","b","c"],)"
+            R"("entries":[0,-1,9007199254740993]})"
+            "\n");
+  EXPECT_EQ(JsonLine(0, "e").TextList("t", {}).NumberList("n", {}).Finish(),
+            R"({"frame":0,"event":"e","t":[],"n":[]})"
+            "\n");
+  // One element: no stray comma on either side.
+  EXPECT_EQ(JsonLine(0, "e").TextList("t", {""}).NumberList("n", {7}).Text("after", "x").Finish(),
+            R"({"frame":0,"event":"e","t":[""],"n":[7],"after":"x"})"
+            "\n");
+}
+
+TEST(JsonLine, TextsInsideListsAreEscapedLikeSingleTexts) {
+  const std::vector<std::string> texts = {"say \"hi\"", "a\\b\n",  "\x01",
+                                          "本当？",     "bad\xFF", "],\"x\":["};
+  EXPECT_EQ(JsonLine(1, "choice").TextList("texts", texts).Finish(),
+            R"({"frame":1,"event":"choice","texts":["say \"hi\"","a\\b\n","\u0001","本当？",)"
+            R"("bad\ufffd","],\"x\":["]})"
+            "\n");
+  EXPECT_EQ(JsonLine(1, "c").TextList("k\"", {"\"", "\\"}).Finish(),
+            R"({"frame":1,"event":"c","k\"":["\"","\\"]})"
             "\n");
 }
 

@@ -146,6 +146,48 @@ TEST(ScriptParse, WrongArgumentCountsAreRejected) {
   EXPECT_EQ(ErrorOf("shot a b"), "line 1: 'shot' takes 1 argument (shot NAME)");
 }
 
+TEST(ScriptParse, PromptCommands) {
+  const Script script = Parse(
+      "page\n"
+      "choose 1\n"
+      "choose 3\n"
+      "until-page\n"
+      "until-choice   # comment\n"
+      "choose\t2\n");
+  ASSERT_EQ(script.size(), 6u);
+  const CommandKind kinds[] = {CommandKind::Page,        CommandKind::Choose,
+                               CommandKind::Choose,      CommandKind::UntilPage,
+                               CommandKind::UntilChoice, CommandKind::Choose};
+  for (std::size_t i = 0; i < script.size(); ++i) {
+    EXPECT_EQ(script[i].kind, kinds[i]) << i;
+    EXPECT_EQ(script[i].line, static_cast<int>(i) + 1);
+  }
+  EXPECT_EQ(script[1].a, 1);
+  EXPECT_EQ(script[2].a, 3);
+  EXPECT_EQ(script[5].a, 2);
+}
+
+TEST(ScriptParse, ChoicesOutsideOneToThreeOrMalformedAreRejected) {
+  EXPECT_EQ(ErrorOf("choose 0"), "line 1: bad choice '0' (1 to 3)");
+  EXPECT_EQ(ErrorOf("page\nchoose 4"), "line 2: bad choice '4' (1 to 3)");
+  EXPECT_EQ(ErrorOf("choose -1"), "line 1: bad choice '-1' (1 to 3)");
+  EXPECT_EQ(ErrorOf("choose two"), "line 1: bad choice 'two' (1 to 3)");
+  EXPECT_EQ(ErrorOf("choose 1.0"), "line 1: bad choice '1.0' (1 to 3)");
+  EXPECT_EQ(ErrorOf("choose +2"), "line 1: bad choice '+2' (1 to 3)");
+}
+
+TEST(ScriptParse, PromptCommandsTakeTheirArgumentCount) {
+  EXPECT_EQ(ErrorOf("choose"), "line 1: 'choose' takes 1 argument (choose N)");
+  EXPECT_EQ(ErrorOf("choose 1 2"), "line 1: 'choose' takes 1 argument (choose N)");
+  EXPECT_EQ(ErrorOf("page 2"), "line 1: 'page' takes 0 arguments (page)");
+  EXPECT_EQ(ErrorOf("until-page now"), "line 1: 'until-page' takes 0 arguments (until-page)");
+  EXPECT_EQ(ErrorOf("until-choice 1"), "line 1: 'until-choice' takes 0 arguments (until-choice)");
+  // Near misses are not accepted as the real thing.
+  EXPECT_EQ(ErrorOf("until_page"), "line 1: unknown command 'until_page'");
+  EXPECT_EQ(ErrorOf("Page"), "line 1: unknown command 'Page'");
+  EXPECT_EQ(ErrorOf("until"), "line 1: unknown command 'until'");
+}
+
 TEST(ScriptParse, ShotNamesCannotLeaveTheShotFolder) {
   for (const char* name : {"../x", "a/b", ".hidden", "a\\b", "é", "a\"b", "a:b"}) {
     const std::string error = ErrorOf(std::string("shot ") + name);
