@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "display/stage.h"
 #include "display/surface.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
@@ -40,15 +41,22 @@ scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
   }
 }
 
+void ReleaseAllSlots() {
+  for (display::Surface& slot : display::LayerSlots) slot.Release();
+}
+
 void RunTopLevelLoop(const ProgramParts& parts) {
   for (;;) {
     if (parts.openingLogo() == 0) return;
     const scenario::ScenarioRoutine start = PickStart(parts);
     if (start == nullptr) return;
+    display::ClearStage();
     GameRunning = 1;
+    ReleaseAllSlots();
     const scenario::ScriptResult result = scenario::RunScenarioChain(start);
-    GameRunning = 0;
     if (result == scenario::kQuit) return;
+    ReleaseAllSlots();
+    GameRunning = 0;
   }
 }
 
