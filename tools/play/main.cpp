@@ -18,6 +18,7 @@
 #include "platform/headless/script.h"
 #include "platform/system.h"
 #include "shell/program.h"
+#include "tools/play/demo/demo_scenes.h"
 #include "tools/play/options.h"
 
 namespace fs = std::filesystem;
@@ -170,7 +171,7 @@ int main(int argc, char** argv) {
   platform::headless::HeadlessSystem system(std::move(headless));
   system.SetScript(std::move(script));
   platform::SetSystem(&system);
-  const int code = shell::RunProgram(shell::GameParts());
+  const int code = shell::RunProgram(options->demo ? play::DemoParts() : shell::GameParts());
   system.LogEvent("exit", {platform::LogField::Number("code", code)});
   platform::SetSystem(nullptr);
   return code;

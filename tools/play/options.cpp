@@ -35,9 +35,10 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args, st
       options.help = true;
       return options;
     }
-    if (arg == "--list") {
-      if (options.list) return fail("--list given twice");
-      options.list = true;
+    if (arg == "--list" || arg == "--demo") {
+      bool& flag = arg == "--list" ? options.list : options.demo;
+      if (flag) return fail(arg + " given twice");
+      flag = true;
       continue;
     }
     std::string name = arg;
@@ -94,6 +95,7 @@ std::string Usage() {
          "                      (default: a private temporary folder)\n"
          "  --list              print the archive members compiled into the program:\n"
          "                      archive, name (UTF-8), offset, size, tab-separated\n"
+         "  --demo              play the demonstration scenes instead of the story\n"
          "  --help              this text\n"
          "\n"
          "Exit codes: 0 normal, 1 another copy is running, 2 bad usage, 3 max frames.\n"

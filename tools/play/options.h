@@ -19,6 +19,7 @@ struct PlayOptions {
   std::uint64_t maxFrames = 100000;
   bool help = false;
   bool list = false;  // print the compiled-in archive directories and exit
+  bool demo = false;  // run the demonstration scenes instead of the game's story
 };
 
 // args excludes the program name. nullopt with *error set on bad usage.

@@ -1,0 +1,103 @@
+// Compiled with Shift-JIS as the execution character set: every string literal
+// here is already the engine's text, and a character without a Shift-JIS form
+// stops the build.
+#include "tools/play/demo/demo_scenes.h"
+
+#include "display/choices.h"
+#include "display/message_window.h"
+#include "display/stage.h"
+#include "scenario/scenario_table.h"
+#include "story/game_state.h"
+
+namespace play {
+
+namespace {
+
+using display::AddChoice;
+using display::AddTextLine;
+using display::RunChoice;
+using display::SetLayerPicture;
+using display::WaitPage;
+using scenario::ScriptResult;
+
+#define GO(call)                         \
+  do {                                   \
+    const ScriptResult result_ = (call); \
+    if (result_ != 0) return result_;    \
+  } while (false)
+
+ScriptResult sDemo() {
+  SetLayerPicture(0, "bg034", 0);
+  GO(AddTextLine("夕凪動画の事務所。扇風機の風が、机に積まれたカット袋の端を揺らしている。"));
+  GO(AddTextLine("ホワイトボードには、びっしりと書き込まれた今週の予定。"));
+  GO(WaitPage());
+
+  SetLayerPicture(1, "kot001", 0);
+  GO(
+      AddTextLine("こより「おはようございます、早瀬くん！　今日から制作進行ですね。まずは机の場所か"
+                  "ら案内しますね」"));
+  GO(WaitPage());
+
+  SetLayerPicture(2, "hot001", 0);
+  GO(AddTextLine("ほたる「……仕上げの染谷です。よろしく、お願いします」"));
+  GO(AddTextLine("（声、小さいな……）"));
+  GO(WaitPage());
+
+  // One long line: the window fills, waits for the player and goes on at the top.
+  GO(
+      AddTextLine("こよりは壁の黒電話を指さし、外注先の一覧、カット袋の棚、動画用紙の置き場所、"
+                  "それから給湯室のポットの癖まで、息もつかずに説明していく。"
+                  "ほたるは隣で小さくうなずきながら、時々こよりの言い間違いを直している。"));
+  GO(AddTextLine("二人とも、この夏の忙しさをよく知っている顔だった。"));
+  GO(WaitPage());
+
+  GO(AddTextLine("ｱﾆﾒｰｼｮﾝ制作、第１話。さて、どうする？"));
+  GO(WaitPage());
+
+  AddChoice("１こよりに付いて行く");
+  AddChoice(nullptr);  // a hidden answer keeps its number
+  AddChoice("３仕上げ室をのぞいてみる");
+  GO(RunChoice());
+  if (story::GameState.choice == 1) return scenario::JumpScenario("sDemoKoyori");
+  return scenario::JumpScenario("sDemoHotaru");
+}
+
+ScriptResult sDemoKoyori() {
+  SetLayerPicture(2, nullptr, 0);  // Hotaru leaves; Koyori moves to the middle
+  GO(AddTextLine("こより「じゃあ、まずは車の鍵から！　白玉号、運転できますよね？」"));
+  GO(WaitPage());
+  return 0;
+}
+
+ScriptResult sDemoHotaru() {
+  SetLayerPicture(0, "bg036", 0);  // a new room: both portraits go
+  SetLayerPicture(1, "hot001", 0);
+  GO(AddTextLine("仕上げ室には、絵の具の匂いとセル棚の影。"));
+  GO(AddTextLine("ほたる「……ここ、暑いので。水分、取ってくださいね」"));
+  GO(WaitPage());
+  return 0;
+}
+
+#undef GO
+
+int StartOnce() {
+  static bool started = false;
+  if (started) return 0;
+  started = true;
+  return 1;
+}
+
+}  // namespace
+
+const scenario::ScenarioEntry DemoScenarios[] = {
+    {"sDemo", sDemo},
+    {"sDemoKoyori", sDemoKoyori},
+    {"sDemoHotaru", sDemoHotaru},
+    {nullptr, nullptr},
+};
+
+shell::ProgramParts DemoParts() {
+  return {[] { return 1; }, StartOnce, DemoScenarios};
+}
+
+}  // namespace play
