@@ -91,9 +91,36 @@ inline std::optional<std::string> ParseString(const std::string& text, std::size
   return out;
 }
 
+// A list of strings or numbers at text[i] == '['; its items joined by line feeds.
+inline std::optional<std::string> ParseList(const std::string& text, std::size_t& i) {
+  std::string out;
+  ++i;
+  for (bool first = true; i < text.size() && text[i] != ']'; first = false) {
+    if (!first) {
+      if (text[i] != ',') return std::nullopt;
+      ++i;
+      out += '\n';
+    }
+    if (i < text.size() && text[i] == '"') {
+      const auto item = ParseString(text, i);
+      if (!item) return std::nullopt;
+      out += *item;
+    } else {
+      const std::size_t end = text.find_first_of(",]", i);
+      if (end == std::string::npos || end == i) return std::nullopt;
+      out += text.substr(i, end - i);
+      i = end;
+    }
+  }
+  if (i >= text.size()) return std::nullopt;
+  ++i;
+  return out;
+}
+
 }  // namespace detail
 
-// A flat JSON object, as the log writes them; nullopt for anything else.
+// A flat JSON object, as the log writes them (lists as their items joined by
+// line feeds); nullopt for anything else.
 inline std::optional<Event> ParseEvent(const std::string& line) {
   Event event;
   std::size_t i = 0;
@@ -104,6 +131,10 @@ inline std::optional<Event> ParseEvent(const std::string& line) {
     if (!key || i >= line.size() || line[i++] != ':' || i >= line.size()) return std::nullopt;
     if (line[i] == '"') {
       const auto value = detail::ParseString(line, i);
+      if (!value) return std::nullopt;
+      event[*key] = *value;
+    } else if (line[i] == '[') {
+      const auto value = detail::ParseList(line, i);
       if (!value) return std::nullopt;
       event[*key] = *value;
     } else {

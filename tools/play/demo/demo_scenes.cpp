@@ -29,7 +29,7 @@ using scenario::ScriptResult;
 ScriptResult sDemo() {
   SetLayerPicture(0, "bg034", 0);
   GO(AddTextLine("夕凪動画の事務所。扇風機の風が、机に積まれたカット袋の端を揺らしている。"));
-  GO(AddTextLine("ホワイトボードには、びっしりと書き込まれた今週の予定。"));
+  GO(AddTextLine("ホワイトボードには、今週の予定がびっしり。"));
   GO(WaitPage());
 
   SetLayerPicture(1, "kot001", 0);
