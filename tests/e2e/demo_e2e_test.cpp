@@ -22,13 +22,7 @@ struct PlayRun {
   std::vector<Event> events;
   std::string badLine;
 
-  std::vector<Event> Of(const std::string& kind) const {
-    std::vector<Event> found;
-    for (const Event& event : events) {
-      if (event.at("event") == kind) found.push_back(event);
-    }
-    return found;
-  }
+  std::vector<Event> Of(const std::string& kind) const { return e2e::EventsOf(events, kind); }
   std::vector<std::string> Names(const std::string& kind, const std::string& field) const {
     std::vector<std::string> names;
     for (const Event& event : Of(kind)) names.push_back(event.at(field));

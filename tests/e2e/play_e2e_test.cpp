@@ -29,13 +29,7 @@ struct Outcome {
   std::string out;
   std::string err;
 
-  std::vector<Event> Of(const std::string& kind) const {
-    std::vector<Event> found;
-    for (const Event& event : events) {
-      if (event.at("event") == kind) found.push_back(event);
-    }
-    return found;
-  }
+  std::vector<Event> Of(const std::string& kind) const { return e2e::EventsOf(events, kind); }
 };
 
 class PlayTest : public ::testing::Test {

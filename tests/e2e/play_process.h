@@ -167,6 +167,15 @@ inline std::vector<Event> ReadLog(const std::string& path, std::string* bad = nu
   return events;
 }
 
+// The events of one kind, in order.
+inline std::vector<Event> EventsOf(const std::vector<Event>& events, const std::string& kind) {
+  std::vector<Event> found;
+  for (const Event& event : events) {
+    if (event.at("event") == kind) found.push_back(event);
+  }
+  return found;
+}
+
 inline std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
