@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/headless_world.h"
 #include "display/bmp_reader.h"
 #include "display/surface.h"
 #include "media/archive.h"
@@ -61,13 +62,8 @@ std::vector<std::uint8_t> EightBitPicture() {
   return out;
 }
 
-struct World {
-  std::string root;
-  std::unique_ptr<platform::headless::HeadlessSystem> system;
-  std::vector<std::uint8_t> picture;
-};
-
-World* TheWorld = nullptr;
+// The picture as stored in the archive, for the decoding alone.
+std::vector<std::uint8_t> ThePicture;
 
 // A small member first, so the picture sits at an offset as in the real archive.
 const media::ArchiveEntry* Directory(std::uint32_t firstSize, std::uint32_t pictureSize) {
@@ -79,46 +75,20 @@ const media::ArchiveEntry* Directory(std::uint32_t firstSize, std::uint32_t pict
   return directory;
 }
 
-bool SetUpWorld(World& world) {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "cellwright-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) return false;
-  world.root = pattern + "/";
-  platform::headless::HeadlessOptions options;
-  const std::pair<std::string*, const char*> folders[] = {{&options.installFolder, "install"},
-                                                          {&options.saveFolder, "save"},
-                                                          {&options.tempFolder, "tmp"},
-                                                          {&options.instanceFolder, "instance"}};
-  for (const auto& [folder, leaf] : folders) {
-    *folder = world.root + leaf + "/";
-    std::filesystem::create_directories(*folder);
-  }
-  world.system = std::make_unique<platform::headless::HeadlessSystem>(options);
-  platform::SetSystem(world.system.get());
-  if (!world.system->CreateMainWindow("Cellwright") || !display::InitDisplay()) return false;
-  shell::InstallFolder = options.installFolder;
-
-  world.picture = EightBitPicture();
+// A picture archive of two members in the install folder, opened.
+bool WriteAndOpenArchive(const std::string& installFolder) {
+  ThePicture = EightBitPicture();
   const std::vector<std::uint8_t> logo(4096, 0x5A);
-  const std::string archivePath = options.installFolder + media::kPictureArchiveName;
+  const std::string archivePath = installFolder + media::kPictureArchiveName;
   std::ofstream archive(archivePath, std::ios::binary);
-  for (const std::vector<std::uint8_t>* member : {&logo, &std::as_const(world.picture)}) {
+  for (const std::vector<std::uint8_t>* member : {&logo, &std::as_const(ThePicture)}) {
     archive.write(reinterpret_cast<const char*>(member->data()),
                   static_cast<std::streamsize>(member->size()));
   }
   archive.close();
   const auto firstSize = static_cast<std::uint32_t>(logo.size());
-  const auto pictureSize = static_cast<std::uint32_t>(world.picture.size());
+  const auto pictureSize = static_cast<std::uint32_t>(ThePicture.size());
   return media::PictureArchive.Open(archivePath.c_str(), Directory(firstSize, pictureSize)) == 1;
-}
-
-void TearDownWorld(World& world) {
-  media::PictureArchive.Open("", nullptr);
-  display::ShutdownDisplay();
-  platform::SetSystem(nullptr);
-  world.system.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(world.root, ignored);
 }
 
 void BM_LoadFromArchive(benchmark::State& state) {
@@ -139,7 +109,7 @@ BENCHMARK(BM_LoadFromArchive)
 // The decoding alone, from bytes already in memory.
 void BM_DecodeFromMemory(benchmark::State& state) {
   display::Surface& slot = display::LayerSlots[1];
-  const std::vector<std::uint8_t>& bytes = TheWorld->picture;
+  const std::vector<std::uint8_t>& bytes = ThePicture;
   for (auto _ : state) {
     display::MemorySource source(bytes.data(), bytes.size());
     if (!slot.LoadFromSource("title.bmp", source)) {
@@ -175,16 +145,16 @@ BENCHMARK(BM_KeyedBlitToScreen)
 }  // namespace
 
 int main(int argc, char** argv) {
-  World world;
-  TheWorld = &world;
-  if (!SetUpWorld(world)) {
+  bench::HeadlessWorld world;
+  if (!world.SetUp() || !WriteAndOpenArchive(world.InstallFolder())) {
     std::fprintf(stderr, "could not set up the headless display and the picture archive\n");
-    TearDownWorld(world);
+    world.TearDown();
     return 1;
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  TearDownWorld(world);
+  media::PictureArchive.Open("", nullptr);
+  world.TearDown();
   return 0;
 }

@@ -4,48 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <string>
 
+#include "bench/headless_world.h"
 #include "display/message_window.h"
 #include "display/stage.h"
 #include "display/surface.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
-#include "platform/headless/headless_system.h"
 #include "shell/shell_state.h"
 
 namespace {
 
-struct World {
-  std::string scratch;
-  std::unique_ptr<platform::headless::HeadlessSystem> system;
-};
-
-bool SetUpWorld(World& world) {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "cellwright-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) return false;
-  world.scratch = pattern + "/";
-  platform::headless::HeadlessOptions options;
-  options.installFolder = CELLWRIGHT_GAMEDATA;
-  options.saveFolder = world.scratch;
-  options.tempFolder = world.scratch;
-  options.instanceFolder = world.scratch + "instance/";
-  world.system = std::make_unique<platform::headless::HeadlessSystem>(options);
-  platform::SetSystem(world.system.get());
-  if (!world.system->CreateMainWindow("Cellwright") || !display::InitDisplay()) return false;
-  shell::InstallFolder = world.system->CurrentFolder();
-  return media::OpenResourceArchives();
-}
-
-void TearDownWorld(World& world) {
-  display::ShutdownDisplay();
-  platform::SetSystem(nullptr);
-  world.system.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(world.scratch, ignored);
+bool OpenGameData(bench::HeadlessWorld& world) {
+  return world.SetUp(CELLWRIGHT_GAMEDATA) && media::OpenResourceArchives();
 }
 
 // The office with Koyori and Hotaru side by side, the window dimmed, a line of
@@ -94,15 +66,15 @@ BENCHMARK(BM_AddTextLineOfTwentySixCharacters)
 }  // namespace
 
 int main(int argc, char** argv) {
-  World world;
-  if (!SetUpWorld(world)) {
+  bench::HeadlessWorld world;
+  if (!OpenGameData(world)) {
     std::fprintf(stderr, "could not open the game data in %s\n", CELLWRIGHT_GAMEDATA);
-    TearDownWorld(world);
+    world.TearDown();
     return 1;
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  TearDownWorld(world);
+  world.TearDown();
   return 0;
 }
