@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "bench/headless_world.h"
+#include "core/shell_state.h"
 #include "display/bmp_reader.h"
 #include "display/surface.h"
 #include "media/archive.h"
 #include "platform/headless/headless_system.h"
-#include "shell/shell_state.h"
 
 namespace {
 

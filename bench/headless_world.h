@@ -9,9 +9,9 @@
 #include <system_error>
 #include <utility>
 
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "platform/headless/headless_system.h"
-#include "shell/shell_state.h"
 
 namespace bench {
 
@@ -36,7 +36,7 @@ class HeadlessWorld {
     }
     system_ = std::make_unique<platform::headless::HeadlessSystem>(options);
     platform::SetSystem(system_.get());
-    shell::InstallFolder = system_->CurrentFolder();
+    core::InstallFolder = system_->CurrentFolder();
     return system_->CreateMainWindow("Cellwright") && display::InitDisplay();
   }
 
@@ -49,7 +49,7 @@ class HeadlessWorld {
     root_.clear();
   }
 
-  const std::string& InstallFolder() const { return shell::InstallFolder; }
+  const std::string& InstallFolder() const { return core::InstallFolder; }
 
  private:
   std::string root_;

@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include "core/frame_pump.h"
 #include "platform/sdl/sdl_system.h"
 #include "platform/system.h"
-#include "shell/frame_pump.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void BM_IdleWait(benchmark::State& state) {
     getrusage(RUSAGE_SELF, &before);
     const auto start = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() - start < span) {
-      if (shell::WaitFrame() == 0) break;
+      if (core::WaitFrame() == 0) break;
       ++frames;
     }
     rusage after{};

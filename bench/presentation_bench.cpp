@@ -7,12 +7,12 @@
 #include <string>
 
 #include "bench/headless_world.h"
+#include "core/shell_state.h"
 #include "display/message_window.h"
 #include "display/stage.h"
 #include "display/surface.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool OpenGameData(bench::HeadlessWorld& world) {
 // The office with Koyori and Hotaru side by side, the window dimmed, a line of
 // text on it: the busiest stage the story shows.
 void BM_RefreshBackgroundAndTwoPortraits(benchmark::State& state) {
-  shell::GameRunning = 1;
+  core::GameRunning = 1;
   display::SetLayerPicture(0, "bg034");
   display::SetLayerPicture(1, "kot001");
   display::SetLayerPicture(2, "hot001");

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/shell_state.h"
 #include "display/message_window.h"
 #include "display/surface.h"
 #include "display/window_geometry.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
-#include "shell/frame_pump.h"
-#include "shell/shell_state.h"
-#include "story/game_state.h"
 
 namespace display {
 
@@ -94,7 +94,7 @@ void DrawChoiceLine(bool highlighted, int line, const char* text) {
   const auto* at = reinterpret_cast<const std::uint8_t*>(ShownPart(text));
   for (int column = 0; column < kTextColumns && *at != 0; ++column) {
     std::uint16_t code = *at++;
-    if (IsLeadByte(static_cast<std::uint8_t>(code))) {
+    if (platform::IsLeadByte(static_cast<std::uint8_t>(code))) {
       if (*at == 0) break;
       code = static_cast<std::uint16_t>(code << 8 | *at++);
     }
@@ -116,7 +116,7 @@ scenario::ScriptResult RunChoice() {
   RestoreWindowBackdrop();
   BuildVisibleList();
   DrawChoices(0);
-  int pointerY = shell::MouseY;
+  int pointerY = core::MouseY;
   ChoicesShown = 1;
   ChoiceHighlight = 0;
   LogChoice();
@@ -125,25 +125,25 @@ scenario::ScriptResult RunChoice() {
   int& highlight = ChoiceHighlight;
   scenario::ScriptResult result = scenario::kGoOn;
   for (;;) {
-    if (shell::WaitFrame() == 0) return scenario::kQuit;
-    if (shell::MouseY != pointerY) {
-      pointerY = shell::MouseY;
+    if (core::WaitFrame() == 0) return scenario::kQuit;
+    if (core::MouseY != pointerY) {
+      pointerY = core::MouseY;
       const int line = PointerLine(pointerY);
       if (line < count && line != highlight) {
         highlight = line;
         DrawChoices(highlight);
       }
     }
-    const int pressed = shell::InputPressed;
-    if ((pressed & shell::KeyUp) != 0 && highlight > 0) DrawChoices(--highlight);
-    if ((pressed & shell::KeyDown) != 0 && highlight < count - 1) DrawChoices(++highlight);
-    if ((pressed & shell::KeyOk) != 0 && highlight >= 0 && highlight < count) {
-      story::GameState.choice = static_cast<std::uint8_t>(VisibleChoiceList.entries[highlight] + 1);
+    const int pressed = core::InputPressed;
+    if ((pressed & core::KeyUp) != 0 && highlight > 0) DrawChoices(--highlight);
+    if ((pressed & core::KeyDown) != 0 && highlight < count - 1) DrawChoices(++highlight);
+    if ((pressed & core::KeyOk) != 0 && highlight >= 0 && highlight < count) {
+      core::GameState.choice = static_cast<std::uint8_t>(VisibleChoiceList.entries[highlight] + 1);
       platform::Sys().LogEvent("picked",
-                               {platform::LogField::Number("choice", story::GameState.choice)});
+                               {platform::LogField::Number("choice", core::GameState.choice)});
       break;
     }
-    if ((pressed & shell::KeyCancel) != 0 && SystemMenu != nullptr) {
+    if ((pressed & core::KeyCancel) != 0 && SystemMenu != nullptr) {
       const int menu = SystemMenu();
       if (menu == 0) return scenario::kQuit;
       if (menu == 1) {
@@ -158,7 +158,7 @@ scenario::ScriptResult RunChoice() {
 }
 
 scenario::ScriptResult AdjustScore(std::int8_t delta) {
-  std::int8_t& counter = story::GameState.adjustCounter();
+  std::int8_t& counter = core::GameState.adjustCounter();
   counter = static_cast<std::int8_t>(std::clamp(counter + delta, kAdjustMin, kAdjustMax));
   return scenario::kGoOn;
 }

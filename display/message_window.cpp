@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/frame_pump.h"
 #include "display/surface.h"
 #include "display/window_geometry.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
 #include "platform/text_face.h"
-#include "shell/frame_pump.h"
 
 namespace display {
 
@@ -56,7 +56,7 @@ LineBuffer CopyLine(const char* text) {
       ++read;
       continue;
     }
-    if (IsLeadByte(byte)) {
+    if (platform::IsLeadByte(byte)) {
       if (source[read + 1] == 0 || line.length + 2 > kContentLimit) break;
       line.bytes[line.length++] = byte;
       line.bytes[line.length++] = source[read + 1];
@@ -134,7 +134,7 @@ scenario::ScriptResult AddTextLine(const char* text) {
 
   for (int at = 0; at < line.length;) {
     std::uint16_t code = line.bytes[at++];
-    if (IsLeadByte(static_cast<std::uint8_t>(code))) {
+    if (platform::IsLeadByte(static_cast<std::uint8_t>(code))) {
       if (at >= line.length) break;
       code = static_cast<std::uint16_t>(code << 8 | line.bytes[at++]);
     }
@@ -180,10 +180,10 @@ scenario::ScriptResult WaitPrompt() {
 
   scenario::ScriptResult result = scenario::kGoOn;
   for (int blink = 0;; blink = (blink + 1) % (2 * kBlinkHalfPeriod)) {
-    if (shell::WaitFrame() == 0) return scenario::kQuit;
-    if (shell::ControlHeld()) break;
-    if ((shell::InputPressed & shell::KeyOk) != 0) break;
-    if ((shell::InputPressed & shell::KeyCancel) != 0 && SystemMenu != nullptr) {
+    if (core::WaitFrame() == 0) return scenario::kQuit;
+    if (core::ControlHeld()) break;
+    if ((core::InputPressed & core::KeyOk) != 0) break;
+    if ((core::InputPressed & core::KeyCancel) != 0 && SystemMenu != nullptr) {
       const int menu = SystemMenu();
       if (menu == 0) return scenario::kQuit;
       if (menu == 1) {

@@ -45,10 +45,6 @@ void DrawTextAt(const char* text, int x, int y, std::uint32_t colour);
 void RestoreWindowBackdrop();
 void RedrawText();
 
-constexpr bool IsLeadByte(std::uint8_t byte) {
-  return (byte >= 0x81 && byte <= 0xA0) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // Back to the state of a fresh process; for tests that run many cases in one.
 void ResetMessageWindow();
 

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "core/shell_state.h"
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/window_geometry.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
-#include "shell/shell_state.h"
 
 namespace display {
 
@@ -114,7 +114,7 @@ void DimWindowBackdrop() {
 
 void Refresh() {
   RecomposeLayers();
-  if (shell::GameRunning == 1) DimWindowBackdrop();
+  if (core::GameRunning == 1) DimWindowBackdrop();
   ComposeBuffer.ComposeOnto(Screen);
   if (MessageWindow.shown != 0) RedrawText();
   if (ChoicesShown != 0) RedrawChoices();

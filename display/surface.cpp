@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "core/frame_pump.h"
 #include "display/blit.h"
 #include "display/bmp_reader.h"
 #include "platform/system.h"
@@ -27,6 +28,10 @@ int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
+void PresentChanges() {
+  PresentScreenIfChanged();
+}
+
 }  // namespace
 
 bool DisplayIsUp() {
@@ -41,6 +46,7 @@ bool InitDisplay() {
     ShutdownDisplay();
     return false;
   }
+  core::Hooks.presentChanges = PresentChanges;
   return true;
 }
 
@@ -49,6 +55,7 @@ void ShutdownDisplay() {
   ComposeBuffer.Release();
   Screen.Release();
   Display.up = false;
+  core::Hooks.presentChanges = nullptr;
 }
 
 bool PresentScreenIfChanged() {

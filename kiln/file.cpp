@@ -149,7 +149,7 @@ int CFile::ReportOpenError() {
   platform::System& sys = platform::Sys();
   platform::MessageBoxRequest request;
   request.text = ErrorText(err) + "\n\"" + name_ + "\"";
-  request.caption = sys.HasMainWindow() ? platform::Sjis("Cellwright") : std::string();
+  request.caption = sys.HasMainWindow() ? platform::Sjis(platform::kProductName) : std::string();
   request.buttons = platform::BoxButtons::AbortRetryIgnore;
   request.defaultButton = 1;  // Retry
   request.icon = platform::BoxIcon::Warning;

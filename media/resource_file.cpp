@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "core/shell_state.h"
 #include "media/path_resolver.h"
 #include "media/resource_name.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
-#include "shell/shell_state.h"
 
 namespace media {
 
@@ -16,8 +16,7 @@ namespace {
 void ReportNotFound(const std::string& folder, const std::string& relativeSjis) {
   const std::string text =
       platform::Sjis("見つかりません ") + FolderForDisplay(folder) + relativeSjis;
-  platform::Sys().ShowMessageBox({text, platform::Sjis(shell::kProductName),
-                                  platform::BoxButtons::Ok, 0, platform::BoxIcon::None});
+  platform::ShowGameBox(text);
 }
 
 Archive* ArchiveFor(ResourceKind kind) {
@@ -28,7 +27,7 @@ Archive* ArchiveFor(ResourceKind kind) {
 
 // The install folder first, then the disc.
 bool OpenArchive(Archive& archive, const char* name, const ArchiveEntry* directory) {
-  for (const std::string* folder : {&shell::InstallFolder, &shell::MediaFolder}) {
+  for (const std::string* folder : {&core::InstallFolder, &core::MediaFolder}) {
     if (folder->empty()) continue;
     const std::optional<std::string> path = ResolvePath(*folder, name);
     if (path && archive.Open(path->c_str(), directory) == 1) return true;
@@ -63,7 +62,7 @@ int ResourceFile::Open(const char* name, std::uint32_t mode) {
     return sjisName.size() <= kMaxPathLength ? file_.Open(name, mode) : 0;
   }
 
-  const std::string& folder = place.inMediaFolder ? shell::MediaFolder : shell::InstallFolder;
+  const std::string& folder = place.inMediaFolder ? core::MediaFolder : core::InstallFolder;
   if (folder.size() + place.relativeSjis.size() <= kMaxPathLength) {
     if (place.relativeUtf8 && !folder.empty()) {
       const LastComponent last =

@@ -52,7 +52,7 @@ std::string_view FileNamePart(std::string_view sjisPath) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < sjisPath.size(); ++i) {
     const auto c = static_cast<unsigned char>(sjisPath[i]);
-    if (IsSjisLeadByte(c) && i + 1 < sjisPath.size()) {
+    if (platform::IsLeadByte(c) && i + 1 < sjisPath.size()) {
       ++i;
     } else if (c == '/' || c == '\\') {
       start = i + 1;

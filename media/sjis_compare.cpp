@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/encoding.h"
+
 namespace media {
 
 namespace {
@@ -20,7 +22,7 @@ int SjisCompareNoCase(std::string_view a, std::string_view b) {
     // A lead byte never folds, so equal folded bytes here are the same lead in both.
     if (FoldAscii(ca) != FoldAscii(cb)) return FoldAscii(ca) < FoldAscii(cb) ? -1 : 1;
     ++i;
-    if (IsSjisLeadByte(ca) && i < a.size() && i < b.size()) {
+    if (platform::IsLeadByte(ca) && i < a.size() && i < b.size()) {
       const auto ta = static_cast<unsigned char>(a[i]);
       const auto tb = static_cast<unsigned char>(b[i]);
       if (ta != tb) return ta < tb ? -1 : 1;

@@ -8,11 +8,6 @@
 
 namespace media {
 
-// 0x81-0x9F and 0xE0-0xFC open a double-byte character.
-constexpr bool IsSjisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // 0 exactly when the two texts are equal under that rule; otherwise the sign
 // orders them (an order for sorting only, not the one the original produced).
 int SjisCompareNoCase(std::string_view a, std::string_view b);

@@ -9,6 +9,12 @@
 
 namespace platform {
 
+// The bytes that open a double-byte character wherever the engine walks its
+// text: the message window, choices, resource names, glyph lookup.
+constexpr bool IsLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0xA0) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "platform/encoding.h"
+
 namespace platform {
 
 namespace {
@@ -15,6 +17,11 @@ System& Sys() {
 
 void SetSystem(System* system) {
   CurrentSystem = system;
+}
+
+BoxAnswer ShowGameBox(std::string text, BoxButtons buttons, int defaultButton) {
+  return Sys().ShowMessageBox(
+      {std::move(text), Sjis(kProductName), buttons, defaultButton, BoxIcon::None});
 }
 
 }  // namespace platform

@@ -93,6 +93,9 @@ struct LogField {
   }
 };
 
+// The product's name: the window's title and the caption of every message box.
+inline constexpr const char* kProductName = "Cellwright";
+
 inline constexpr int kScreenWidth = 640;
 inline constexpr int kScreenHeight = 480;
 
@@ -169,5 +172,9 @@ class System {
 // The backend chosen at start-up; every engine call goes through it.
 System& Sys();
 void SetSystem(System* system);
+
+// A box owned by the window with the product's caption, as the game shows them.
+// Both texts are Shift-JIS.
+BoxAnswer ShowGameBox(std::string text, BoxButtons buttons = BoxButtons::Ok, int defaultButton = 0);
 
 }  // namespace platform

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/game_state.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
-#include "story/game_state.h"
 
 namespace scenario {
 
@@ -29,26 +29,25 @@ const char* NameOf(ScenarioRoutine routine) {
 const ScenarioEntry* ScenarioTable = kEmptyTable;
 
 ScriptResult JumpScenario(const char* name) {
-  story::SetNextScenario(story::GameState, name);
+  core::SetNextScenario(core::GameState, name);
   return kJump;
 }
 
 int FindScenario() {
-  const char* wanted = story::GameState.nextScenario;
+  const char* wanted = core::GameState.nextScenario;
   for (int i = 0; i < kMaxScenarioLookups; ++i) {
     const char* name = ScenarioTable[i].name;
     if (name == nullptr) break;
     // A record read from a file may fill all 67 bytes without a NUL: never look further.
-    if (std::strncmp(wanted, name, story::kNextScenarioSize) == 0 &&
-        std::strlen(name) < story::kNextScenarioSize) {
+    if (std::strncmp(wanted, name, core::kNextScenarioSize) == 0 &&
+        std::strlen(name) < core::kNextScenarioSize) {
       return i;
     }
   }
   char text[256];
   std::snprintf(text, sizeof text, platform::Sjis("見つかりません %.*s").c_str(),
-                static_cast<int>(story::kNextScenarioSize), wanted);
-  platform::Sys().ShowMessageBox(
-      {text, platform::Sjis("Cellwright"), platform::BoxButtons::Ok, 0, platform::BoxIcon::None});
+                static_cast<int>(core::kNextScenarioSize), wanted);
+  platform::ShowGameBox(text);
   return -1;
 }
 

@@ -1,7 +1,7 @@
 #include "shell/folders.h"
 
+#include "core/shell_state.h"
 #include "platform/system.h"
-#include "shell/shell_state.h"
 
 namespace shell {
 
@@ -15,14 +15,15 @@ std::string SaveFolderFor(const std::string& installFolder, const std::vector<st
 
 void LocateFolders() {
   platform::System& sys = platform::Sys();
-  WindowsFolder = sys.PrivateTempFolder();
-  InstallFolder = sys.CurrentFolder();
+  core::WindowsFolder = sys.PrivateTempFolder();
+  core::InstallFolder = sys.CurrentFolder();
   const std::vector<std::string> discs = sys.DiscMountPoints();
   // Only ask for the private folder (which creates it) when it is needed.
   const bool onDiscOrReadOnly =
-      SaveFolderFor(InstallFolder, discs, sys.IsWritableFolder(InstallFolder), "") != InstallFolder;
-  SaveFolder = onDiscOrReadOnly ? sys.PrivateDataFolder() : InstallFolder;
-  MediaFolder = discs.empty() ? std::string() : discs.front();
+      SaveFolderFor(core::InstallFolder, discs, sys.IsWritableFolder(core::InstallFolder), "") !=
+      core::InstallFolder;
+  core::SaveFolder = onDiscOrReadOnly ? sys.PrivateDataFolder() : core::InstallFolder;
+  core::MediaFolder = discs.empty() ? std::string() : discs.front();
 }
 
 }  // namespace shell

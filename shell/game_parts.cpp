@@ -1,4 +1,4 @@
-#include "shell/frame_pump.h"
+#include "core/frame_pump.h"
 #include "shell/program.h"
 #include "story/scenario_list.h"
 
@@ -9,7 +9,7 @@ namespace {
 // Until the opening logo and the title menu are built, the program shows its
 // empty window and waits for the player to close it.
 int AwaitCloseOnEmptyWindow() {
-  while (WaitFrame() != 0) {
+  while (core::WaitFrame() != 0) {
   }
   return 0;
 }

@@ -1,5 +1,8 @@
 #include <memory>
 
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/shell_state.h"
 #include "display/stage.h"
 #include "display/surface.h"
 #include "media/resource_file.h"
@@ -8,17 +11,14 @@
 #include "scenario/scenario_table.h"
 #include "shell/folders.h"
 #include "shell/program.h"
-#include "shell/shell_state.h"
 #include "shell/window_proc.h"
-#include "story/game_state.h"
 
 namespace shell {
 
 namespace {
 
 void Tell(const char* utf8Text) {
-  platform::Sys().ShowMessageBox({platform::Sjis(utf8Text), platform::Sjis(kProductName),
-                                  platform::BoxButtons::Ok, 0, platform::BoxIcon::None});
+  platform::ShowGameBox(platform::Sjis(utf8Text));
 }
 
 // The routine a game starts with, or null when there is none to start.
@@ -28,7 +28,7 @@ scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
     if (choice == 0 || choice == 5) return nullptr;
     if (choice == 1) {
       const scenario::ScenarioEntry& first = scenario::ScenarioTable[0];
-      story::SetUpNewGame(story::GameState, first.name != nullptr ? first.name : "s0");
+      core::SetUpNewGame(core::GameState, first.name != nullptr ? first.name : "s0");
       if (first.routine != nullptr) return first.routine;
       scenario::FindScenario();  // tells the player the first scenario is missing
       continue;
@@ -37,7 +37,7 @@ scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
       const int index = scenario::FindScenario();
       if (index >= 0) return scenario::ScenarioTable[index].routine;
     }
-    if (QuitReceived != 0) return nullptr;
+    if (core::QuitReceived != 0) return nullptr;
   }
 }
 
@@ -51,12 +51,12 @@ void RunTopLevelLoop(const ProgramParts& parts) {
     const scenario::ScenarioRoutine start = PickStart(parts);
     if (start == nullptr) return;
     display::ClearStage();
-    GameRunning = 1;
+    core::GameRunning = 1;
     ReleaseAllSlots();
     const scenario::ScriptResult result = scenario::RunScenarioChain(start);
     if (result == scenario::kQuit) return;
     ReleaseAllSlots();
-    GameRunning = 0;
+    core::GameRunning = 0;
   }
 }
 
@@ -69,7 +69,8 @@ int RunProgram(const ProgramParts& parts) {
     instance->BringRunningCopyForward();
     return 1;
   }
-  if (!sys.CreateMainWindow(kProductName)) return 1;
+  if (!sys.CreateMainWindow(platform::kProductName)) return 1;
+  core::Hooks.windowProcedure = WindowProc;
 
   if (!display::InitDisplay()) {
     Tell("DirectX をインストールしてください");

@@ -1,22 +1,22 @@
 #include "shell/window_proc.h"
 
+#include "core/frame_pump.h"
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "platform/encoding.h"
-#include "shell/frame_pump.h"
-#include "shell/shell_state.h"
 
 namespace shell {
 
 namespace {
 
 void ConfirmClose() {
-  const platform::BoxAnswer answer = platform::Sys().ShowMessageBox(
-      {platform::Sjis("本当にゲームを終了してよろしいですか？"), platform::Sjis(kProductName),
-       platform::BoxButtons::YesNo, 1, platform::BoxIcon::None});
+  // No is the default: a stray Enter must not end the game.
+  const platform::BoxAnswer answer = platform::ShowGameBox(
+      platform::Sjis("本当にゲームを終了してよろしいですか？"), platform::BoxButtons::YesNo, 1);
   if (answer == platform::BoxAnswer::Yes) DestroyMainWindow();
   // The click or key that answered the box is not for the game.
-  InputHeld = 0;
-  InputPressed = 0;
+  core::InputHeld = 0;
+  core::InputPressed = 0;
 }
 
 }  // namespace
@@ -40,26 +40,26 @@ void WindowProc(const platform::Message& message) {
       platform::Sys().PostQuitMessage();
       break;
     case MessageKind::Activate:
-      AppActive = message.active != 0 ? 1 : 0;
+      core::AppActive = message.active != 0 ? 1 : 0;
       break;
     case MessageKind::Close:
       ConfirmClose();
       break;
     case MessageKind::MouseMove:
-      MouseX = message.x;
-      MouseY = message.y;
+      core::MouseX = message.x;
+      core::MouseY = message.y;
       break;
     case MessageKind::LButtonDown:
-      MouseButtons |= KeyOk;
+      core::MouseButtons |= core::KeyOk;
       break;
     case MessageKind::LButtonUp:
-      MouseButtons &= ~KeyOk;
+      core::MouseButtons &= ~core::KeyOk;
       break;
     case MessageKind::RButtonDown:
-      MouseButtons |= KeyCancel;
+      core::MouseButtons |= core::KeyCancel;
       break;
     case MessageKind::RButtonUp:
-      MouseButtons &= ~KeyCancel;
+      core::MouseButtons &= ~core::KeyCancel;
       break;
     case MessageKind::MusicNotify:
       // Looping the music on its end arrives with the music player.

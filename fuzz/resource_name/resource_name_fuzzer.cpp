@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "media/archive.h"
 #include "media/path_resolver.h"
 #include "media/resource_file.h"
@@ -27,13 +28,6 @@
 #include "media/sjis_compare.h"
 #include "platform/encoding.h"
 #include "platform/null_system.h"
-#include "shell/shell_state.h"
-
-// The shell is not linked in: the media library reads only these.
-namespace shell {
-std::string InstallFolder;
-std::string MediaFolder;
-}  // namespace shell
 
 namespace {
 
@@ -54,9 +48,9 @@ class BoxCountingSystem : public platform::NullSystem {
     lastText = request.text;
     return platform::BoxAnswer::Ok;
   }
-  std::string CurrentFolder() override { return shell::InstallFolder; }
-  std::string PrivateTempFolder() override { return shell::InstallFolder; }
-  std::string PrivateDataFolder() override { return shell::InstallFolder; }
+  std::string CurrentFolder() override { return core::InstallFolder; }
+  std::string PrivateTempFolder() override { return core::InstallFolder; }
+  std::string PrivateDataFolder() override { return core::InstallFolder; }
 };
 
 BoxCountingSystem Boxes;
@@ -100,12 +94,12 @@ void MakeInstall() {
   Write("outside.bmp", "escaped");
   std::filesystem::create_directories(Root + "install/bmp/dir.bmp");
   mkfifo((Root + "install/bmp/fifo.bmp").c_str(), 0600);
-  shell::InstallFolder = Root + "install/";
-  shell::MediaFolder = Root + "disc/";
+  core::InstallFolder = Root + "install/";
+  core::MediaFolder = Root + "disc/";
   platform::SetSystem(&Boxes);
   NotFoundPrefix = platform::Sjis("見つかりません ");
-  media::PictureArchive.Open((shell::InstallFolder + "BMP.ARC").c_str(), kPictures);
-  media::SoundArchive.Open((shell::InstallFolder + "wave.arc").c_str(), kSounds);
+  media::PictureArchive.Open((core::InstallFolder + "BMP.ARC").c_str(), kPictures);
+  media::SoundArchive.Open((core::InstallFolder + "wave.arc").c_str(), kSounds);
 }
 
 // The comparison rule written another way: a text as its characters, letters
@@ -114,7 +108,7 @@ std::vector<std::uint32_t> Characters(std::string_view text) {
   std::vector<std::uint32_t> out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (media::IsSjisLeadByte(c) && i + 1 < text.size()) {
+    if (platform::IsLeadByte(c) && i + 1 < text.size()) {
       out.push_back(0x10000u | (std::uint32_t{c} << 8) | static_cast<unsigned char>(text[++i]));
     } else {
       out.push_back(c >= 'A' && c <= 'Z' ? c + 32u : c);
@@ -152,7 +146,7 @@ void CheckName(const std::string& name) {
   Require(slash != std::string::npos && relative.find('/', slash + 1) == std::string::npos,
           "one folder, one file name");
   Require(media::IsSafeFileName(relative.substr(slash + 1)), "the file name stays inside");
-  const std::string& folder = place.inMediaFolder ? shell::MediaFolder : shell::InstallFolder;
+  const std::string& folder = place.inMediaFolder ? core::MediaFolder : core::InstallFolder;
   for (const media::LastComponent last :
        {media::LastComponent::MustExist, media::LastComponent::MayBeAbsent}) {
     const std::optional<std::string> path = media::ResolvePath(folder, relative, last);
@@ -172,7 +166,7 @@ void CheckMemberSelection(const std::string& name, const std::string& rowName) {
   const media::ArchiveEntry rows[] = {
       {rowName.c_str(), 2, 3}, {"T01.BMP", 0, 4}, {"tail.bmp", 8, 100}, {nullptr, 0, 0}};
   media::Archive archive;
-  Require(archive.Open((shell::InstallFolder + "rows.arc").c_str(), rows) == 1, "rows.arc");
+  Require(archive.Open((core::InstallFolder + "rows.arc").c_str(), rows) == 1, "rows.arc");
   Require(archive.Find(name.c_str(), archive.writeMode) == 0, "writing never selects");
   const std::string_view wanted = media::FileNamePart(name);
   const media::ArchiveEntry* expected = nullptr;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/encoding.h"
+
 namespace platform::font {
 
 struct SjisChar {
@@ -15,16 +17,12 @@ struct SjisChar {
   int bytes = 0;
 };
 
-constexpr bool IsSjisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // The character starting at `at`; nothing at the end of the text or at a lead
 // byte with no byte after it (the text ends there).
 constexpr std::optional<SjisChar> NextSjisChar(std::string_view text, std::size_t at) {
   if (at >= text.size()) return std::nullopt;
   const auto lead = static_cast<unsigned char>(text[at]);
-  if (!IsSjisLeadByte(lead)) return SjisChar{lead, 1};
+  if (!IsLeadByte(lead)) return SjisChar{lead, 1};
   if (at + 1 >= text.size()) return std::nullopt;
   const auto trail = static_cast<unsigned char>(text[at + 1]);
   return SjisChar{static_cast<std::uint16_t>(lead << 8 | trail), 2};

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "display/bmp_reader.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 #include "tests/support/headless_fixture.h"
 
 namespace art_test {
@@ -34,7 +34,7 @@ class ArtTest : public cellwright_test::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    shell::InstallFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
+    core::InstallFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
     ASSERT_TRUE(media::OpenResourceArchives());
   }
 

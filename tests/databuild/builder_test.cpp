@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "display/bmp_reader.h"
 #include "media/archive.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 #include "tests/support/headless_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -332,11 +332,10 @@ TEST_F(BuiltDataRoundTrip, EveryMemberReadsBackThroughResourceFile) {
   };
   const std::vector<media::ArchiveEntry> pictures = directory(report.pictures);
   const std::vector<media::ArchiveEntry> sounds = directory(report.sounds);
-  shell::InstallFolder = options.outDir.string() + "/";
-  ASSERT_EQ(media::PictureArchive.Open((shell::InstallFolder + "bmp.arc").c_str(), pictures.data()),
+  core::InstallFolder = options.outDir.string() + "/";
+  ASSERT_EQ(media::PictureArchive.Open((core::InstallFolder + "bmp.arc").c_str(), pictures.data()),
             1);
-  ASSERT_EQ(media::SoundArchive.Open((shell::InstallFolder + "wave.arc").c_str(), sounds.data()),
-            1);
+  ASSERT_EQ(media::SoundArchive.Open((core::InstallFolder + "wave.arc").c_str(), sounds.data()), 1);
 
   const std::pair<const char*, std::string> expected[] = {
       {"title.bmp", "TITLE-PICTURE"},

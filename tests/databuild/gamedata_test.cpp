@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "display/bmp_reader.h"
 #include "display/surface.h"
 #include "media/archive.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 #include "tests/support/headless_fixture.h"
 
 namespace {
@@ -46,7 +46,7 @@ class GameDataPictures : public cellwright_test::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    shell::InstallFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
+    core::InstallFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
     ASSERT_TRUE(media::OpenResourceArchives());
   }
 

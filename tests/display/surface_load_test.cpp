@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "media/archive.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 #include "tests/display/display_fixture.h"
 
 namespace {
@@ -39,7 +39,7 @@ class SurfaceLoadTest : public DisplayTest {
  protected:
   void SetUp() override {
     DisplayTest::SetUp();
-    shell::InstallFolder = Sys().CurrentFolder();
+    core::InstallFolder = Sys().CurrentFolder();
     bmpFolder_ = Temp().Sub("install/bmp");
   }
   void TearDown() override {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "media/resource_name.h"
 #include "platform/encoding.h"
-#include "shell/shell_state.h"
 #include "tests/media/media_test_files.h"
 #include "tests/support/headless_fixture.h"
 
@@ -41,12 +41,12 @@ class ResourceFileTest : public cellwright_test::HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    shell::InstallFolder = Temp().Sub("install");
-    shell::MediaFolder = Temp().Sub("disc");
-    WriteBytes(shell::InstallFolder + "bmp.arc", kPictureBytes);
-    WriteBytes(shell::InstallFolder + "wave.arc", kSoundBytes);
-    ASSERT_EQ(media::PictureArchive.Open((shell::InstallFolder + "bmp.arc").c_str(), kPictures), 1);
-    ASSERT_EQ(media::SoundArchive.Open((shell::InstallFolder + "wave.arc").c_str(), kSounds), 1);
+    core::InstallFolder = Temp().Sub("install");
+    core::MediaFolder = Temp().Sub("disc");
+    WriteBytes(core::InstallFolder + "bmp.arc", kPictureBytes);
+    WriteBytes(core::InstallFolder + "wave.arc", kSoundBytes);
+    ASSERT_EQ(media::PictureArchive.Open((core::InstallFolder + "bmp.arc").c_str(), kPictures), 1);
+    ASSERT_EQ(media::SoundArchive.Open((core::InstallFolder + "wave.arc").c_str(), kSounds), 1);
   }
 
   // A loose file below a folder, its folders made on the way.
@@ -91,14 +91,14 @@ TEST_F(ResourceFileTest, OnlyTheLastDotStartsTheExtension) {
   ResourceFile file;
   ASSERT_EQ(file.Open("a.b.wav", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 3), "abw");
-  Loose(shell::InstallFolder, "wave/a.b.WMA", "loose");
+  Loose(core::InstallFolder, "wave/a.b.WMA", "loose");
   ASSERT_EQ(file.Open("A.B.WAV", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "loose");
 }
 
 TEST_F(ResourceFileTest, ALooseFileBeatsTheMember) {
-  Loose(shell::InstallFolder, "wave/01se.wma", "loose sound");
-  Loose(shell::InstallFolder, "bmp/t01.bmp", "loose picture");
+  Loose(core::InstallFolder, "wave/01se.wma", "loose sound");
+  Loose(core::InstallFolder, "bmp/t01.bmp", "loose picture");
   ResourceFile file;
   ASSERT_EQ(file.Open("01SE.wav", file.readMode), 1);
   EXPECT_EQ(file.Size(), 11u);
@@ -127,7 +127,7 @@ TEST_F(ResourceFileTest, MembersAreNeverWritten) {
   ResourceFile file;
   ASSERT_EQ(file.Open("t01.bmp", file.readMode), 1);
   EXPECT_EQ(file.Write("xx", 2), 0u);
-  EXPECT_EQ(ReadBytes(shell::InstallFolder + "bmp.arc"), kPictureBytes);
+  EXPECT_EQ(ReadBytes(core::InstallFolder + "bmp.arc"), kPictureBytes);
 }
 
 TEST_F(ResourceFileTest, WritingNeverSelectsAMember) {
@@ -137,12 +137,12 @@ TEST_F(ResourceFileTest, WritingNeverSelectsAMember) {
   EXPECT_EQ(media::PictureArchive.Size(), 0u);
   ASSERT_EQ(BoxTexts().size(), 1u);
   // With the folder there, writing makes a loose file (matched without case).
-  std::filesystem::create_directory(shell::InstallFolder + "BMP");
+  std::filesystem::create_directory(core::InstallFolder + "BMP");
   ASSERT_EQ(file.Open("t01.bmp", file.writeMode), 1);
   EXPECT_EQ(file.Write("new", 3), 3u);
   file.Close();
-  EXPECT_EQ(ReadBytes(shell::InstallFolder + "BMP/t01.bmp"), "new");
-  EXPECT_EQ(ReadBytes(shell::InstallFolder + "bmp.arc"), kPictureBytes);
+  EXPECT_EQ(ReadBytes(core::InstallFolder + "BMP/t01.bmp"), "new");
+  EXPECT_EQ(ReadBytes(core::InstallFolder + "bmp.arc"), kPictureBytes);
 }
 
 TEST_F(ResourceFileTest, RawNamesAreFullPathsAndNeverReported) {
@@ -170,20 +170,20 @@ TEST_F(ResourceFileTest, MissingDataIsReportedWithItsPath) {
   EXPECT_EQ(file.Open("none.arc", file.readMode), 0);
   EXPECT_EQ(file.Size(), 0u);
   const std::vector<std::string> expected = {
-      "見つかりません " + shell::InstallFolder + "bmp/none.bmp",
-      "見つかりません " + shell::InstallFolder + "wave/none.WMA",
-      "見つかりません " + shell::MediaFolder + "bgm/none.mid",
-      "見つかりません " + shell::MediaFolder + "movie/none.arc",
+      "見つかりません " + core::InstallFolder + "bmp/none.bmp",
+      "見つかりません " + core::InstallFolder + "wave/none.WMA",
+      "見つかりません " + core::MediaFolder + "bgm/none.mid",
+      "見つかりません " + core::MediaFolder + "movie/none.arc",
   };
   EXPECT_EQ(BoxTexts(), expected);
 }
 
 TEST_F(ResourceFileTest, WithoutADiscMusicAndMoviesAreNotSearched) {
-  Loose(shell::InstallFolder, "bgm/m01.mid", "not here");
+  Loose(core::InstallFolder, "bgm/m01.mid", "not here");
   // Relative to the current folder, "bgm/" must not be found either.
   const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(shell::InstallFolder);
-  shell::MediaFolder.clear();
+  std::filesystem::current_path(core::InstallFolder);
+  core::MediaFolder.clear();
   ResourceFile file;
   EXPECT_EQ(file.Open("m01.mid", file.readMode), 0);
   std::filesystem::current_path(previous);
@@ -191,13 +191,13 @@ TEST_F(ResourceFileTest, WithoutADiscMusicAndMoviesAreNotSearched) {
 }
 
 TEST_F(ResourceFileTest, KanjiNamesAreUtf8OnDisk) {
-  Loose(shell::InstallFolder, "bmp/地図.bmp", "map");
+  Loose(core::InstallFolder, "bmp/地図.bmp", "map");
   ResourceFile file;
   ASSERT_EQ(file.Open(platform::Sjis("地図.bmp").c_str(), file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "map");
   EXPECT_EQ(file.Open(platform::Sjis("海図.bmp").c_str(), file.readMode), 0);
   EXPECT_EQ(BoxTexts(),
-            std::vector<std::string>{"見つかりません " + shell::InstallFolder + "bmp/海図.bmp"});
+            std::vector<std::string>{"見つかりません " + core::InstallFolder + "bmp/海図.bmp"});
 }
 
 TEST_F(ResourceFileTest, NamesWithoutAUtf8FormFallBackToTheArchive) {
@@ -206,19 +206,19 @@ TEST_F(ResourceFileTest, NamesWithoutAUtf8FormFallBackToTheArchive) {
   EXPECT_EQ(file.Open("\x83.bmp", file.readMode), 0);
   ASSERT_EQ(Sys().Boxes().size(), 1u);
   EXPECT_EQ(Sys().Boxes()[0].request.text,
-            platform::Sjis("見つかりません ") + shell::InstallFolder + "bmp/\x83.bmp");
+            platform::Sjis("見つかりません ") + core::InstallFolder + "bmp/\x83.bmp");
 }
 
 TEST_F(ResourceFileTest, LooseFilesMatchWithoutLetterCase) {
-  Loose(shell::MediaFolder, "BGM/X.MID", "upper");
-  Loose(shell::InstallFolder, "wave/01SE.WMA", "loose");
+  Loose(core::MediaFolder, "BGM/X.MID", "upper");
+  Loose(core::InstallFolder, "wave/01SE.WMA", "loose");
   ResourceFile file;
   ASSERT_EQ(file.Open("x.mid", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "upper");
   ASSERT_EQ(file.Open("01se.wav", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "loose");
   // An exact name is preferred to one differing in case.
-  Loose(shell::MediaFolder, "bgm/x.mid", "lower");
+  Loose(core::MediaFolder, "bgm/x.mid", "lower");
   ASSERT_EQ(file.Open("x.mid", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "lower");
   ASSERT_EQ(file.Open("X.MID", file.readMode), 1);
@@ -235,9 +235,9 @@ TEST_F(ResourceFileTest, KanjiTrailBytesAreNotFolded) {
 }
 
 TEST_F(ResourceFileTest, FoldersAndFifosInPlaceOfAFileAreSkipped) {
-  std::filesystem::create_directories(shell::InstallFolder + "bmp/t01.bmp");
-  ASSERT_EQ(mkfifo((shell::InstallFolder + "bmp/t02.bmp").c_str(), 0600), 0);
-  ASSERT_EQ(mkfifo((shell::InstallFolder + "bmp/t03.bmp").c_str(), 0600), 0);
+  std::filesystem::create_directories(core::InstallFolder + "bmp/t01.bmp");
+  ASSERT_EQ(mkfifo((core::InstallFolder + "bmp/t02.bmp").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((core::InstallFolder + "bmp/t03.bmp").c_str(), 0600), 0);
   ResourceFile file;
   ASSERT_EQ(file.Open("t01.bmp", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "PPPP");
@@ -245,38 +245,38 @@ TEST_F(ResourceFileTest, FoldersAndFifosInPlaceOfAFileAreSkipped) {
   EXPECT_EQ(ReadAll(file, 10), "QQQ");
   EXPECT_EQ(file.Open("t03.bmp", file.readMode), 0);
   EXPECT_EQ(BoxTexts(),
-            std::vector<std::string>{"見つかりません " + shell::InstallFolder + "bmp/t03.bmp"});
+            std::vector<std::string>{"見つかりません " + core::InstallFolder + "bmp/t03.bmp"});
 }
 
 TEST_F(ResourceFileTest, NamesCannotLeaveTheirFolder) {
   // install/bmp/../../etc/passwd.bmp would be Temp()/etc/passwd.bmp.
   Loose(Temp().Folder(), "etc/passwd.bmp", "escaped");
-  Loose(shell::InstallFolder, "x.bmp", "escaped");
-  std::filesystem::create_directories(shell::InstallFolder + "bmp");
+  Loose(core::InstallFolder, "x.bmp", "escaped");
+  std::filesystem::create_directories(core::InstallFolder + "bmp");
   ResourceFile file;
   EXPECT_EQ(file.Open("../x.bmp", file.readMode), 0);
   EXPECT_EQ(file.Open("..\\x.bmp", file.readMode), 0);
   EXPECT_EQ(file.Open("../x.bmp", file.writeMode), 0);
   EXPECT_EQ(file.Open("/tmp/x.bmp", file.readMode), 0);
   EXPECT_EQ(BoxTexts().size(), 4u);
-  EXPECT_EQ(ReadBytes(shell::InstallFolder + "x.bmp"), "escaped");
+  EXPECT_EQ(ReadBytes(core::InstallFolder + "x.bmp"), "escaped");
   // The archive still answers for the last part of the name, which names no file.
   ASSERT_EQ(file.Open("../../etc/passwd.bmp", file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "!");
 }
 
 TEST_F(ResourceFileTest, OverlongPathsAreNotFound) {
-  const std::size_t room = media::kMaxPathLength - shell::InstallFolder.size() - 4;  // "bmp/"
+  const std::size_t room = media::kMaxPathLength - core::InstallFolder.size() - 4;  // "bmp/"
   const std::string longest = std::string(room - 4, 'n') + ".bmp";
   const std::string tooLong = "n" + longest;
-  Loose(shell::InstallFolder, "bmp/" + longest, "fits");
-  Loose(shell::InstallFolder, "bmp/" + tooLong, "too long");
+  Loose(core::InstallFolder, "bmp/" + longest, "fits");
+  Loose(core::InstallFolder, "bmp/" + tooLong, "too long");
   ResourceFile file;
   ASSERT_EQ(file.Open(longest.c_str(), file.readMode), 1);
   EXPECT_EQ(ReadAll(file, 10), "fits");
   EXPECT_EQ(file.Open(tooLong.c_str(), file.readMode), 0);
   EXPECT_EQ(BoxTexts(),
-            std::vector<std::string>{"見つかりません " + shell::InstallFolder + "bmp/" + tooLong});
+            std::vector<std::string>{"見つかりません " + core::InstallFolder + "bmp/" + tooLong});
   // The same bound for raw paths, without a box.
   const std::string raw = Temp().Folder() + std::string(media::kMaxPathLength, 'r');
   EXPECT_EQ(file.Open(raw.substr(0, media::kMaxPathLength + 1).c_str(), file.writeMode), 0);
@@ -284,7 +284,7 @@ TEST_F(ResourceFileTest, OverlongPathsAreNotFound) {
 }
 
 TEST_F(ResourceFileTest, FoldersWithoutAShiftJisFormStillShow) {
-  shell::InstallFolder = Temp().Sub("ゲーム😀é");
+  core::InstallFolder = Temp().Sub("ゲーム😀é");
   ResourceFile file;
   EXPECT_EQ(file.Open("none.bmp", file.readMode), 0);
   const std::string shown = platform::Cp932ToUtf8Lossy(Sys().Boxes().at(0).request.text);
@@ -317,23 +317,23 @@ TEST_F(ResourceFileTest, CloseAndDestructionLetGoOfTheMember) {
 }
 
 TEST_F(ResourceFileTest, ArchivesOpenFromTheInstallFolderWithoutCaseElseFromTheDisc) {
-  std::filesystem::remove(shell::InstallFolder + "bmp.arc");
-  std::filesystem::remove(shell::InstallFolder + "wave.arc");
-  WriteBytes(shell::InstallFolder + "BMP.ARC", kPictureBytes);
+  std::filesystem::remove(core::InstallFolder + "bmp.arc");
+  std::filesystem::remove(core::InstallFolder + "wave.arc");
+  WriteBytes(core::InstallFolder + "BMP.ARC", kPictureBytes);
   EXPECT_FALSE(media::OpenResourceArchives());
   EXPECT_TRUE(media::PictureArchive.IsOpen());
   EXPECT_FALSE(media::SoundArchive.IsOpen());
 
-  const std::string disc = shell::InstallFolder + "disc/";
+  const std::string disc = core::InstallFolder + "disc/";
   std::filesystem::create_directories(disc);
   WriteBytes(disc + "wave.arc", kSoundBytes);
-  shell::MediaFolder = disc;
+  core::MediaFolder = disc;
   EXPECT_TRUE(media::OpenResourceArchives());
   EXPECT_TRUE(media::SoundArchive.IsOpen());
 
   std::filesystem::remove(disc + "wave.arc");
-  WriteBytes(shell::InstallFolder + "Wave.Arc", kSoundBytes);
-  shell::MediaFolder.clear();
+  WriteBytes(core::InstallFolder + "Wave.Arc", kSoundBytes);
+  core::MediaFolder.clear();
   EXPECT_TRUE(media::OpenResourceArchives());
   EXPECT_TRUE(media::SoundArchive.IsOpen());
 }

@@ -1,4 +1,5 @@
 #include "media/sjis_compare.h"
+#include "platform/encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,8 @@
 
 namespace {
 
-using media::IsSjisLeadByte;
 using media::SjisCompareNoCase;
+using platform::IsLeadByte;
 
 bool Same(const std::string& a, const std::string& b) {
   return SjisCompareNoCase(a, b) == 0;
@@ -49,10 +50,11 @@ TEST(SjisCompare, LeadByteRangeBoundaries) {
     unsigned char lead;
     bool isLead;
   };
-  for (const Case c : {Case{0x80, false}, Case{0x81, true}, Case{0x9F, true}, Case{0xA0, false},
-                       Case{0xDF, false}, Case{0xE0, true}, Case{0xFC, true}, Case{0xFD, false}}) {
+  for (const Case c :
+       {Case{0x80, false}, Case{0x81, true}, Case{0x9F, true}, Case{0xA0, true}, Case{0xA1, false},
+        Case{0xDF, false}, Case{0xE0, true}, Case{0xFC, true}, Case{0xFD, false}}) {
     SCOPED_TRACE(static_cast<int>(c.lead));
-    EXPECT_EQ(IsSjisLeadByte(c.lead), c.isLead);
+    EXPECT_EQ(IsLeadByte(c.lead), c.isLead);
     const std::string upper = std::string(1, static_cast<char>(c.lead)) + "A";
     const std::string lower = std::string(1, static_cast<char>(c.lead)) + "a";
     // After a lead byte the letter is a trail byte and keeps its case.

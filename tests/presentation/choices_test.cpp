@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "core/game_state.h"
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/stage.h"
 #include "platform/encoding.h"
-#include "story/game_state.h"
 #include "tests/presentation/presentation_fixture.h"
 
 namespace {
@@ -23,7 +23,7 @@ class ChoicesTest : public PresentationTest {
     PresentationTest::SetUp();
     texts_ = {platform::Sjis("１はい"), platform::Sjis("２いいえ"), platform::Sjis("３たぶん"),
               platform::Sjis("４しらない")};
-    story::GameState.choice = 0;
+    core::GameState.choice = 0;
   }
   const char* Text(int i) const { return texts_[static_cast<std::size_t>(i)].c_str(); }
   void AddThree() {
@@ -33,7 +33,7 @@ class ChoicesTest : public PresentationTest {
   int Pick(const std::string& script) {
     RunScript(script);
     EXPECT_EQ(RunChoice(), 0);
-    return story::GameState.choice;
+    return core::GameState.choice;
   }
 
   std::vector<std::string> texts_;
@@ -80,7 +80,7 @@ TEST_F(ChoicesTest, PointerRowsMapToLines) {
 TEST_F(ChoicesTest, PointerThatHasNotMovedChangesNothing) {
   AddThree();
   Sys().PushMessage({platform::MessageKind::MouseMove, 0, 10, 450, 0});
-  shell::MouseY = 450;  // already on the third line when the choice opens
+  core::MouseY = 450;  // already on the third line when the choice opens
   EXPECT_EQ(Pick("frames 2\nclick 10 450\n"), 1);
 }
 
@@ -93,7 +93,7 @@ TEST_F(ChoicesTest, ArrowKeysStopAtTheEnds) {
 
 TEST_F(ChoicesTest, HighlightedLineIsAWhiteBarWithBlackText) {
   WriteSolid("bgdark.bmp", 640, 480, 0x00204060);
-  shell::GameRunning = 1;
+  core::GameRunning = 1;
   display::SetLayerPicture(0, "bgdark");
   const std::string digitOnly = platform::Sjis("１");
   AddChoice(digitOnly.c_str());
@@ -126,7 +126,7 @@ TEST_F(ChoicesTest, NoVisibleLineWaitsForTheMenuOrAQuit) {
   AddChoice(nullptr);
   RunScript("frames 2\nkey enter\nframes 2\nanswer yes\nclose\n");
   EXPECT_EQ(RunChoice(), scenario::kQuit);
-  EXPECT_EQ(story::GameState.choice, 0);
+  EXPECT_EQ(core::GameState.choice, 0);
   EXPECT_EQ(display::PendingChoiceList.count, 1);  // a quit leaves the list alone
 }
 
@@ -135,7 +135,7 @@ TEST_F(ChoicesTest, LoadingAGameFromTheMenuEndsTheChoiceWithoutAPick) {
   display::SystemMenu = [] { return 1; };
   RunScript("frames 2\nrclick 10 10\n");
   EXPECT_EQ(RunChoice(), scenario::kJump);
-  EXPECT_EQ(story::GameState.choice, 0);
+  EXPECT_EQ(core::GameState.choice, 0);
   EXPECT_EQ(display::PendingChoiceList.count, 0);
 }
 
@@ -155,9 +155,9 @@ TEST(AdjustScore, CounterStaysBetweenMinusTenAndFive) {
   };
   for (const Case c : {Case{0, -3, -3}, Case{5, 1, 5}, Case{-9, -3, -10}, Case{4, 1, 5},
                        Case{5, -128, -10}, Case{-10, 127, 5}, Case{0, 0, 0}}) {
-    story::GameState.adjustCounter() = static_cast<std::int8_t>(c.start);
+    core::GameState.adjustCounter() = static_cast<std::int8_t>(c.start);
     EXPECT_EQ(display::AdjustScore(static_cast<std::int8_t>(c.delta)), 0);
-    EXPECT_EQ(story::GameState.adjustCounter(), c.result) << c.start << " + " << c.delta;
+    EXPECT_EQ(core::GameState.adjustCounter(), c.result) << c.start << " + " << c.delta;
   }
 }
 

@@ -253,7 +253,7 @@ TEST_F(MessageWindowTest, WithoutASystemMenuCancelDoesNothing) {
 
 TEST_F(MessageWindowTest, TextIsDrawnWhiteInItsCellsAndSurvivesARefresh) {
   WriteSolid("bgdark.bmp", 640, 480, 0x00204060);
-  shell::GameRunning = 1;
+  core::GameRunning = 1;
   display::SetLayerPicture(0, "bgdark");
   const std::uint32_t backdrop = 0x00102030;
   ASSERT_EQ(CountOther(display::kWindowRect, backdrop), 0);

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "core/shell_state.h"
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/stage.h"
 #include "display/window_geometry.h"
 #include "platform/headless/script.h"
-#include "shell/shell_state.h"
 #include "tests/display/display_fixture.h"
 
 namespace cellwright_test {
@@ -31,7 +31,7 @@ class PresentationTest : public DisplayTest {
 
   void SetUp() override {
     DisplayTest::SetUp();
-    shell::InstallFolder = Sys().CurrentFolder();
+    core::InstallFolder = Sys().CurrentFolder();
     bmpFolder_ = Temp().Sub("install/bmp");
     display::ResetMessageWindow();
     display::ResetChoices();

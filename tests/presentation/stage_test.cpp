@@ -126,7 +126,7 @@ TEST_F(StageTest, WindowIsDimmedOnlyWhileAGameRuns) {
   const display::Rect window = display::kWindowRect;
   EXPECT_EQ(CountOther(window, kBackground), 0);
 
-  shell::GameRunning = 1;
+  core::GameRunning = 1;
   display::Refresh();
   EXPECT_EQ(CountOther(window, 0x007F7F7F), 0);
   // The pixels just outside the rectangle keep their brightness.

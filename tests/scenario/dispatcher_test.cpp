@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
 #include "platform/encoding.h"
 #include "scenario/scenario_table.h"
-#include "story/game_state.h"
 #include "tests/support/headless_fixture.h"
 
 namespace {
 
+using core::GameState;
 using scenario::ScenarioEntry;
 using scenario::ScriptResult;
-using story::GameState;
 
 // Routines record their runs here and return what the test scripted for them.
 std::vector<std::string> Runs;
@@ -75,11 +75,11 @@ TEST_F(DispatcherTest, JumpCutsAnOverlongNameAndKeepsItsTerminator) {
 }
 
 TEST_F(DispatcherTest, FindIsCaseSensitiveAndTellsThePlayerWhatIsMissing) {
-  story::SetNextScenario(GameState, "sB");
+  core::SetNextScenario(GameState, "sB");
   EXPECT_EQ(scenario::FindScenario(), 1);
   EXPECT_TRUE(Sys().Boxes().empty());
 
-  story::SetNextScenario(GameState, "SB");
+  core::SetNextScenario(GameState, "SB");
   EXPECT_EQ(scenario::FindScenario(), -1);
   ASSERT_EQ(Sys().Boxes().size(), 1u);
   EXPECT_EQ(BoxText(0), "見つかりません SB");
@@ -89,7 +89,7 @@ TEST_F(DispatcherTest, FindIsCaseSensitiveAndTellsThePlayerWhatIsMissing) {
 
 TEST_F(DispatcherTest, AnameWithoutTerminatorIsNeverReadPastTheRecord) {
   // As a damaged save file could leave it: all 67 bytes used, a table name as prefix.
-  std::memset(GameState.nextScenario, 'a', story::kNextScenarioSize);
+  std::memset(GameState.nextScenario, 'a', core::kNextScenarioSize);
   std::memcpy(GameState.nextScenario, "sB", 2);
   EXPECT_EQ(scenario::FindScenario(), -1);
   ASSERT_EQ(Sys().Boxes().size(), 1u);
@@ -100,9 +100,9 @@ TEST_F(DispatcherTest, LookupGivesUpAfter256EntriesOfAnUnterminatedTable) {
   static std::vector<ScenarioEntry> longTable(300, ScenarioEntry{"sFiller", RoutineA});
   longTable[270] = {"sFar", RoutineB};
   scenario::ScenarioTable = longTable.data();
-  story::SetNextScenario(GameState, "sFar");
+  core::SetNextScenario(GameState, "sFar");
   EXPECT_EQ(scenario::FindScenario(), -1);
-  story::SetNextScenario(GameState, "sFiller");
+  core::SetNextScenario(GameState, "sFiller");
   EXPECT_EQ(scenario::FindScenario(), 0);
 }
 
@@ -125,7 +125,7 @@ TEST_F(DispatcherTest, JumpRunsTheNamedSuccessor) {
 }
 
 TEST_F(DispatcherTest, JumpWithoutANewNameRerunsTheNamedScenario) {
-  story::SetNextScenario(GameState, "sB");
+  core::SetNextScenario(GameState, "sB");
   ResultsOfB = {scenario::kJump, scenario::kJump, scenario::kQuit};
   EXPECT_EQ(scenario::RunScenarioChain(RoutineB), scenario::kQuit);
   EXPECT_THAT(Runs, ::testing::ElementsAre("sB", "sB", "sB"));

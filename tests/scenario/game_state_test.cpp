@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "story/game_state.h"
+#include "core/game_state.h"
 
 namespace {
 
-using story::GameStateRecord;
+using core::GameStateRecord;
 
 TEST(GameStateLayout, NamedFieldsSitAtTheirFileOffsets) {
   GameStateRecord record{};
@@ -21,7 +21,7 @@ TEST(GameStateLayout, NamedFieldsSitAtTheirFileOffsets) {
   record.route[2].galleryUnlocked[29] = 7;
   record.workCount[15] = 8;
   record.mapPlace[6] = 9;
-  const auto bytes = story::ToDiskBytes(record);
+  const auto bytes = core::ToDiskBytes(record);
   EXPECT_EQ(bytes[107], 1);
   EXPECT_EQ(bytes[108], 2);
   EXPECT_EQ(bytes[109], 0xF6);  // -10, two's complement
@@ -40,25 +40,25 @@ TEST(GameStateLayout, NumbersAreLittleEndianOnDiskAndRoundTrip) {
   GameStateRecord record{};
   record.date = 0x01020304;
   record.timeSlot = 0xA0B0C0D0;
-  story::SetNextScenario(record, "sDay");
-  const auto bytes = story::ToDiskBytes(record);
+  core::SetNextScenario(record, "sDay");
+  const auto bytes = core::ToDiskBytes(record);
   EXPECT_EQ(bytes[0], 0x04);
   EXPECT_EQ(bytes[3], 0x01);
   EXPECT_EQ(bytes[4], 0xD0);
   EXPECT_EQ(bytes[7], 0xA0);
   EXPECT_EQ(std::memcmp(bytes.data() + 1041, "sDay", 5), 0);
-  const GameStateRecord back = story::FromDiskBytes(bytes);
+  const GameStateRecord back = core::FromDiskBytes(bytes);
   EXPECT_EQ(back.date, record.date);
   EXPECT_EQ(back.timeSlot, record.timeSlot);
-  EXPECT_EQ(std::memcmp(&back, &record, story::kGameStateSize), 0);
+  EXPECT_EQ(std::memcmp(&back, &record, core::kGameStateSize), 0);
 }
 
 TEST(GameStateNewGame, ClearsEverythingFromByte17ToTheNameAndStartsOn25July) {
   GameStateRecord record{};
   std::memset(&record, 0xAB, sizeof record);
-  story::SetUpNewGame(record, "s0");
+  core::SetUpNewGame(record, "s0");
   EXPECT_EQ(record.date, 725u);
-  EXPECT_EQ(record.timeSlot, story::kDayOver);
+  EXPECT_EQ(record.timeSlot, core::kDayOver);
   for (size_t i = 17; i <= 1040; ++i) ASSERT_EQ(record.Bytes()[i], 0) << "byte " << i;
   EXPECT_STREQ(record.nextScenario, "s0");
   // Bytes before 17 are for the merge and the first choice to set.
@@ -67,14 +67,14 @@ TEST(GameStateNewGame, ClearsEverythingFromByte17ToTheNameAndStartsOn25July) {
 
 TEST(GameStateNewGame, MergeTakesOnlyMoviesAndGalleries) {
   GameStateRecord into{};
-  story::SetUpNewGame(into, "s0");
+  core::SetUpNewGame(into, "s0");
   into.route[3].affection = 9;
   GameStateRecord system{};
   std::memset(&system, 1, sizeof system);
-  story::MergePersistent(into, system);
+  core::MergePersistent(into, system);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(into.movieSeen[i], 1);
-  for (int k = 0; k < story::kRouteCount; ++k) {
-    for (int i = 0; i < story::kGalleryBytes; ++i) {
+  for (int k = 0; k < core::kRouteCount; ++k) {
+    for (int i = 0; i < core::kGalleryBytes; ++i) {
       ASSERT_EQ(into.route[k].galleryUnlocked[i], 1);
     }
     EXPECT_EQ(into.route[k].head[0], 0);
@@ -85,7 +85,7 @@ TEST(GameStateNewGame, MergeTakesOnlyMoviesAndGalleries) {
   EXPECT_STREQ(into.nextScenario, "s0");
   // 248 persistent bytes in all, and not one more.
   size_t ones = 0;
-  for (size_t i = 0; i < story::kGameStateSize; ++i) ones += into.Bytes()[i] == 1 ? 1u : 0u;
+  for (size_t i = 0; i < core::kGameStateSize; ++i) ones += into.Bytes()[i] == 1 ? 1u : 0u;
   EXPECT_EQ(ones, 248u);
 }
 

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "core/frame_pump.h"
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "platform/headless/script.h"
-#include "shell/frame_pump.h"
-#include "shell/shell_state.h"
 #include "tests/support/headless_fixture.h"
 
 namespace {
 
+using core::InputHeld;
+using core::InputPressed;
+using core::WaitFrame;
 using platform::Key;
 using platform::Message;
 using platform::MessageKind;
-using shell::InputHeld;
-using shell::InputPressed;
-using shell::WaitFrame;
 
 class FramePumpTest : public cellwright_test::HeadlessTest {
  protected:
@@ -35,44 +35,44 @@ TEST_F(FramePumpTest, OneFramePerTickOfThirtyTwoMilliseconds) {
   const auto start = Sys().ElapsedMs();
   for (int i = 0; i < 100; ++i) ASSERT_EQ(WaitFrame(), 1);
   EXPECT_EQ(Sys().ElapsedMs() - start, 3200u);
-  EXPECT_EQ(shell::FrameTick, Sys().TickCount() >> 5);
+  EXPECT_EQ(core::FrameTick, Sys().TickCount() >> 5);
 }
 
 TEST_F(FramePumpTest, AHeldKeyIsPressedOnceThenOnlyHeld) {
   Sys().SetKey(Key::Down, true);
   WaitFrame();
-  EXPECT_EQ(InputPressed, shell::KeyDown);
-  EXPECT_EQ(InputHeld, shell::KeyDown);
+  EXPECT_EQ(InputPressed, core::KeyDown);
+  EXPECT_EQ(InputHeld, core::KeyDown);
   for (int i = 0; i < 3; ++i) {
     WaitFrame();
     EXPECT_EQ(InputPressed, 0);
-    EXPECT_EQ(InputHeld, shell::KeyDown);
+    EXPECT_EQ(InputHeld, core::KeyDown);
   }
   Sys().SetKey(Key::Down, false);
   WaitFrame();
   EXPECT_EQ(InputHeld, 0);
   Sys().SetKey(Key::Down, true);
   WaitFrame();
-  EXPECT_EQ(InputPressed, shell::KeyDown);
+  EXPECT_EQ(InputPressed, core::KeyDown);
 }
 
 TEST_F(FramePumpTest, EnterAndLeftButtonAreOneInputEscapeAndRightButtonAnother) {
   Sys().SetKey(Key::Enter, true);
   Sys().PushMessage({MessageKind::LButtonDown});
   WaitFrame();
-  EXPECT_EQ(InputPressed, shell::KeyOk);
+  EXPECT_EQ(InputPressed, core::KeyOk);
   Sys().SetKey(Key::Enter, false);
   WaitFrame();  // still held by the button: no second press
-  EXPECT_EQ(InputHeld, shell::KeyOk);
+  EXPECT_EQ(InputHeld, core::KeyOk);
   EXPECT_EQ(InputPressed, 0);
   Sys().PushMessage({MessageKind::LButtonUp});
   Sys().PushMessage({MessageKind::RButtonDown});
   WaitFrame();
-  EXPECT_EQ(InputPressed, shell::KeyCancel);
+  EXPECT_EQ(InputPressed, core::KeyCancel);
   Sys().PushMessage({MessageKind::RButtonUp});
   Sys().SetKey(Key::Escape, true);
   WaitFrame();
-  EXPECT_EQ(InputHeld, shell::KeyCancel);
+  EXPECT_EQ(InputHeld, core::KeyCancel);
   EXPECT_EQ(InputPressed, 0);  // held across the frame boundary by one or the other
 }
 
@@ -82,10 +82,10 @@ TEST_F(FramePumpTest, EveryDirectionHasItsBitAndControlIsReadDirectly) {
   Sys().SetKey(Key::Right, true);
   Sys().SetKey(Key::Control, true);
   WaitFrame();
-  EXPECT_EQ(InputHeld, shell::KeyUp | shell::KeyLeft | shell::KeyRight);
-  EXPECT_TRUE(shell::ControlHeld());
+  EXPECT_EQ(InputHeld, core::KeyUp | core::KeyLeft | core::KeyRight);
+  EXPECT_TRUE(core::ControlHeld());
   Sys().SetKey(Key::Control, false);
-  EXPECT_FALSE(shell::ControlHeld());
+  EXPECT_FALSE(core::ControlHeld());
 }
 
 TEST_F(FramePumpTest, AClickThatStartsAndEndsBetweenFramesIsNotSeen) {
@@ -99,8 +99,8 @@ TEST_F(FramePumpTest, AClickThatStartsAndEndsBetweenFramesIsNotSeen) {
 TEST_F(FramePumpTest, MouseMovesUpdateThePointer) {
   Sys().PushMessage({MessageKind::MouseMove, 0, 639, 479});
   WaitFrame();
-  EXPECT_EQ(shell::MouseX, 639);
-  EXPECT_EQ(shell::MouseY, 479);
+  EXPECT_EQ(core::MouseX, 639);
+  EXPECT_EQ(core::MouseY, 479);
 }
 
 TEST_F(FramePumpTest, NoFramesWhileInactiveButMessagesAreStillHandled) {
@@ -113,9 +113,9 @@ TEST_F(FramePumpTest, NoFramesWhileInactiveButMessagesAreStillHandled) {
   const auto before = Sys().ElapsedMs();
   ASSERT_EQ(WaitFrame(), 1);
   EXPECT_GE(Sys().ElapsedMs() - before, 50u * 32u);
-  EXPECT_EQ(shell::MouseX, 10);
-  EXPECT_EQ(shell::MouseY, 20);
-  EXPECT_EQ(shell::AppActive, 1);
+  EXPECT_EQ(core::MouseX, 10);
+  EXPECT_EQ(core::MouseY, 20);
+  EXPECT_EQ(core::AppActive, 1);
 }
 
 TEST_F(FramePumpTest, FramesKeepTheirPaceAcrossTheWrapOfTheCounter) {
@@ -135,12 +135,12 @@ TEST_F(FramePumpTest, AfterTheQuitEveryWaitReturnsZeroAtOnce) {
   Sys().PostQuitMessage();
   Sys().PushMessage({MessageKind::MouseMove, 0, 5, 5});
   EXPECT_EQ(WaitFrame(), 0);
-  EXPECT_EQ(shell::QuitReceived, 1);
+  EXPECT_EQ(core::QuitReceived, 1);
   const auto at = Sys().ElapsedMs();
   EXPECT_EQ(WaitFrame(), 0);
   EXPECT_EQ(WaitFrame(), 0);
   EXPECT_EQ(Sys().ElapsedMs(), at);
-  EXPECT_EQ(shell::MouseX, 0);  // the queue is no longer read
+  EXPECT_EQ(core::MouseX, 0);  // the queue is no longer read
   EXPECT_NE(Log().find(R"("event":"quit")"), std::string::npos);
 }
 
@@ -148,7 +148,7 @@ TEST_F(FramePumpTest, MessagesQueuedBeforeTheQuitAreHandledFirst) {
   Sys().PushMessage({MessageKind::MouseMove, 0, 7, 8});
   Sys().PostQuitMessage();
   EXPECT_EQ(WaitFrame(), 0);
-  EXPECT_EQ(shell::MouseX, 7);
+  EXPECT_EQ(core::MouseX, 7);
 }
 
 TEST_F(FramePumpTest, WhatWasDrawnIsPresentedOnceWhenTheNextWaitBegins) {

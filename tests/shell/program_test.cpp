@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/shell_state.h"
 #include "platform/encoding.h"
 #include "scenario/scenario_table.h"
-#include "shell/frame_pump.h"
 #include "shell/program.h"
-#include "shell/shell_state.h"
-#include "story/game_state.h"
 #include "tests/support/headless_fixture.h"
 
 namespace {
@@ -27,7 +27,7 @@ int GameRunningSeen = -1;
 
 int Logo() {
   Trace.emplace_back("logo");
-  return shell::QuitReceived != 0 ? 0 : 1;
+  return core::QuitReceived != 0 ? 0 : 1;
 }
 int Title() {
   Trace.emplace_back("title");
@@ -40,14 +40,14 @@ int Title() {
 // A scene that waits for the player like a page prompt: until the quit arrives.
 ScriptResult WaitingScene() {
   Trace.emplace_back("s0");
-  GameRunningSeen = shell::GameRunning;
-  while (shell::WaitFrame() != 0) {
+  GameRunningSeen = core::GameRunning;
+  while (core::WaitFrame() != 0) {
   }
   return scenario::kQuit;
 }
 ScriptResult ShortScene() {
-  Trace.emplace_back(std::string("short:") + story::GameState.nextScenario);
-  GameRunningSeen = shell::GameRunning;
+  Trace.emplace_back(std::string("short:") + core::GameState.nextScenario);
+  GameRunningSeen = core::GameRunning;
   return scenario::kGameOver;
 }
 
@@ -67,15 +67,15 @@ class ProgramTest : public cellwright_test::HeadlessTest {
 };
 
 TEST_F(ProgramTest, ANewGameStartsOn25JulyAtS0) {
-  std::memset(&story::GameState, 0x55, sizeof story::GameState);
+  std::memset(&core::GameState, 0x55, sizeof core::GameState);
   TitleAnswers = {1};
   EXPECT_EQ(shell::RunProgram(Parts(kShortTable)), 0);
   EXPECT_THAT(Trace, ::testing::ElementsAre("logo", "title", "short:s0", "logo", "title"));
-  EXPECT_EQ(story::GameState.date, 725u);
-  EXPECT_EQ(story::GameState.timeSlot, story::kDayOver);
-  EXPECT_EQ(story::GameState.weekEnd, 0);
+  EXPECT_EQ(core::GameState.date, 725u);
+  EXPECT_EQ(core::GameState.timeSlot, core::kDayOver);
+  EXPECT_EQ(core::GameState.weekEnd, 0);
   EXPECT_EQ(GameRunningSeen, 1);
-  EXPECT_EQ(shell::GameRunning, 0);
+  EXPECT_EQ(core::GameRunning, 0);
   EXPECT_NE(Log().find(R"("event":"scenario","name":"s0")"), std::string::npos);
 }
 
@@ -103,7 +103,7 @@ TEST_F(ProgramTest, OtherTitleResultsAskAgain) {
 }
 
 TEST_F(ProgramTest, ALoadedGameResumesAtItsScenarioOrReturnsToTheTitle) {
-  story::SetNextScenario(story::GameState, "sGone");
+  core::SetNextScenario(core::GameState, "sGone");
   TitleAnswers = {2};
   shell::RunProgram(Parts(kShortTable));
   ASSERT_EQ(Sys().Boxes().size(), 1u);
@@ -112,7 +112,7 @@ TEST_F(ProgramTest, ALoadedGameResumesAtItsScenarioOrReturnsToTheTitle) {
 
   Start({});
   Trace.clear();
-  story::SetNextScenario(story::GameState, "sDay");
+  core::SetNextScenario(core::GameState, "sDay");
   TitleAnswers = {2};
   shell::RunProgram(Parts(kShortTable));
   EXPECT_THAT(Trace, ::testing::Contains("short:sDay"));
@@ -153,10 +153,10 @@ TEST_F(ProgramTest, FoldersComeFromTheBackend) {
   Start(options);
   TitleAnswers = {0};
   shell::RunProgram(Parts(kShortTable));
-  EXPECT_EQ(shell::InstallFolder, Sys().CurrentFolder());
-  EXPECT_EQ(shell::SaveFolder, Sys().PrivateDataFolder());  // the driver's data is read-only
-  EXPECT_EQ(shell::WindowsFolder, Sys().PrivateTempFolder());
-  EXPECT_EQ(shell::MediaFolder, "/media/disc/");
+  EXPECT_EQ(core::InstallFolder, Sys().CurrentFolder());
+  EXPECT_EQ(core::SaveFolder, Sys().PrivateDataFolder());  // the driver's data is read-only
+  EXPECT_EQ(core::WindowsFolder, Sys().PrivateTempFolder());
+  EXPECT_EQ(core::MediaFolder, "/media/disc/");
 }
 
 }  // namespace

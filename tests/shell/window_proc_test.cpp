@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/frame_pump.h"
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "platform/encoding.h"
-#include "shell/frame_pump.h"
-#include "shell/shell_state.h"
 #include "shell/window_proc.h"
 #include "tests/support/headless_fixture.h"
 
@@ -22,7 +22,7 @@ class WindowProcTest : public cellwright_test::HeadlessTest {
 
 TEST_F(WindowProcTest, CloseAsksWithNoAsTheDefault) {
   Sys().PushMessage({MessageKind::Close});
-  ASSERT_EQ(shell::WaitFrame(), 1);  // unanswered: the default keeps the game going
+  ASSERT_EQ(core::WaitFrame(), 1);  // unanswered: the default keeps the game going
   ASSERT_EQ(Sys().Boxes().size(), 1u);
   const auto& box = Sys().Boxes()[0];
   EXPECT_EQ(platform::Cp932ToUtf8Lossy(box.request.text), "本当にゲームを終了してよろしいですか？");
@@ -30,30 +30,30 @@ TEST_F(WindowProcTest, CloseAsksWithNoAsTheDefault) {
   EXPECT_EQ(box.request.buttons, platform::BoxButtons::YesNo);
   EXPECT_EQ(box.answer, BoxAnswer::No);
   EXPECT_TRUE(Sys().HasMainWindow());
-  EXPECT_EQ(shell::QuitReceived, 0);
+  EXPECT_EQ(core::QuitReceived, 0);
 }
 
 TEST_F(WindowProcTest, CloseAnsweredNoLeavesNoStrayPress) {
-  shell::WaitFrame();
+  core::WaitFrame();
   // The button that answered the box comes back up before the next frame.
   Sys().PushMessage({MessageKind::LButtonDown});
   Sys().PushMessage({MessageKind::Close});
   Sys().QueueBoxAnswer(BoxAnswer::No);
   Sys().PushMessage({MessageKind::LButtonUp});
-  ASSERT_EQ(shell::WaitFrame(), 1);
-  EXPECT_EQ(shell::InputPressed, 0);
-  EXPECT_EQ(shell::InputHeld, 0);
-  ASSERT_EQ(shell::WaitFrame(), 1);
-  EXPECT_EQ(shell::InputPressed, 0);
+  ASSERT_EQ(core::WaitFrame(), 1);
+  EXPECT_EQ(core::InputPressed, 0);
+  EXPECT_EQ(core::InputHeld, 0);
+  ASSERT_EQ(core::WaitFrame(), 1);
+  EXPECT_EQ(core::InputPressed, 0);
 }
 
 TEST_F(WindowProcTest, TheProcedureClearsTheInputBitsAfterTheBox) {
-  shell::InputHeld = shell::KeyOk;
-  shell::InputPressed = shell::KeyOk;
+  core::InputHeld = core::KeyOk;
+  core::InputPressed = core::KeyOk;
   Sys().QueueBoxAnswer(BoxAnswer::No);
   shell::WindowProc({MessageKind::Close});
-  EXPECT_EQ(shell::InputHeld, 0);
-  EXPECT_EQ(shell::InputPressed, 0);
+  EXPECT_EQ(core::InputHeld, 0);
+  EXPECT_EQ(core::InputPressed, 0);
 }
 
 TEST_F(WindowProcTest, CloseAnsweredYesDestroysTheWindowAndQuits) {
@@ -61,10 +61,10 @@ TEST_F(WindowProcTest, CloseAnsweredYesDestroysTheWindowAndQuits) {
   ASSERT_TRUE(display::LayerSlots[3].CreateBlank(8, 8));
   Sys().PushMessage({MessageKind::Close});
   Sys().QueueBoxAnswer(BoxAnswer::Yes);
-  EXPECT_EQ(shell::WaitFrame(), 0);
+  EXPECT_EQ(core::WaitFrame(), 0);
   EXPECT_FALSE(Sys().HasMainWindow());
-  EXPECT_EQ(shell::QuitReceived, 1);
-  EXPECT_EQ(shell::WaitFrame(), 0);
+  EXPECT_EQ(core::QuitReceived, 1);
+  EXPECT_EQ(core::WaitFrame(), 0);
   EXPECT_EQ(Sys().Boxes().size(), 1u);
   // Destroying the window released the display at once.
   EXPECT_FALSE(display::Display.up);
@@ -74,28 +74,28 @@ TEST_F(WindowProcTest, CloseAnsweredYesDestroysTheWindowAndQuits) {
 
 TEST_F(WindowProcTest, ActivationFollowsTheWindow) {
   shell::WindowProc({MessageKind::Activate, 0});
-  EXPECT_EQ(shell::AppActive, 0);
+  EXPECT_EQ(core::AppActive, 0);
   shell::WindowProc({MessageKind::Activate, 1});
-  EXPECT_EQ(shell::AppActive, 1);
+  EXPECT_EQ(core::AppActive, 1);
 }
 
 TEST_F(WindowProcTest, ButtonsSetAndClearTheirOwnBitsOnly) {
   shell::WindowProc({MessageKind::LButtonDown});
   shell::WindowProc({MessageKind::RButtonDown});
-  EXPECT_EQ(shell::MouseButtons, shell::KeyOk | shell::KeyCancel);
+  EXPECT_EQ(core::MouseButtons, core::KeyOk | core::KeyCancel);
   shell::WindowProc({MessageKind::LButtonUp});
-  EXPECT_EQ(shell::MouseButtons, shell::KeyCancel);
+  EXPECT_EQ(core::MouseButtons, core::KeyCancel);
   shell::WindowProc({MessageKind::LButtonUp});
-  EXPECT_EQ(shell::MouseButtons, shell::KeyCancel);
+  EXPECT_EQ(core::MouseButtons, core::KeyCancel);
   shell::WindowProc({MessageKind::RButtonUp});
-  EXPECT_EQ(shell::MouseButtons, 0);
+  EXPECT_EQ(core::MouseButtons, 0);
 }
 
 TEST_F(WindowProcTest, DestroyingTwiceIsHarmless) {
   shell::DestroyMainWindow();
   shell::DestroyMainWindow();
-  EXPECT_EQ(shell::WaitFrame(), 0);
-  EXPECT_EQ(shell::WaitFrame(), 0);
+  EXPECT_EQ(core::WaitFrame(), 0);
+  EXPECT_EQ(core::WaitFrame(), 0);
 }
 
 }  // namespace

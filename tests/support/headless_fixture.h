@@ -8,10 +8,12 @@
 #include <sstream>
 #include <string>
 
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/shell_state.h"
 #include "display/surface.h"
 #include "platform/headless/headless_system.h"
-#include "shell/shell_state.h"
-#include "story/game_state.h"
+#include "shell/window_proc.h"
 #include "tests/support/temp_folder.h"
 
 namespace cellwright_test {
@@ -43,8 +45,9 @@ class HeadlessTest : public ::testing::Test {
     options.log = &log_;
     sys_ = std::make_unique<platform::headless::HeadlessSystem>(options);
     platform::SetSystem(sys_.get());
-    shell::ResetShellState();
-    story::GameState = {};
+    core::ResetShellState();
+    core::Hooks.windowProcedure = shell::WindowProc;  // as start-up installs it
+    core::GameState = {};
   }
 
   platform::headless::HeadlessSystem& Sys() { return *sys_; }

@@ -29,10 +29,6 @@ std::vector<std::string> SplitTabs(std::string_view line) {
   return fields;
 }
 
-bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 std::string LowerAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
@@ -68,7 +64,7 @@ std::string FoldSjisCase(std::string_view sjis) {
   std::string out(sjis);
   for (std::size_t i = 0; i < out.size(); ++i) {
     const auto c = static_cast<unsigned char>(out[i]);
-    if (IsLeadByte(c)) {
+    if (platform::IsLeadByte(c)) {
       ++i;  // the trail byte is half of a character, never a letter
     } else if (c >= 'A' && c <= 'Z') {
       out[i] = static_cast<char>(c - 'A' + 'a');

@@ -3,11 +3,11 @@
 // stops the build.
 #include "tools/play/demo/demo_scenes.h"
 
+#include "core/game_state.h"
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/stage.h"
 #include "scenario/scenario_table.h"
-#include "story/game_state.h"
 
 namespace play {
 
@@ -58,7 +58,7 @@ ScriptResult sDemo() {
   AddChoice(nullptr);  // a hidden answer keeps its number
   AddChoice("３仕上げ室をのぞいてみる");
   GO(RunChoice());
-  if (story::GameState.choice == 1) return scenario::JumpScenario("sDemoKoyori");
+  if (core::GameState.choice == 1) return scenario::JumpScenario("sDemoKoyori");
   return scenario::JumpScenario("sDemoHotaru");
 }
 

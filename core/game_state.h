@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace story {
+namespace core {
 
 inline constexpr std::size_t kGameStateSize = 1108;
 inline constexpr std::size_t kNextScenarioSize = 67;
@@ -108,4 +108,4 @@ void MergePersistent(GameStateRecord& into, const GameStateRecord& source);
 // Copies name into nextScenario, cut to fit with its NUL.
 void SetNextScenario(GameStateRecord& record, const char* name);
 
-}  // namespace story
+}  // namespace core

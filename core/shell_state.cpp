@@ -1,8 +1,8 @@
-#include "shell/shell_state.h"
+#include "core/shell_state.h"
 
-#include "shell/frame_pump.h"
+#include "core/frame_pump.h"
 
-namespace shell {
+namespace core {
 
 int AppActive = 1;
 int QuitReceived = 0;
@@ -28,4 +28,4 @@ void ResetShellState() {
   FrameTick = 0;
 }
 
-}  // namespace shell
+}  // namespace core

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
-namespace shell {
+#include "platform/system.h"
+
+namespace core {
 
 enum InputBit : int {
   KeyUp = 0x01,
@@ -19,6 +21,15 @@ extern int InputPressed;
 extern int InputPrevious;
 extern std::uint32_t FrameTick;
 
+// Routines of the layers above that every frame needs; null ones are skipped.
+struct FrameHooks {
+  // The window procedure, handed every queued message but the quit.
+  void (*windowProcedure)(const platform::Message& message) = nullptr;
+  // Shows what was drawn since the last wait, before the next wait begins.
+  void (*presentChanges)() = nullptr;
+};
+extern FrameHooks Hooks;
+
 // 1 when a frame (one 32 ms tick) has passed, 0 once the quit message was taken
 // (and from then on at once). Handles every queued message first.
 int WaitFrame();
@@ -26,4 +37,4 @@ int WaitFrame();
 // Read directly, not through the bit sets: the fast-forward key.
 bool ControlHeld();
 
-}  // namespace shell
+}  // namespace core

@@ -1,9 +1,9 @@
-#include "story/game_state.h"
+#include "core/game_state.h"
 
 #include <bit>
 #include <cstring>
 
-namespace story {
+namespace core {
 
 GameStateRecord GameState{};
 
@@ -60,4 +60,4 @@ void SetNextScenario(GameStateRecord& record, const char* name) {
   std::strncpy(record.nextScenario, name, kNextScenarioSize - 1);
 }
 
-}  // namespace story
+}  // namespace core

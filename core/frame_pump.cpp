@@ -1,16 +1,14 @@
-#include "shell/frame_pump.h"
+#include "core/frame_pump.h"
 
-#include "display/surface.h"
-#include "platform/system.h"
-#include "shell/shell_state.h"
-#include "shell/window_proc.h"
+#include "core/shell_state.h"
 
-namespace shell {
+namespace core {
 
 int InputHeld = 0;
 int InputPressed = 0;
 int InputPrevious = 0;
 std::uint32_t FrameTick = 0;
+FrameHooks Hooks;
 
 namespace {
 
@@ -40,7 +38,7 @@ int SampleInput() {
 int WaitFrame() {
   if (QuitReceived != 0) return 0;
   // What was drawn since the last wait goes on screen before the wait begins.
-  display::PresentScreenIfChanged();
+  if (Hooks.presentChanges != nullptr) Hooks.presentChanges();
   platform::System& sys = platform::Sys();
   for (;;) {
     platform::Message message;
@@ -50,7 +48,7 @@ int WaitFrame() {
         sys.LogEvent("quit", {});
         return 0;
       }
-      WindowProc(message);
+      if (Hooks.windowProcedure != nullptr) Hooks.windowProcedure(message);
       continue;  // every queued message goes before a frame
     }
     // Nothing queued: block instead of spinning, so a game waiting for the
@@ -79,4 +77,4 @@ bool ControlHeld() {
   return platform::Sys().KeyDown(platform::Key::Control);
 }
 
-}  // namespace shell
+}  // namespace core
