@@ -63,18 +63,19 @@ int ResourceFile::Open(const char* name, std::uint32_t mode) {
   }
 
   const std::string& folder = place.inMediaFolder ? core::MediaFolder : core::InstallFolder;
-  if (folder.size() + place.relativeSjis.size() <= kMaxPathLength) {
-    if (place.relativeUtf8 && !folder.empty()) {
-      const LastComponent last =
-          mode == writeMode ? LastComponent::MayBeAbsent : LastComponent::MustExist;
-      const std::optional<std::string> path = ResolvePath(folder, *place.relativeUtf8, last);
-      if (path && file_.Open(path->c_str(), mode) != 0) return 1;
-    }
-    Archive* archive = ArchiveFor(place.kind);
-    if (archive != nullptr && archive->Find(place.relativeSjis.c_str(), mode) != 0) {
-      archive_ = archive;
-      return 1;
-    }
+  // Only the loose file's path lived in a 256-byte buffer; the archive, opened
+  // once at start-up, is found whatever the folder's length.
+  if (place.relativeUtf8 && !folder.empty() &&
+      folder.size() + place.relativeSjis.size() <= kMaxPathLength) {
+    const LastComponent last =
+        mode == writeMode ? LastComponent::MayBeAbsent : LastComponent::MustExist;
+    const std::optional<std::string> path = ResolvePath(folder, *place.relativeUtf8, last);
+    if (path && file_.Open(path->c_str(), mode) != 0) return 1;
+  }
+  Archive* archive = ArchiveFor(place.kind);
+  if (archive != nullptr && archive->Find(place.relativeSjis.c_str(), mode) != 0) {
+    archive_ = archive;
+    return 1;
   }
   ReportNotFound(folder, place.relativeSjis);
   return 0;

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -81,18 +83,57 @@ std::string CurrentFolder() {
 std::string RuntimeFolder() {
   const std::string runtime = EnvOrEmpty("XDG_RUNTIME_DIR");
   if (!runtime.empty() && IsPrivateDirectory(runtime)) return WithSlash(runtime);
-  // No session runtime folder: a private one of our own, never a shared /tmp name.
+  // No session runtime folder: a private one of our own, never a shared /tmp
+  // name. Both copies of the game walk the same candidates, so the instance
+  // guard still finds the first copy when one was refused.
   std::string cache = EnvOrEmpty("XDG_CACHE_HOME");
   if (cache.empty()) cache = HomeFolder() + "/.cache";
-  const std::string folder = cache + "/cellwright-runtime";
-  EnsurePrivateFolder(folder);
-  return WithSlash(folder);
+  const std::string own = cache + "/cellwright-runtime";
+  for (const std::string& folder : {own, own + "-" + std::to_string(geteuid())}) {
+    if (EnsurePrivateFolder(folder)) return WithSlash(folder);
+  }
+  return {};
 }
 
+namespace {
+
+// A folder made for this process alone; removed with its files at exit.
+class FreshFolder {
+ public:
+  std::string Make() {
+    if (!path_.empty()) return path_;
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp") +
+                          "/cellwright-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) return {};
+    path_ = WithSlash(pattern);
+    return path_;
+  }
+  ~FreshFolder() {
+    if (path_.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
 std::string PrivateTempFolder() {
-  const std::string folder = RuntimeFolder() + "cellwright";
-  EnsurePrivateFolder(folder);
-  return WithSlash(folder);
+  const std::string runtime = RuntimeFolder();
+  if (!runtime.empty() && EnsurePrivateFolder(runtime + "cellwright")) {
+    return runtime + "cellwright/";
+  }
+  // Refused (a planted link, a folder open to others): never write sound copies
+  // there. mkdtemp makes a folder nobody else can have prepared.
+  static FreshFolder fresh;
+  std::string folder = fresh.Make();
+  if (folder.empty()) {
+    std::cerr << "cellwright: no private folder for temporary sound files; playing without sound\n";
+  }
+  return folder;
 }
 
 std::string PrivateDataFolder() {

@@ -16,9 +16,12 @@ bool EnsurePrivateFolder(const std::string& folder);
 
 std::string CurrentFolder();
 
-// $XDG_RUNTIME_DIR when set and sane, else a private folder under the cache home.
+// $XDG_RUNTIME_DIR when set and private, else a private folder of our own under
+// the cache home (a second name when the first is refused); empty when none is.
 std::string RuntimeFolder();
-// <runtime>/cellwright/: short-lived files such as the sound channels' copies.
+// <runtime>/cellwright/ for short-lived files such as the sound channels'
+// copies; when that is refused, a fresh private folder removed at exit; empty
+// (with one line on stderr) when none can be made.
 std::string PrivateTempFolder();
 // $XDG_DATA_HOME/cellwright/ (default ~/.local/share/cellwright/).
 std::string PrivateDataFolder();

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <iostream>
 
 #include "platform/posix/folders.h"
 
@@ -24,9 +25,19 @@ bool FillAddress(const std::string& path, sockaddr_un& address) {
 
 class PosixInstanceLock final : public InstanceLock {
  public:
-  PosixInstanceLock(const std::string& folder, const std::string& name)
+  PosixInstanceLock(std::string folder, const std::string& name)
       : socketPath_(WithSlash(folder) + name + ".sock") {
-    if (!EnsurePrivateFolder(folder)) return;  // no guard possible: run unguarded
+    if (!EnsurePrivateFolder(folder)) {
+      // A folder others can enter could hold a planted lock or socket: use our
+      // own runtime folder instead, which a second copy finds the same way.
+      const std::string own = RuntimeFolder();
+      if (own.empty() || !EnsurePrivateFolder(own)) {
+        std::cerr << "cellwright: no private folder for the single-instance guard\n";
+        return;
+      }
+      folder = own;
+      socketPath_ = WithSlash(folder) + name + ".sock";
+    }
     const std::string lockPath = WithSlash(folder) + name + ".lock";
     lockFd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lockFd_ < 0) return;
