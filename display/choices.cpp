@@ -51,6 +51,7 @@ void BuildVisibleList() {
 }
 
 void LogChoice() {
+  if (!platform::Sys().IsLogging()) return;
   std::vector<std::string> texts;
   std::vector<std::int64_t> entries;
   for (int line = 0; line < VisibleChoiceList.count; ++line) {

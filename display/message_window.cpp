@@ -72,6 +72,7 @@ LineBuffer CopyLine(const char* text) {
 }
 
 void LogLine(const LineBuffer& line) {
+  if (!platform::Sys().IsLogging()) return;
   const std::string_view content(reinterpret_cast<const char*>(line.bytes),
                                  static_cast<std::size_t>(line.length - 1));
   platform::Sys().LogEvent("text",

@@ -20,6 +20,7 @@ bool IsPortraitSlot(int slot) {
 }
 
 void LogLayer(int slot, const char* name) {
+  if (!platform::Sys().IsLogging()) return;
   platform::Sys().LogEvent(
       "layer",
       {platform::LogField::Number("slot", slot),

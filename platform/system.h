@@ -161,6 +161,9 @@ class System {
   virtual bool IsWritableFolder(const std::string& folder) = 0;
 
   // --- observation ------------------------------------------------------------
+  // True when something reads the events: callers skip building the fields
+  // (text converted to UTF-8) when nobody does, as in the player's game.
+  virtual bool IsLogging() const { return false; }
   // What happened, for drivers that record a run (the headless backend writes
   // JSON Lines); a player's backend ignores it.
   virtual void LogEvent(const std::string& kind, const std::vector<LogField>& fields) {

@@ -614,6 +614,10 @@ bool HeadlessSystem::IsWritableFolder(const std::string& folder) {
   return posix::IsWritableFolder(folder);
 }
 
+bool HeadlessSystem::IsLogging() const {
+  return state_->options.log != nullptr || !state_->steps.empty();
+}
+
 void HeadlessSystem::LogEvent(const std::string& kind, const std::vector<LogField>& fields) {
   JsonLine line(Frame(), kind);
   for (const LogField& field : fields) {

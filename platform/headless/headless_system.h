@@ -81,6 +81,8 @@ class HeadlessSystem : public System {
   std::string PrivateDataFolder() override;
   std::vector<std::string> DiscMountPoints() override;
   bool IsWritableFolder(const std::string& folder) override;
+  // With a log or a script: the script waits for the prompts the events report.
+  bool IsLogging() const override;
   void LogEvent(const std::string& kind, const std::vector<LogField>& fields) override;
 
  private:
