@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "display/surface.h"
-#include "tests/display/bmp_builder.h"
+#include "tests/support/bmp_builder.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "display/surface.h"
 #include "media/archive.h"
 #include "platform/encoding.h"
-#include "tests/display/display_fixture.h"
+#include "tests/support/display_fixture.h"
 
 namespace {
 

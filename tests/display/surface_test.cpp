@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/display/display_fixture.h"
+#include "tests/support/display_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/e2e/play_process.h"
-#include "tests/support/png_read.h"
+#include "tests/support/pixels.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

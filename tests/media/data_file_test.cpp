@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/media/media_test_files.h"
+#include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

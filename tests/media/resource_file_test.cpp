@@ -10,7 +10,7 @@
 #include "core/shell_state.h"
 #include "media/resource_name.h"
 #include "platform/encoding.h"
-#include "tests/media/media_test_files.h"
+#include "tests/support/files.h"
 #include "tests/support/headless_fixture.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "display/stage.h"
 #include "display/window_geometry.h"
 #include "platform/headless/script.h"
-#include "tests/display/display_fixture.h"
+#include "tests/support/display_fixture.h"
 
 namespace cellwright_test {
 

@@ -9,7 +9,7 @@
 
 #include "display/bmp_reader.h"
 #include "display/surface.h"
-#include "tests/display/bmp_builder.h"
+#include "tests/support/bmp_builder.h"
 #include "tests/support/headless_fixture.h"
 
 namespace cellwright_test {

@@ -1,5 +1,5 @@
-// Reads the screenshots the headless backend writes (8-bit RGB PNG) back into
-// 0x00RRGGBB pixels.
+// Pixels as the engine holds them (0x00RRGGBB): channels, and the screenshots
+// the headless backend writes (8-bit RGB PNG) read back.
 #pragma once
 
 #include <png.h>
@@ -10,10 +10,25 @@
 
 namespace cellwright_test {
 
+inline int Red(std::uint32_t c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+inline int Green(std::uint32_t c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+inline int Blue(std::uint32_t c) {
+  return static_cast<int>(c & 0xFF);
+}
+
 struct Picture {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;
+
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
 };
 
 // An empty picture when the file is missing or not a PNG.
