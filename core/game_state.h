@@ -99,7 +99,8 @@ std::array<std::uint8_t, kGameStateSize> ToDiskBytes(const GameStateRecord& reco
 GameStateRecord FromDiskBytes(const std::array<std::uint8_t, kGameStateSize>& bytes);
 
 // A fresh game: 25 July, day over, every flag cleared, starting at firstScenario.
-// Persistent bytes are cleared too; the caller merges them from the system record.
+// The gallery bytes are cleared with the rest, movieSeen (before byte 17) is left
+// as it was: the caller merges both from the system record.
 void SetUpNewGame(GameStateRecord& record, const char* firstScenario);
 
 // Takes the bytes shared by all games (movies seen, gallery unlocks) from source.

@@ -63,7 +63,8 @@ class Surface {
   bool Load(const char* pictureName);
   // Load from an already opened byte source; the name is recorded for reloads.
   bool LoadFromSource(const char* pictureName, ByteSource& source);
-  // Frees the pixels; position, cell, frame and name stay.
+  // Frees the pixels and forgets the picture's name, so the next reload does
+  // not bring an emptied slot back; position, cell, frame and shown flag stay.
   void Release();
 
   // The one blit: the rows of `sourceRect` (moved down by frame cells) onto
@@ -83,8 +84,9 @@ class Surface {
   std::optional<LockedRows> Lock(const Rect& rect);
   void Unlock();
 
-  // Nothing here can lose its pixels; kept for the callers written around it.
-  bool IsLost() const { return false; }
+  // Reads the picture again by its name, keeping position, cell and frame, and
+  // composes it onto the ComposeBuffer when it is shown. Nothing here can lose
+  // its pixels, so this is the redraw's reload, not a repair.
   bool RestoreAndReload();
 
   bool HasPixels() const { return pixels_ != nullptr; }

@@ -22,7 +22,8 @@ void ConfirmClose() {
 }  // namespace
 
 void ReleaseAll() {
-  // Music and the sound channels go first, as they join the program.
+  // Only the display exists to release so far; music and the sound channels,
+  // when they come, go before it.
   display::ShutdownDisplay();
 }
 

@@ -630,14 +630,6 @@ TEST_F(SurfaceTest, ScreenIsPresentedOnceAfterDrawsAndNotAgainUntilChanged) {
   EXPECT_EQ(Sys().PresentCount(), 2);
 }
 
-TEST_F(SurfaceTest, NothingIsEverLost) {
-  Surface s;
-  EXPECT_FALSE(s.IsLost());
-  ASSERT_TRUE(s.CreateBlank(2, 2));
-  EXPECT_FALSE(s.IsLost());
-  EXPECT_FALSE(display::Screen.IsLost());
-}
-
 TEST_F(SurfaceTest, RestoreOfABlankSurfaceKeepsThePixels) {
   Surface& slot = display::LayerSlots[0];
   // A blank surface forgets the picture it held before.
