@@ -19,47 +19,30 @@
 #include "display/surface.h"
 #include "media/archive.h"
 #include "platform/headless/headless_system.h"
+#include "tests/support/bmp_builder.h"
 
 namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
-
 // A 640x480 8-bit picture with a full palette; entry 0 is the colour key, so
 // about one pixel in eight is transparent, in runs, as in a sprite sheet.
 std::vector<std::uint8_t> EightBitPicture() {
-  std::vector<std::uint8_t> out;
-  const std::uint32_t offBits = 54 + 1024;
-  const std::uint32_t pixelBytes = kWidth * kHeight;
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, offBits + pixelBytes);
-  PutU32(out, 0);
-  PutU32(out, offBits);
-  for (std::uint32_t v : {40u, std::uint32_t{kWidth}, std::uint32_t{kHeight}}) PutU32(out, v);
-  PutU16(out, 1);
-  PutU16(out, 8);
-  for (std::uint32_t v : {0u, pixelBytes, 2835u, 2835u, 0u, 0u}) PutU32(out, v);
-  PutU32(out, display::kColorKey);
+  cellwright_test::BmpPlan plan;
+  plan.width = kWidth;
+  plan.height = kHeight;
+  plan.bitCount = 8;
+  plan.palette.push_back(display::kColorKey);
   for (std::uint32_t i = 1; i < 256; ++i)
-    PutU32(out, (i << 16) | ((255 - i) << 8) | (i * 7 & 0xFF));
+    plan.palette.push_back((i << 16) | ((255 - i) << 8) | (i * 7 & 0xFF));
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
-      out.push_back(
-          static_cast<std::uint8_t>(((x / 16 + y / 16) % 8 == 0) ? 0 : (x + y) % 255 + 1));
+      plan.pixels.push_back(
+          ((x / 16 + y / 16) % 8 == 0) ? 0u : static_cast<std::uint32_t>((x + y) % 255 + 1));
     }
   }
-  return out;
+  return cellwright_test::WriteBmp(plan);
 }
 
 // The picture as stored in the archive, for the decoding alone.
