@@ -11,6 +11,13 @@
 
 namespace platform {
 
+class NullAudio final : public Audio {
+ public:
+  std::unique_ptr<SoundFile> OpenSound(const std::string&) override { return nullptr; }
+  std::unique_ptr<MidiMusic> OpenMusic(const std::string&) override { return nullptr; }
+  std::unique_ptr<MovieFile> OpenMovie(const std::string&) override { return nullptr; }
+};
+
 class NullSystem : public System {
  public:
   std::uint32_t TickCount() override { return 0; }
@@ -24,6 +31,7 @@ class NullSystem : public System {
   void WaitMessage(std::uint32_t) override {}
   void PostQuitMessage() override {}
   void PostMusicNotify(int) override {}
+  Audio& GetAudio() override { return audio_; }
   bool KeyDown(Key) override { return false; }
   BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override {
     return DefaultAnswer(request);
@@ -49,6 +57,9 @@ class NullSystem : public System {
     }
     return BoxAnswer::Ok;
   }
+
+ private:
+  NullAudio audio_;
 };
 
 }  // namespace platform

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/audio.h"
+
 namespace platform {
 
 // The messages of the window procedure. Payloads follow the Windows meaning of
@@ -138,6 +140,11 @@ class System {
   virtual void PostQuitMessage() = 0;
   // Queued from any thread (the music player's end of playback).
   virtual void PostMusicNotify(int status) = 0;
+
+  // --- sound --------------------------------------------------------------------
+  // The players and their mix; sound plays at real-time pace (virtual time
+  // under test) whether or not a sound device could be opened.
+  virtual Audio& GetAudio() = 0;
 
   // Polled key state, as GetAsyncKeyState: true while the key is down now.
   virtual bool KeyDown(Key key) = 0;

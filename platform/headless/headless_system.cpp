@@ -11,9 +11,11 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/audio/audio_engine.h"
 #include "platform/encoding.h"
 #include "platform/headless/json_line.h"
 #include "platform/headless/png_writer.h"
+#include "platform/headless/wav_capture.h"
 #include "platform/posix/folders.h"
 #include "platform/posix/instance_lock.h"
 
@@ -25,6 +27,7 @@ constexpr std::uint64_t kFrameMs = 32;
 constexpr std::uint32_t kWaitForever = 0xFFFFFFFF;
 constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 constexpr int kExitMaxFrames = 3;
+constexpr std::uint64_t kMixBlock = 4096;
 constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::Control) + 1;  // the last key
 
 // Hands the engine the real lock while the backend keeps a weak view of it to
@@ -198,6 +201,12 @@ struct HeadlessSystem::State {
   std::uint64_t promptSinceMs = 0;
 
   std::mutex logMutex;
+
+  std::unique_ptr<audio::AudioEngine> audio;
+  std::uint64_t mixedFrames = 0;
+  std::vector<std::int16_t> mix;
+  WavCapture capture;
+  std::string captureError;
 };
 
 HeadlessSystem::HeadlessSystem(HeadlessOptions options) : state_(std::make_unique<State>()) {
@@ -209,6 +218,17 @@ HeadlessSystem::HeadlessSystem(HeadlessOptions options) : state_(std::make_uniqu
   options.shotFolder = FolderOption(options.shotFolder);
   for (std::string& mount : options.discMounts) mount = FolderOption(mount);
   state_->options = std::move(options);
+  state_->audio =
+      std::make_unique<audio::AudioEngine>([this](int status) { PostMusicNotify(status); });
+  if (!state_->options.audioCapture.empty()) {
+    state_->capture.Open(state_->options.audioCapture, &state_->captureError);
+  }
+}
+
+bool HeadlessSystem::CaptureReady(std::string* error) const {
+  if (state_->options.audioCapture.empty() || state_->capture.IsOpen()) return true;
+  if (error != nullptr) *error = state_->captureError;
+  return false;
 }
 
 HeadlessSystem::~HeadlessSystem() = default;
@@ -280,6 +300,21 @@ int HeadlessSystem::PresentCount() const {
 
 void HeadlessSystem::Advance(std::uint64_t ms) {
   const std::uint64_t elapsed = state_->elapsedMs.fetch_add(ms) + ms;
+  // The mix keeps pace with the clock, a block at a time; while nothing plays
+  // and nothing records, time passes without mixing (a test may jump days).
+  const std::uint64_t due = elapsed * kMixRate / 1000;
+  while (state_->mixedFrames < due) {
+    if (!state_->capture.IsOpen() && state_->audio->Silent()) {
+      state_->mixedFrames = due;
+      break;
+    }
+    const auto frames =
+        static_cast<std::size_t>(std::min<std::uint64_t>(due - state_->mixedFrames, kMixBlock));
+    state_->mix.resize(frames * kMixChannels);
+    state_->audio->Pull(state_->mix.data(), frames);
+    state_->capture.Append(state_->mix.data(), frames);
+    state_->mixedFrames += frames;
+  }
   const std::uint64_t maxFrames = state_->options.maxFrames;
   if (maxFrames != 0 && elapsed / kFrameMs > maxFrames) {
     WriteLog(JsonLine(elapsed / kFrameMs, "exit").Number("code", kExitMaxFrames).Finish());
@@ -541,6 +576,10 @@ void HeadlessSystem::PostMusicNotify(int status) {
   message.kind = MessageKind::MusicNotify;
   message.status = status;
   PushMessage(message);
+}
+
+Audio& HeadlessSystem::GetAudio() {
+  return *state_->audio;
 }
 
 bool HeadlessSystem::KeyDown(Key key) {

@@ -25,6 +25,7 @@ struct HeadlessOptions {
   std::uint64_t maxFrames = 0;   // 0: no limit; past it the process exits with code 3
   std::ostream* log = nullptr;   // JSON Lines; null: no log
   std::string shotFolder;        // where `shot NAME` writes NAME.png
+  std::string audioCapture;      // a WAV file of everything mixed; empty: none
   // Runs just before the max-frames exit, which skips destructors and atexit
   // handlers: the driver removes its temporary folders here.
   std::function<void()> beforeForcedExit;
@@ -33,6 +34,8 @@ struct HeadlessOptions {
 class HeadlessSystem : public System {
  public:
   explicit HeadlessSystem(HeadlessOptions options);
+  // False, with the reason, when the audio capture file cannot be made.
+  bool CaptureReady(std::string* error) const;
   ~HeadlessSystem() override;
 
   // --- driving it ------------------------------------------------------------
@@ -72,6 +75,9 @@ class HeadlessSystem : public System {
   void WaitMessage(std::uint32_t timeoutMs) override;
   void PostQuitMessage() override;
   void PostMusicNotify(int status) override;
+  // Mixed as the virtual clock moves: sounds last as long as they would on a
+  // device, and always the same way.
+  Audio& GetAudio() override;
   bool KeyDown(Key key) override;
   BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
   std::uint32_t* ScreenPixels() override;

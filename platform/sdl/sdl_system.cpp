@@ -12,9 +12,11 @@
 #include <mutex>
 #include <string_view>
 
+#include "platform/audio/audio_engine.h"
 #include "platform/encoding.h"
 #include "platform/posix/folders.h"
 #include "platform/posix/instance_lock.h"
+#include "platform/sdl/audio_output.h"
 #include "platform/sdl/display_wait.h"
 #include "platform/sdl/input_filter.h"
 #include "platform/sdl/message_box_plan.h"
@@ -95,6 +97,8 @@ class SdlSystem final : public System {
   }
 
   ~SdlSystem() override {
+    output_.reset();  // no more mixing before the players go
+    audio_.reset();
     DestroyMainWindow();
     if (videoUp_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (wakeFd_ >= 0) close(wakeFd_);
@@ -283,6 +287,15 @@ class SdlSystem final : public System {
   }
 
   std::uint32_t* ScreenPixels() override { return screen_.data(); }
+
+  // The device opens with the first sound; a game that never plays one needs none.
+  Audio& GetAudio() override {
+    if (!audio_) {
+      audio_ = std::make_unique<audio::AudioEngine>([this](int status) { PostMusicNotify(status); });
+      output_ = std::make_unique<AudioOutput>(*audio_);
+    }
+    return *audio_;
+  }
 
   void Present() override {
     std::memcpy(shown_.data(), screen_.data(), kPixels * sizeof(std::uint32_t));
@@ -509,6 +522,8 @@ class SdlSystem final : public System {
 
   std::unique_ptr<DisplayWait> displayWait_;
   int wakeFd_ = -1;  // written by PostMusicNotify from any thread
+  std::unique_ptr<audio::AudioEngine> audio_;
+  std::unique_ptr<AudioOutput> output_;  // after audio_: stops mixing before it goes
   std::mutex musicMutex_;
   std::deque<int> unqueuedMusic_;
 };
