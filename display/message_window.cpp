@@ -7,6 +7,7 @@
 #include "core/frame_pump.h"
 #include "display/surface.h"
 #include "display/window_geometry.h"
+#include "media/sound_channel.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
 #include "platform/text_face.h"
@@ -212,7 +213,15 @@ scenario::ScriptResult WaitPage() {
   w.indentColumn = 0;
   w.row = 0;
   w.column = 0;
+  media::SoundChannels[1].StopChannel();  // a voice never runs on into the next page
   return result == scenario::kJump ? scenario::kJump : scenario::kGoOn;
+}
+
+void WaitVoice(int channel) {
+  if (channel < 0 || channel > 1 || core::ControlHeld()) return;
+  while (core::WaitFrame() != 0) {
+    if (media::SoundChannels[channel].IsChannelPlaying() == 0) return;
+  }
 }
 
 void ResetMessageWindow() {

@@ -33,8 +33,12 @@ extern SystemMenuRoutine SystemMenu;
 // Shift-JIS text of at most 254 bytes; line feeds in it are ignored. 0 when laid
 // out; the nonzero result of a page break's wait (1 loaded, 999 quit) at once.
 scenario::ScriptResult AddTextLine(const char* text);
-// Ends the page after the prompt: 0 go on, 1 a game was loaded, 999 quit.
+// Ends the page after the prompt and stops the voice: 0 go on, 1 a game was
+// loaded, 999 quit.
 scenario::ScriptResult WaitPage();
+// Until the channel has stopped playing; at once while Control is held. A quit
+// is left for the next waiting operation to report.
+void WaitVoice(int channel);
 // The blinking prompt until the player goes on; wipes the window after it.
 scenario::ScriptResult WaitPrompt();
 

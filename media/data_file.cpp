@@ -46,7 +46,7 @@ int DataFile::Open(const char* path, std::uint32_t mode) {
   Close();
   if (path == nullptr || *path == '\0') return 0;
   const bool write = mode == writeMode;
-  const int fd = write ? ::open(path, O_WRONLY | O_CREAT | kOpenFlags, 0600)
+  const int fd = write ? ::open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | kOpenFlags, 0600)
                        : ::open(path, O_RDONLY | kOpenFlags);
   if (fd < 0) return 0;
   bool usable = IsRegular(fd) && ::fcntl(fd, F_SETFL, 0) == 0;
@@ -108,6 +108,12 @@ std::uint32_t DataFile::Seek(std::int64_t offset, std::uint32_t origin) {
   const off_t at = ::lseek(fd_, static_cast<off_t>(offset), whence);
   if (at < 0) return SeekFailed;
   return static_cast<std::uint32_t>(static_cast<std::uint64_t>(at) & 0xFFFFFFFFu);
+}
+
+int DataFile::SetEndOfFile() {
+  if (fd_ < 0 || !writing_) return 0;
+  const off_t at = ::lseek(fd_, 0, SEEK_CUR);
+  return at >= 0 && ::ftruncate(fd_, at) == 0 ? 1 : 0;
 }
 
 std::uint64_t DataFile::FullSize() const {

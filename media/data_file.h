@@ -41,7 +41,8 @@ class DataFile {
   ~DataFile() { Close(); }
 
   // 1 when open. Reading takes regular files only; writing opens or creates
-  // (mode 0600) without truncating, and only with kMinFreeBytes to spare.
+  // (mode 0600, never through a symbolic link) without truncating, and only
+  // with kMinFreeBytes to spare.
   int Open(const char* path, std::uint32_t mode);
   void Close();
   bool IsOpen() const { return fd_ >= 0; }
@@ -51,6 +52,8 @@ class DataFile {
   std::uint32_t Write(const void* buffer, std::uint32_t size);
   // The new position from the start, or SeekFailed.
   std::uint32_t Seek(std::int64_t offset, std::uint32_t origin);
+  // Cuts the file at the current position, as SetEndOfFile. 1 when done.
+  int SetEndOfFile();
   // The low 32 bits of the file's size; 0 when closed.
   std::uint32_t Size() const;
   // The whole size, for callers that guard against rows past the end.

@@ -6,6 +6,7 @@
 #include "display/stage.h"
 #include "display/surface.h"
 #include "media/resource_file.h"
+#include "media/sound_channel.h"
 #include "platform/encoding.h"
 #include "platform/system.h"
 #include "scenario/scenario_table.h"
@@ -16,6 +17,8 @@
 namespace shell {
 
 namespace {
+
+constexpr std::uint32_t kStartupPollMs = 10;
 
 void Tell(const char* utf8Text) {
   platform::ShowGameBox(platform::Sjis(utf8Text));
@@ -39,6 +42,27 @@ scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
     }
     if (core::QuitReceived != 0) return nullptr;
   }
+}
+
+// The start-up chime on a channel of its own, which is how the design checked
+// for a working media framework: a chime that does not decode asks whether to
+// go on without sound. False when the player chose to end the program. A sound
+// device is not needed: without one the chime plays, unheard, for as long.
+bool StartupSoundPlays() {
+  if (core::WindowsFolder.empty()) return true;  // no private folder: no sound at all
+  media::SoundChannel startup;
+  startup.SetChannelIndex(0);
+  startup.LoadSound("13SE.wav");
+  if (startup.PlayChannel(0) == 0) {
+    const platform::BoxAnswer answer = platform::ShowGameBox(
+        platform::Sjis("メディアプレーヤーをインストールしてください\n"
+                       "このまま「いいえ」を選択すると音声の再生はされませんが続行します"),
+        platform::BoxButtons::YesNo);
+    if (answer == platform::BoxAnswer::Yes) return false;
+  }
+  while (startup.IsChannelPlaying() != 0) platform::Sys().Sleep(kStartupPollMs);
+  startup.ReleasePlayer();
+  return true;
 }
 
 void ReleaseAllSlots() {
@@ -75,10 +99,11 @@ int RunProgram(const ProgramParts& parts) {
   if (!display::InitDisplay()) {
     Tell("DirectX をインストールしてください");
   } else {
+    media::NumberChannels();
     LocateFolders();
     if (!media::OpenResourceArchives()) {
       Tell("データが見つかりません。ＣＤを挿入して下さい");
-    } else {
+    } else if (StartupSoundPlays()) {
       scenario::ScenarioTable = parts.scenarios;
       RunTopLevelLoop(parts);
     }

@@ -3,6 +3,8 @@
 #include "core/frame_pump.h"
 #include "core/shell_state.h"
 #include "display/surface.h"
+#include "media/music.h"
+#include "media/sound_channel.h"
 #include "platform/encoding.h"
 
 namespace shell {
@@ -22,8 +24,8 @@ void ConfirmClose() {
 }  // namespace
 
 void ReleaseAll() {
-  // Only the display exists to release so far; music and the sound channels,
-  // when they come, go before it.
+  media::PlayMusic(nullptr);
+  media::ReleaseChannels();
   display::ShutdownDisplay();
 }
 
@@ -63,7 +65,7 @@ void WindowProc(const platform::Message& message) {
       core::MouseButtons &= ~core::KeyCancel;
       break;
     case MessageKind::MusicNotify:
-      // Looping the music on its end arrives with the music player.
+      media::OnMusicNotify(message.status);
       break;
     case MessageKind::Quit:
       break;  // taken by the frame pump, never dispatched
