@@ -50,6 +50,8 @@ class HeadlessWorld {
   }
 
   const std::string& InstallFolder() const { return core::InstallFolder; }
+  const std::string& Root() const { return root_; }
+  platform::headless::HeadlessSystem& System() { return *system_; }
 
  private:
   std::string root_;

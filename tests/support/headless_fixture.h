@@ -15,6 +15,7 @@
 #include "platform/headless/headless_system.h"
 #include "shell/window_proc.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wav_file.h"
 
 namespace cellwright_test {
 
@@ -22,19 +23,21 @@ class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override { Start({}); }
   void TearDown() override {
-    display::ShutdownDisplay();
+    shell::ReleaseAll();  // the players go before the backend that mixes them
     platform::SetSystem(nullptr);
   }
 
   // Replaces the backend, e.g. to start the clock somewhere else.
   void Start(platform::headless::HeadlessOptions options) {
-    display::ShutdownDisplay();
+    if (sys_) shell::ReleaseAll();
     platform::SetSystem(nullptr);
     if (options.installFolder.empty()) {
       options.installFolder = temp_.Sub("install");
-      // Archives with no members: the smallest data folder the game starts from.
+      // Archives with no members and a start-up chime of 10 ms of silence: the
+      // smallest data folder the game starts from.
       std::ofstream(options.installFolder + "bmp.arc");
       std::ofstream(options.installFolder + "wave.arc");
+      WriteWav(temp_.Sub("install/wave") + "13SE.WMA", std::vector<std::int16_t>(220), 22050, 1);
     }
     options.saveFolder = options.saveFolder.empty() ? temp_.Sub("save") : options.saveFolder;
     options.tempFolder = options.tempFolder.empty() ? temp_.Sub("tmp") : options.tempFolder;

@@ -167,8 +167,10 @@ int main(int argc, char** argv) {
     headless.log = &logFile;
   }
   headless.beforeForcedExit = [&scratch] { scratch.Remove(); };
+  headless.audioCapture = options->audio;
 
   platform::headless::HeadlessSystem system(std::move(headless));
+  if (!system.CaptureReady(&error)) return UsageError(error);
   system.SetScript(std::move(script));
   platform::SetSystem(&system);
   const int code = shell::RunProgram(options->demo ? play::DemoParts() : shell::GameParts());

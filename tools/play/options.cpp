@@ -17,6 +17,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--data", &PlayOptions::data},     {"--save", &PlayOptions::save},
     {"--script", &PlayOptions::script}, {"--shots", &PlayOptions::shots},
     {"--log", &PlayOptions::log},       {"--instance-dir", &PlayOptions::instanceDir},
+    {"--audio", &PlayOptions::audio},
 };
 
 }  // namespace
@@ -89,6 +90,8 @@ std::string Usage() {
          "  --script FILE       input script (default: no input)\n"
          "  --shots DIR         where `shot NAME` writes NAME.png (default: the current folder)\n"
          "  --log FILE          JSON Lines event log (default: standard output)\n"
+         "  --audio FILE        write everything the game played, mixed, as a 16-bit\n"
+         "                      stereo 44.1 kHz WAV file (default: none)\n"
          "  --max-frames N      stop with exit code 3 once past N frames of 32 ms\n"
          "                      (default: 100000)\n"
          "  --instance-dir DIR  lock and socket of the single-instance guard\n"

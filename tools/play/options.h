@@ -16,6 +16,7 @@ struct PlayOptions {
   std::string shots;        // screenshot folder; default: the current folder
   std::string log;          // JSON Lines log; default: stdout
   std::string instanceDir;  // instance guard folder; default: a temporary folder
+  std::string audio;        // WAV file of everything heard; default: none
   std::uint64_t maxFrames = 100000;
   bool help = false;
   bool list = false;  // print the compiled-in archive directories and exit
