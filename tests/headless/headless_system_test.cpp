@@ -1,759 +1,354 @@
-#include <gtest/gtest.h>
-#include <png.h>
-#include <sys/stat.h>
+// The headless backend in-process, and its log. Scripts run against a stand-in
+// for the game: a frame pump like the engine's and a story that logs prompts.
+#include "platform/headless/headless_system.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
+
 #include <fstream>
-#include <iterator>
+#include <functional>
+#include <iostream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/encoding.h"
-#include "platform/headless/headless_system.h"
+#include "platform/headless/json_line.h"
 #include "platform/headless/script.h"
+#include "tests/support/files.h"
+#include "tests/support/pixels.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 using platform::BoxAnswer;
 using platform::BoxButtons;
+using platform::BoxIcon;
 using platform::Key;
+using platform::LogField;
 using platform::Message;
-using platform::MessageBoxRequest;
 using platform::MessageKind;
 using platform::headless::HeadlessOptions;
 using platform::headless::HeadlessSystem;
+using platform::headless::JsonString;
 
 constexpr std::uint32_t kForever = 0xFFFFFFFF;
 
-struct Seen {
-  Message message;
-  std::uint64_t atMs;
-};
-
-class HeadlessTest : public ::testing::Test {
+class Backend : public ::testing::Test {
  protected:
-  HeadlessSystem& Make(HeadlessOptions options = {}) {
-    if (options.installFolder.empty()) options.installFolder = temp_.Sub("install");
-    if (options.saveFolder.empty()) options.saveFolder = temp_.Sub("save");
-    if (options.tempFolder.empty()) options.tempFolder = temp_.Sub("tmp");
-    if (options.shotFolder.empty()) options.shotFolder = temp_.Sub("shots");
-    if (options.instanceFolder.empty()) options.instanceFolder = temp_.Path() + "/instance";
+  // set: changes to the options, which log to a file the test reads.
+  HeadlessSystem& Make(const std::function<void(HeadlessOptions&)>& set = nullptr) {
+    HeadlessOptions options;
+    if (set) set(options);
+    // A file read while it is still open: only what was flushed is there.
+    log_.close();
+    log_.open(temp_.Path() + "/log.jsonl", std::ios::trunc);
     options.log = &log_;
     sys_ = std::make_unique<HeadlessSystem>(std::move(options));
     return *sys_;
   }
 
   void Script(const std::string& text) {
-    std::string error;
-    auto script = platform::headless::ParseScript(text, &error);
-    ASSERT_TRUE(script.has_value()) << error;
-    sys_->SetScript(std::move(*script));
+    sys_->SetScript(platform::headless::ParseScript(text, nullptr).value());
   }
 
-  std::vector<Seen> Drain() {
-    std::vector<Seen> seen;
-    Message message;
-    while (sys_->PeekMessage(message)) seen.push_back({message, sys_->ElapsedMs()});
+  // Runs a stand-in for the game's frame pump until frame `last` has taken its
+  // input; the story ("3:page 9:sleep10 9:choice2") is what the game logs or does
+  // after the input of that frame. Returns what the game saw: each message with
+  // the first frame to see it, and the keys down at each frame's sample.
+  std::string Play(const std::string& story, std::uint64_t last) {
+    static const char* const kNames[] = {"close", "",      "active", "move",  "down",
+                                         "up",    "rdown", "rup",    "music", "quit"};
+    std::string seen;
+    const auto note = [&](const std::string& what) { seen += (seen.empty() ? "" : " ") + what; };
+    for (std::uint64_t frame = 0; frame < last;) {
+      for (Message m; sys_->PeekMessage(m);) {
+        const bool at = m.kind >= MessageKind::MouseMove && m.kind <= MessageKind::RButtonUp;
+        note((m.kind == MessageKind::Activate && m.active == 0 ? "in" : "") +
+             std::string(kNames[static_cast<int>(m.kind)]) + std::to_string(frame + 1) +
+             (at ? "(" + std::to_string(m.x) + "," + std::to_string(m.y) + ")" : ""));
+      }
+      if (sys_->Frame() == frame) {
+        sys_->WaitMessage(static_cast<std::uint32_t>(32 - sys_->ElapsedMs() % 32));
+        continue;
+      }
+      frame = sys_->Frame();
+      for (const auto& [key, name] :
+           {std::pair{Key::Enter, "E"}, {Key::Escape, "X"}, {Key::Control, "C"}}) {
+        if (sys_->KeyDown(key)) note(name + std::to_string(frame));
+      }
+      std::istringstream events(story);
+      for (std::string event; events >> event;) {
+        std::size_t at = 0;
+        if (std::stoull(event, &at) != frame) continue;
+        const std::string what = event.substr(at + 1);
+        if (what.starts_with("sleep")) {
+          sys_->Sleep(static_cast<std::uint32_t>(std::stoul(what.substr(5))));
+        } else if (what.starts_with("choice")) {
+          const std::vector<std::string> lines(std::stoul(what.substr(6)), "option");
+          sys_->LogEvent("choice", {LogField::TextList("texts", lines)});
+        } else {
+          sys_->LogEvent(what, {});
+        }
+      }
+    }
     return seen;
   }
 
-  // Runs the virtual time until `ms` the way an engine waiting for its next
-  // frame does, collecting every message with the time it was taken.
-  std::vector<Seen> RunUntil(std::uint64_t ms) {
-    std::vector<Seen> seen;
-    for (;;) {
-      const std::vector<Seen> batch = Drain();
-      seen.insert(seen.end(), batch.begin(), batch.end());
-      const std::uint64_t now = sys_->ElapsedMs();
-      if (now >= ms) return seen;
-      sys_->WaitMessage(static_cast<std::uint32_t>(ms - now));
-    }
-  }
-
-  // One frame of a 32 ms sampler, as the engine's frame pump: handles the queue
-  // and waits until a new tick has begun; the caller then samples.
-  void NextFrame() {
-    for (;;) {
-      Message message;
-      while (sys_->PeekMessage(message)) Apply(message);
-      if (sys_->Frame() != sampledFrame_) {
-        sampledFrame_ = sys_->Frame();
-        return;
-      }
-      sys_->WaitMessage(static_cast<std::uint32_t>(32 - sys_->ElapsedMs() % 32));
-    }
-  }
-
-  void Apply(const Message& message) {
-    if (message.kind == MessageKind::LButtonDown) left_ = true;
-    if (message.kind == MessageKind::LButtonUp) left_ = false;
-    if (message.kind == MessageKind::RButtonDown) right_ = true;
-    if (message.kind == MessageKind::RButtonUp) right_ = false;
-  }
-
-  std::vector<std::string> LogLines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(log_.str());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
+  std::string Log() const { return cellwright_test::ReadBytes(temp_.Path() + "/log.jsonl"); }
 
   cellwright_test::TempFolder temp_;
-  std::ostringstream log_;
+  std::ofstream log_;
   std::unique_ptr<HeadlessSystem> sys_;
-  bool left_ = false;
-  bool right_ = false;
-  std::uint64_t sampledFrame_ = 0;
 };
 
-// --- the clock -------------------------------------------------------------------
-
-using HeadlessClock = HeadlessTest;
-
-TEST_F(HeadlessClock, StartsAtClockStartAndWrapsLikeA32BitCounter) {
-  HeadlessOptions options;
-  options.clockStart = 0xFFFFFFF0u;
-  HeadlessSystem& sys = Make(options);
-  EXPECT_EQ(sys.TickCount(), 0xFFFFFFF0u);
-  sys.AdvanceClock(0x0F);
-  EXPECT_EQ(sys.TickCount(), 0xFFFFFFFFu);
-  sys.AdvanceClock(1);
-  EXPECT_EQ(sys.TickCount(), 0u);
-  sys.Sleep(0x20);
-  EXPECT_EQ(sys.TickCount(), 0x20u);
-  EXPECT_EQ(sys.ElapsedMs(), 0x30u);
-  EXPECT_EQ(sys.Frame(), 1u);
-}
-
-TEST_F(HeadlessClock, FramesAreWhole32MillisecondTicks) {
-  HeadlessSystem& sys = Make();
-  EXPECT_EQ(sys.Frame(), 0u);
-  sys.AdvanceClock(31);
-  EXPECT_EQ(sys.Frame(), 0u);
-  sys.AdvanceClock(1);
-  EXPECT_EQ(sys.Frame(), 1u);
-  sys.AdvanceClock(31);
-  EXPECT_EQ(sys.Frame(), 1u);
-  sys.AdvanceClock(1);
-  EXPECT_EQ(sys.Frame(), 2u);
-}
-
-TEST_F(HeadlessClock, OnlyWaitingMovesIt) {
-  HeadlessSystem& sys = Make();
+TEST_F(Backend, OnlyWaitsMoveTheClockToTheirEndOrWhatIsDue) {
+  HeadlessSystem& clock = Make([](auto& o) { o.clockStart = 0xFFFFFFF0u; });
   Message message;
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(sys.TickCount(), 0u);
-    EXPECT_FALSE(sys.PeekMessage(message));
-    EXPECT_FALSE(sys.KeyDown(Key::Enter));
-  }
-  EXPECT_EQ(sys.ElapsedMs(), 0u);
-  sys.Sleep(7);
-  EXPECT_EQ(sys.ElapsedMs(), 7u);
-}
-
-TEST_F(HeadlessClock, AWaitWithNothingDueLastsItsTimeout) {
-  HeadlessSystem& sys = Make();
-  sys.WaitMessage(100);
-  EXPECT_EQ(sys.ElapsedMs(), 100u);
-  sys.WaitMessage(0);
-  EXPECT_EQ(sys.ElapsedMs(), 100u);
-}
-
-TEST_F(HeadlessClock, AWaitEndsWhenTheNextCommandIsDue) {
-  HeadlessSystem& sys = Make();
-  Script("frames 10\nclose\n");
-  sys.WaitMessage(1000);
-  EXPECT_EQ(sys.ElapsedMs(), 32u);  // a script starts on the next frame
-  EXPECT_TRUE(Drain().empty());
-  sys.WaitMessage(1000);
-  EXPECT_EQ(sys.ElapsedMs(), 352u);
-  const std::vector<Seen> seen = Drain();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].message.kind, MessageKind::Close);
-  // With the script done, waits last their whole timeout again.
-  sys.WaitMessage(1000);
-  EXPECT_EQ(sys.ElapsedMs(), 1352u);
-}
-
-TEST_F(HeadlessClock, AWaitReturnsAtOnceWhenAMessageIsQueued) {
-  HeadlessSystem& sys = Make();
-  sys.PushMessage({MessageKind::MouseMove, 0, 1, 2});
-  sys.WaitMessage(1000);
-  sys.WaitMessage(kForever);
-  EXPECT_EQ(sys.ElapsedMs(), 0u);
-  // A command already overdue runs instead of the clock moving.
-  Drain();
-  Script("move 3 4\n");
-  sys.AdvanceClock(100);
-  sys.WaitMessage(1000);
-  EXPECT_EQ(sys.ElapsedMs(), 100u);
-  ASSERT_EQ(Drain().size(), 1u);
-}
-
-TEST_F(HeadlessClock, AForeverWaitMovesOneFrameOrToTheNextCommand) {
-  HeadlessSystem& sys = Make();
-  sys.WaitMessage(kForever);
-  EXPECT_EQ(sys.ElapsedMs(), 32u);
-  sys.WaitMessage(kForever);
-  EXPECT_EQ(sys.ElapsedMs(), 64u);
-
-  Script("frames 1\nclose\n");  // starts at 96, closes at 128
-  sys.AdvanceClock(10);
-  sys.WaitMessage(kForever);
-  EXPECT_EQ(sys.ElapsedMs(), 96u);
-  EXPECT_TRUE(Drain().empty());
-  sys.WaitMessage(kForever);
-  EXPECT_EQ(sys.ElapsedMs(), 128u);
-  const std::vector<Seen> seen = Drain();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].message.kind, MessageKind::Close);
-}
-
-// --- the script ------------------------------------------------------------------
-
-using HeadlessScript = HeadlessTest;
-
-TEST_F(HeadlessScript, CommandsRunOnlyWhenTheQueueIsLookedAt) {
-  HeadlessSystem& sys = Make();
-  Script("close\n");
-  sys.Sleep(1000);
-  EXPECT_FALSE(sys.ScriptFinished());
-  const std::vector<Seen> seen = Drain();
-  EXPECT_TRUE(sys.ScriptFinished());
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].message.kind, MessageKind::Close);
-}
-
-TEST_F(HeadlessScript, FramesDelayTheNextCommand) {
-  Make();
-  Script("frames 3\nmove 1 1\nframes 2\nmove 2 2\nmove 3 3\n");
-  const std::vector<Seen> seen = RunUntil(1000);
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0].atMs, 32u + 96u);
-  EXPECT_EQ(seen[1].atMs, 32u + 160u);
-  EXPECT_EQ(seen[2].atMs, 32u + 160u);
-  EXPECT_EQ(seen[2].message.x, 3);
-}
-
-TEST_F(HeadlessScript, AClickIsDownForExactlyOneFrameThenUpForOne) {
-  Make();
-  Script("click 5 6\nclick 7 8\n");
-  const std::vector<Seen> seen = RunUntil(1000);
+  EXPECT_FALSE(clock.PeekMessage(message));
+  EXPECT_FALSE(clock.KeyDown(Key::Enter));
+  EXPECT_EQ(clock.TickCount(), 0xFFFFFFF0u);
+  clock.Sleep(16 + 31);
+  EXPECT_EQ(clock.TickCount(), 31u) << "wraps at 32 bits";
+  EXPECT_EQ(clock.Frame(), 1u);
   const struct {
-    MessageKind kind;
-    int x;
-    std::uint64_t atMs;
-  } expected[] = {
-      {MessageKind::MouseMove, 5, 32},   {MessageKind::LButtonDown, 5, 32},
-      {MessageKind::LButtonUp, 5, 64},   {MessageKind::MouseMove, 7, 96},
-      {MessageKind::LButtonDown, 7, 96}, {MessageKind::LButtonUp, 7, 128},
+    const char* name;
+    std::uint32_t before;  // on the clock when the script is set
+    const char* script;
+    std::uint32_t late;  // then passed without a wait
+    bool queued;         // a message is waiting
+    std::uint32_t timeout;
+    std::uint64_t ends;
+  } rows[] = {
+      {"nothing due", 0, "", 0, false, 100, 100},
+      {"forever is one frame", 0, "", 0, false, kForever, 32},
+      {"a script starts on the next frame", 0, "close", 0, false, 1000, 32},
+      {"even from inside a frame", 10, "close", 0, false, kForever, 32},
+      {"an overdue command runs at once", 0, "move 3 4", 100, false, 1000, 100},
+      {"a queued message returns at once", 0, "", 0, true, kForever, 0},
+      {"a command waiting for the game waits it all", 0, "until-page\nclose", 0, false, 100, 100},
   };
-  ASSERT_EQ(seen.size(), std::size(expected));
-  for (std::size_t i = 0; i < seen.size(); ++i) {
-    EXPECT_EQ(seen[i].message.kind, expected[i].kind) << i;
-    EXPECT_EQ(seen[i].message.x, expected[i].x) << i;
-    EXPECT_EQ(seen[i].message.y, expected[i].x + 1) << i;
-    EXPECT_EQ(seen[i].atMs, expected[i].atMs) << i;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    HeadlessSystem& sys = Make();
+    sys.AdvanceClock(row.before);
+    Script(row.script);
+    sys.AdvanceClock(row.late);
+    if (row.queued) sys.PushMessage({});
+    sys.WaitMessage(row.timeout);
+    EXPECT_EQ(sys.ElapsedMs(), row.ends);
   }
 }
 
-TEST_F(HeadlessScript, TwoClicksInARowAreTwoPressesToAFrameSampler) {
-  Make();
-  Script("click 1 1\nclick 1 1\nrclick 2 2\n");
-  std::vector<int> samples;  // 1 left, 2 right
-  for (int frame = 0; frame < 8; ++frame) {
-    NextFrame();
-    samples.push_back((left_ ? 1 : 0) | (right_ ? 2 : 0));
-  }
-  EXPECT_EQ(samples, (std::vector<int>{1, 0, 1, 0, 2, 0, 0, 0}));
-}
-
-TEST_F(HeadlessScript, AKeyIsDownForOneFrameAndHeldKeysStayDown) {
-  HeadlessSystem& sys = Make();
-  Script("key enter\nkey enter\nhold ctrl\nkey escape\nframes 2\nrelease ctrl\n");
-  std::vector<std::string> samples;
-  for (int frame = 0; frame < 10; ++frame) {
-    NextFrame();
-    std::string sample;
-    sample += sys.KeyDown(Key::Enter) ? 'E' : '.';
-    sample += sys.KeyDown(Key::Escape) ? 'X' : '.';
-    sample += sys.KeyDown(Key::Control) ? 'C' : '.';
-    samples.push_back(sample);
-  }
-  EXPECT_EQ(samples, (std::vector<std::string>{"E..", "...", "E..", "...", ".XC", "..C", "..C",
-                                               "..C", "...", "..."}));
-}
-
-TEST_F(HeadlessScript, WindowCommandsQueueTheirMessagesTogether) {
-  Make();
-  Script("move 3 4\nrclick 9 8\nclose\ndeactivate\nactivate\n");
-  const std::vector<Seen> seen = RunUntil(1000);
+TEST_F(Backend, ScriptsRunInTimeWithTheGame) {
   const struct {
-    MessageKind kind;
-    int a;  // x, or active for Activate
-    std::uint64_t atMs;
-  } expected[] = {
-      {MessageKind::MouseMove, 3, 32},   {MessageKind::MouseMove, 9, 32},
-      {MessageKind::RButtonDown, 9, 32}, {MessageKind::RButtonUp, 9, 64},
-      {MessageKind::Close, 0, 96},       {MessageKind::Activate, 0, 96},
-      {MessageKind::Activate, 1, 96},
+    const char* name;
+    const char* script;
+    const char* story;
+    std::uint64_t last;  // frame
+    const char* seen;
+    const char* logged = "";
+  } rows[] = {
+      {"a click is down for one frame, then up for one", "click 5 6\nclick 7 8", "", 6,
+       "move1(5,6) down1(5,6) up2(5,6) move3(7,8) down3(7,8) up4(7,8)"},
+      {"commands that take no time run together",
+       "move 3 4\nrclick 9 8\nclose\ndeactivate\nactivate", "", 4,
+       "move1(3,4) move1(9,8) rdown1(9,8) rup2(9,8) close3 inactive3 active3"},
+      {"frames delay what follows", "frames 3\nmove 1 1\nframes 2\nmove 2 2\nmove 3 3", "", 7,
+       "move4(1,1) move6(2,2) move6(3,3)"},
+      {"a key is down for one frame, a held one until released",
+       "key enter\nkey enter\nhold ctrl\nkey escape\nframes 2\nrelease ctrl", "", 10,
+       "E1 E3 X5 C5 C6 C7 C8"},
+      {"a busy game gets the command late, the release a whole frame on",
+       "frames 1\nmove 1 1\nframes 1\nclick 2 2\nmove 3 3", "2:sleep42", 6,
+       "move2(1,1) move3(2,2) down3(2,2) up5(2,2) move6(3,3)"},
+      {"page: Enter on the frame after the prompt", "page\nclose", "5:page", 9, "E6 close8"},
+      {"a pending prompt is confirmed when due", "frames 10\npage", "3:page", 13, "E11"},
+      {"a second page waits for its own prompt", "page\npage\nclose", "3:page 20:page", 24,
+       "E4 E21 close23"},
+      {"back-to-back prompts get a release between", "page\npage", "3:page 4:page", 8, "E4 E6"},
+      {"later text ends a pending page", "frames 5\npage", "2:page 3:text 9:page", 12, "E10"},
+      {"as do a pick", "frames 5\npage", "2:page 3:picked 9:page", 12, "E10"},
+      {"a layer", "frames 5\npage", "2:page 3:layer 9:page", 12, "E10"},
+      {"a scenario", "frames 5\npage", "2:page 3:scenario 9:page", 12, "E10"},
+      {"a choice", "frames 5\npage", "2:page 3:choice2 9:page", 12, "E10"},
+      {"and a new page, confirmed in its place", "frames 5\npage", "2:page 3:page", 8, "E6"},
+      {"other events leave it pending", "frames 5\npage", "2:page 3:quit 3:se", 8, "E6"},
+      {"page does not answer a choice", "page\nmove 1 1", "2:choice2", 8, ""},
+      {"choose does not answer a page", "choose 1\nmove 1 1", "2:page", 8, ""},
+      {"until-page leaves the prompt to page", "until-page\npage", "4:page", 7, "E5"},
+      {"until-choice holds the rest back", "until-choice\nmove 7 8\nkey enter", "4:page 9:choice3",
+       12, "move10(7,8) E10"},
+      // The move away makes the game read the row again at the click.
+      {"choose moves away, then clicks the middle of the line", "choose 2\nclose", "3:choice3", 8,
+       "move4(320,300) move5(320,432) down5(320,432) up6(320,432) close7"},
+      {"even with the pointer already on it", "move 320 451\nframes 2\nchoose 3", "4:choice3", 8,
+       "move1(320,451) move5(320,300) move6(320,451) down6(320,451) up7(320,451)"},
+      {"choose uses the choice up", "until-choice\nchoose 1\nchoose 1\nclose", "2:choice2", 12,
+       "move3(320,300) move4(320,413) down4(320,413) up5(320,413)"},
+      {"a line past the choice drops the rest of the script",
+       "frames 1\n# two lines\nchoose 3\nclose\nkey enter", "3:choice2 12:choice3", 20, "",
+       R"({"frame":3,"event":"script_error","line":3,"message":"choose 3: only 2 lines"})"},
+      {"one line", "choose 2", "2:choice1", 3, "", R"("message":"choose 2: only 1 line"})"},
   };
-  ASSERT_EQ(seen.size(), std::size(expected));
-  for (std::size_t i = 0; i < seen.size(); ++i) {
-    EXPECT_EQ(seen[i].message.kind, expected[i].kind) << i;
-    const int a =
-        seen[i].message.kind == MessageKind::Activate ? seen[i].message.active : seen[i].message.x;
-    EXPECT_EQ(a, expected[i].a) << i;
-    EXPECT_EQ(seen[i].atMs, expected[i].atMs) << i;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Make();
+    Script(row.script);
+    EXPECT_EQ(Play(row.story, row.last), row.seen);
+    EXPECT_NE(Log().find(row.logged), std::string::npos) << Log();
   }
-  EXPECT_EQ(seen[0].message.y, 4);
-  EXPECT_EQ(seen[3].message.y, 8);
 }
 
-TEST_F(HeadlessScript, AnswersFromTheScriptGoToTheBoxes) {
+TEST_F(Backend, MessageBoxesTakeScriptedAnswersThatFitElseTheDefault) {
+  using enum BoxButtons;
+  using enum BoxIcon;
+  const char* const kButtons[] = {"ok", "yesno", "abortretryignore"};
+  const char* const kIcons[] = {"none", "information", "warning", "error", "question"};
+  const char* const kAnswers[] = {"", "ok", "", "abort", "retry", "ignore", "yes", "no"};
+  const struct {
+    BoxButtons buttons;
+    int defaultButton;
+    BoxIcon icon;
+    const char* script;  // answers queued before the box
+    const char* answer;
+    bool scripted = false;
+    bool invalid = false;
+  } rows[] = {
+      {Ok, 0, None, "", "ok"},
+      {Ok, -1, Information, "", "ok"},
+      {YesNo, 0, Warning, "", "yes"},
+      {YesNo, 1, Question, "", "no"},
+      {YesNo, 2, Error, "", "yes"},
+      {AbortRetryIgnore, 0, None, "", "abort"},
+      {AbortRetryIgnore, 1, None, "", "retry"},
+      {AbortRetryIgnore, 2, None, "", "ignore"},
+      {YesNo, 0, None, "answer no", "no", true},
+      // First in, first out, one per box.
+      {YesNo, 1, None, "answer yes\nanswer retry", "yes", true},
+      {AbortRetryIgnore, 0, None, "", "retry", true},
+      // An answer that is no button is used up, and the default answers.
+      {YesNo, 1, None, "answer ok", "no", false, true},
+      {YesNo, 0, None, "", "yes"},
+  };
   HeadlessSystem& sys = Make();
-  Script("answer no\nanswer yes\nclose\n");
-  RunUntil(100);
-  EXPECT_EQ(sys.ShowMessageBox({"q", "c", BoxButtons::YesNo, 0}), BoxAnswer::No);
-  EXPECT_EQ(sys.ShowMessageBox({"q", "c", BoxButtons::YesNo, 1}), BoxAnswer::Yes);
+  const std::string text = platform::Utf8ToCp932("終了？").value();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(kButtons[static_cast<int>(row.buttons)]) + " " + row.answer);
+    if (*row.script != '\0') {
+      Script(row.script);
+      sys.WaitMessage(kForever);
+    }
+    const BoxAnswer answer =
+        sys.ShowMessageBox({text, "Cellwright", row.buttons, row.defaultButton, row.icon});
+    EXPECT_EQ(kAnswers[static_cast<int>(answer)], std::string(row.answer));
+    const std::string logged =
+        R"(,"event":"msgbox","text":"終了？","caption":"Cellwright","buttons":")" +
+        std::string(kButtons[static_cast<int>(row.buttons)]) + R"(","icon":")" +
+        kIcons[static_cast<int>(row.icon)] + R"(","answer":")" + row.answer + R"(","scripted":)" +
+        (row.scripted ? "true" : "false") + (row.invalid ? R"(,"answer_invalid":true)" : "");
+    EXPECT_TRUE(Log().ends_with(R"({"frame":)" + std::to_string(sys.Frame()) + logged + "}\n"))
+        << Log();
+  }
 }
 
-TEST_F(HeadlessScript, AShotWritesTheScreenAndLogsIt) {
-  HeadlessSystem& sys = Make();
-  sys.ScreenPixels()[0] = 0x00112233;
-  Script("shot first\n");
-  RunUntil(100);
+TEST_F(Backend, AShotWritesTheScreenAsPngAndLogsWhetherItCould) {
+  HeadlessSystem& sys = Make([&](auto& o) { o.shotFolder = temp_.Sub("shots"); });
+  std::uint32_t* pixels = sys.ScreenPixels();
+  for (std::uint32_t i = 0; i < 640 * 480; ++i) pixels[i] = i * 0x9E3779B1u;  // top byte too
+  Script("shot first");
+  sys.WaitMessage(kForever);
   const std::string path = temp_.Path() + "/shots/first.png";
-  EXPECT_TRUE(std::filesystem::exists(path));
-  const std::vector<std::string> lines = LogLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], R"({"frame":1,"event":"shot","path":")" + path + R"(","ok":true})");
+  EXPECT_EQ(Log(), R"({"frame":1,"event":"shot","path":")" + path + "\",\"ok\":true}\n");
+  std::vector<std::uint32_t> rgb(pixels, pixels + 640 * 480);
+  for (std::uint32_t& pixel : rgb) pixel &= 0x00FFFFFFu;
+  EXPECT_TRUE(cellwright_test::ReadPng(path).pixels == rgb);
+
+  Make([&](auto& o) { o.shotFolder = temp_.Path() + "/no/such/folder"; });
+  Script("shot x\nclose");
+  EXPECT_EQ(Play("", 1), "close1") << "the run goes on";
+  EXPECT_NE(Log().find(R"("ok":false,"error":")"), std::string::npos) << Log();
 }
 
-TEST_F(HeadlessScript, AShotThatCannotBeWrittenIsLoggedAsFailed) {
-  HeadlessOptions options;
-  options.shotFolder = temp_.Path() + "/no/such/folder";
-  Make(options);
-  Script("shot x\nclose\n");
-  const std::vector<Seen> seen = RunUntil(100);
-  ASSERT_EQ(seen.size(), 1u);  // the run goes on
-  const std::vector<std::string> lines = LogLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_NE(lines[0].find(R"("ok":false,"error":")"), std::string::npos) << lines[0];
-}
-
-TEST_F(HeadlessScript, AScriptStartsOnTheNextFrameAndDelaysEndOnFrames) {
+TEST_F(Backend, TheWindowRaisesAndGameEventsAreLoggedAsTheyHappen) {
   HeadlessSystem& sys = Make();
-  sys.AdvanceClock(500);
-  Script("frames 1\nmove 1 1\nframes 1\nclick 2 2\nmove 3 3\n");
-  std::vector<Seen> seen = RunUntil(544);
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].atMs, 544u);  // frames at 512, the move one frame later
-  // A late look at the queue runs the click late; its release still waits a
-  // whole frame and then lands on a frame boundary, as does the next command.
-  sys.AdvanceClock(42);
-  seen = RunUntil(1000);
-  ASSERT_EQ(seen.size(), 4u);
-  EXPECT_EQ(seen[1].message.kind, MessageKind::LButtonDown);
-  EXPECT_EQ(seen[1].atMs, 586u);
-  EXPECT_EQ(seen[2].message.kind, MessageKind::LButtonUp);
-  EXPECT_EQ(seen[2].atMs, 640u);
-  EXPECT_EQ(seen[3].message.x, 3);
-  EXPECT_EQ(seen[3].atMs, 672u);
-}
-
-// --- message boxes ---------------------------------------------------------------
-
-using HeadlessBoxes = HeadlessTest;
-
-TEST_F(HeadlessBoxes, WithoutAQueuedAnswerTheDefaultButtonAnswers) {
-  HeadlessSystem& sys = Make();
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::Ok, 0}), BoxAnswer::Ok);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::YesNo, 0}), BoxAnswer::Yes);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::YesNo, 1}), BoxAnswer::No);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::AbortRetryIgnore, 0}), BoxAnswer::Abort);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::AbortRetryIgnore, 1}), BoxAnswer::Retry);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::AbortRetryIgnore, 2}), BoxAnswer::Ignore);
-  // A default past the buttons falls back to the first one.
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::YesNo, 2}), BoxAnswer::Yes);
-  EXPECT_EQ(sys.ShowMessageBox({"t", "c", BoxButtons::Ok, -1}), BoxAnswer::Ok);
-  EXPECT_EQ(sys.Boxes().size(), 8u);
-}
-
-TEST_F(HeadlessBoxes, QueuedAnswersAreTakenInOrder) {
-  HeadlessSystem& sys = Make();
-  sys.QueueBoxAnswer(BoxAnswer::No);
-  sys.QueueBoxAnswer(BoxAnswer::Yes);
-  sys.QueueBoxAnswer(BoxAnswer::Retry);
-  EXPECT_EQ(sys.ShowMessageBox({"1", "c", BoxButtons::YesNo, 0}), BoxAnswer::No);
-  EXPECT_EQ(sys.ShowMessageBox({"2", "c", BoxButtons::YesNo, 1}), BoxAnswer::Yes);
-  EXPECT_EQ(sys.ShowMessageBox({"3", "c", BoxButtons::AbortRetryIgnore, 0}), BoxAnswer::Retry);
-  // The queue is empty again.
-  EXPECT_EQ(sys.ShowMessageBox({"4", "c", BoxButtons::YesNo, 1}), BoxAnswer::No);
-  ASSERT_EQ(sys.Boxes().size(), 4u);
-  EXPECT_EQ(sys.Boxes()[2].request.text, "3");
-  EXPECT_EQ(sys.Boxes()[2].request.buttons, BoxButtons::AbortRetryIgnore);
-  EXPECT_EQ(sys.Boxes()[2].answer, BoxAnswer::Retry);
-}
-
-TEST_F(HeadlessBoxes, AnAnswerThatIsNotAButtonIsUsedUpAndTheDefaultAnswers) {
-  HeadlessSystem& sys = Make();
-  sys.QueueBoxAnswer(BoxAnswer::Ok);
-  sys.QueueBoxAnswer(BoxAnswer::Yes);
-  EXPECT_EQ(sys.ShowMessageBox({"1", "c", BoxButtons::YesNo, 1}), BoxAnswer::No);
-  EXPECT_EQ(sys.ShowMessageBox({"2", "c", BoxButtons::YesNo, 1}), BoxAnswer::Yes);
-  const std::vector<std::string> lines = LogLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_NE(lines[0].find(R"("answer":"no","scripted":false,"answer_invalid":true})"),
-            std::string::npos)
-      << lines[0];
-  EXPECT_EQ(lines[1].find("answer_invalid"), std::string::npos) << lines[1];
-}
-
-TEST_F(HeadlessBoxes, EachBoxIsLoggedInUtf8) {
-  HeadlessSystem& sys = Make();
-  sys.AdvanceClock(32 * 5 + 3);
-  sys.QueueBoxAnswer(BoxAnswer::Yes);
-  const std::string text = platform::Utf8ToCp932("本当にゲームを終了してよろしいですか？").value();
-  ASSERT_NE(text.size(), 0u);
-  sys.ShowMessageBox({text, "Cellwright", BoxButtons::YesNo, 1, platform::BoxIcon::Question});
-  sys.ShowMessageBox({"\"bad\"\n", "", BoxButtons::AbortRetryIgnore, 2, platform::BoxIcon::Error});
-  sys.ShowMessageBox({"", "", BoxButtons::Ok, 0, platform::BoxIcon::Warning});
-  const std::vector<std::string> lines = LogLines();
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0],
-            R"({"frame":5,"event":"msgbox","text":"本当にゲームを終了してよろしいですか？",)"
-            R"("caption":"Cellwright","buttons":"yesno","icon":"question","answer":"yes",)"
-            R"("scripted":true})");
-  EXPECT_EQ(lines[1],
-            R"({"frame":5,"event":"msgbox","text":"\"bad\"\n","caption":"",)"
-            R"("buttons":"abortretryignore","icon":"error","answer":"ignore","scripted":false})");
-  EXPECT_EQ(lines[2], R"({"frame":5,"event":"msgbox","text":"","caption":"","buttons":"ok",)"
-                      R"("icon":"warning","answer":"ok","scripted":false})");
-}
-
-// --- window, queue, screen -----------------------------------------------------
-
-using HeadlessWindow = HeadlessTest;
-
-TEST_F(HeadlessWindow, CreateDestroyAndRaiseAreLogged) {
-  HeadlessSystem& sys = Make();
-  EXPECT_FALSE(sys.HasMainWindow());
-  EXPECT_TRUE(sys.CreateMainWindow("Cellwright"));
-  EXPECT_TRUE(sys.HasMainWindow());
+  EXPECT_TRUE(sys.CreateMainWindow(platform::Utf8ToCp932("窓").value()));
   sys.RaiseMainWindow();
-  sys.RaiseMainWindow();
-  EXPECT_EQ(sys.RaiseCount(), 2);
   sys.AdvanceClock(64);
+  sys.LogEvent("e", {LogField::Text("t", "日"), LogField::Number("n", -12),
+                     LogField::TextList("ts", {"x"}), LogField::NumberList("ns", {1, 2})});
   sys.DestroyMainWindow();
-  EXPECT_FALSE(sys.HasMainWindow());
-  EXPECT_EQ(LogLines(), (std::vector<std::string>{
-                            R"({"frame":0,"event":"window","title":"Cellwright"})",
-                            R"({"frame":0,"event":"raised"})",
-                            R"({"frame":0,"event":"raised"})",
-                            R"({"frame":2,"event":"window_destroyed"})",
-                        }));
+  sys.DestroyMainWindow();
+  EXPECT_EQ(Log(), R"({"frame":0,"event":"window","title":"窓"}
+{"frame":0,"event":"raised"}
+{"frame":2,"event":"e","t":"日","n":-12,"ts":["x"],"ns":[1,2]}
+{"frame":2,"event":"window_destroyed"}
+)");
+  HeadlessSystem({}).LogEvent("quit", {});  // without a log: nothing written, nothing fails
 }
 
-TEST_F(HeadlessWindow, QuitAndMusicNotifyAreQueuedInOrder) {
-  HeadlessSystem& sys = Make();
-  sys.PostMusicNotify(1);
-  sys.PostQuitMessage();
-  sys.SetActive(false);
-  const std::vector<Seen> seen = Drain();
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0].message.kind, MessageKind::MusicNotify);
-  EXPECT_EQ(seen[0].message.status, 1);
-  EXPECT_EQ(seen[1].message.kind, MessageKind::Quit);
-  EXPECT_EQ(seen[2].message.kind, MessageKind::Activate);
-  EXPECT_EQ(seen[2].message.active, 0);
-}
-
-TEST_F(HeadlessWindow, MusicNotifiesFromOtherThreadsAreAllDelivered) {
-  HeadlessSystem& sys = Make();
-  constexpr int kThreads = 4;
-  constexpr int kEach = 2000;
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t) {
-    threads.emplace_back([&sys, t] {
-      for (int i = 0; i < kEach; ++i) sys.PostMusicNotify(t);
-    });
-  }
-  std::vector<int> perThread(kThreads, 0);
-  int total = 0;
-  Message message;
-  while (total < kThreads * kEach) {
-    if (sys.PeekMessage(message)) {
-      ASSERT_EQ(message.kind, MessageKind::MusicNotify);
-      ++perThread[static_cast<std::size_t>(message.status)];
-      ++total;
-    }
-  }
-  for (std::thread& thread : threads) thread.join();
-  EXPECT_FALSE(sys.PeekMessage(message));
-  EXPECT_EQ(perThread, std::vector<int>(kThreads, kEach));
-}
-
-TEST_F(HeadlessWindow, KeysFollowSetKey) {
-  HeadlessSystem& sys = Make();
-  for (const Key key :
-       {Key::Up, Key::Down, Key::Left, Key::Right, Key::Enter, Key::Escape, Key::Control}) {
-    EXPECT_FALSE(sys.KeyDown(key));
-    sys.SetKey(key, true);
-    EXPECT_TRUE(sys.KeyDown(key));
-  }
-  sys.SetKey(Key::Enter, false);
-  EXPECT_FALSE(sys.KeyDown(Key::Enter));
-  EXPECT_TRUE(sys.KeyDown(Key::Escape));
-}
-
-TEST_F(HeadlessWindow, TheScreenStartsBlackAndPresentsAreCounted) {
-  HeadlessSystem& sys = Make();
-  std::uint32_t* pixels = sys.ScreenPixels();
-  for (int i = 0; i < platform::kScreenWidth * platform::kScreenHeight; ++i) {
-    ASSERT_EQ(pixels[i], 0u) << i;
-  }
-  EXPECT_EQ(sys.PresentCount(), 0);
-  sys.Present();
-  sys.Present();
-  EXPECT_EQ(sys.PresentCount(), 2);
-  EXPECT_TRUE(LogLines().empty());
-}
-
-// --- folders ---------------------------------------------------------------------
-
-using HeadlessFolders = HeadlessTest;
-
-TEST_F(HeadlessFolders, EachFolderEndsInASlash) {
-  HeadlessOptions options;
-  options.installFolder = temp_.Path() + "/install";
-  options.saveFolder = temp_.Path() + "/save";
-  options.tempFolder = temp_.Path() + "/tmp/";
-  options.discMounts = {"/media/cd", "/mnt/dvd/"};
-  std::filesystem::create_directories(options.installFolder);
-  std::filesystem::create_directories(options.saveFolder);
-  HeadlessSystem& sys = Make(options);
+TEST_F(Backend, FoldersEndInASlashAndTheInstallFolderIsNeverWritable) {
+  temp_.Sub("install");
+  temp_.Sub("save");
+  HeadlessSystem& sys = Make([&](auto& o) {
+    o.installFolder = temp_.Path() + "/install";
+    o.saveFolder = temp_.Path() + "/save";
+    o.discMounts = {"/media/cd", "/mnt/dvd/"};
+  });
   EXPECT_EQ(sys.CurrentFolder(), temp_.Path() + "/install/");
-  EXPECT_EQ(sys.PrivateDataFolder(), temp_.Path() + "/save/");
-  EXPECT_EQ(sys.PrivateTempFolder(), temp_.Path() + "/tmp/");
   EXPECT_EQ(sys.DiscMountPoints(), (std::vector<std::string>{"/media/cd/", "/mnt/dvd/"}));
-}
-
-TEST_F(HeadlessFolders, TheInstallFolderIsNeverWritableOthersAreAsTheyAre) {
-  HeadlessSystem& sys = Make();
-  const std::string install = temp_.Path() + "/install";
-  EXPECT_FALSE(sys.IsWritableFolder(install + "/"));
-  EXPECT_FALSE(sys.IsWritableFolder(install));
-  EXPECT_FALSE(sys.IsWritableFolder(temp_.Path() + "/save/../install/"));
-  EXPECT_TRUE(sys.IsWritableFolder(temp_.Path() + "/save/"));
-  EXPECT_FALSE(sys.IsWritableFolder(temp_.Path() + "/missing/"));
-}
-
-// --- the event log ---------------------------------------------------------------
-
-// Records what had been written at every flush.
-class FlushRecorder : public std::stringbuf {
- public:
-  std::vector<std::string> atFlush;
-
- protected:
-  int sync() override {
-    atFlush.push_back(str());
-    return 0;
-  }
-};
-
-TEST(HeadlessLog, EventsAreJsonLinesFlushedOneByOne) {
-  FlushRecorder recorder;
-  std::ostream stream(&recorder);
-  HeadlessOptions options;
-  options.log = &stream;
-  HeadlessSystem sys(options);
-  sys.AdvanceClock(3 * 32);
-  sys.LogEvent("scenario", {platform::LogField::Text("name", "s0\t\"x\"\\")});
-  sys.LogEvent("count",
-               {platform::LogField::Number("n", -12), platform::LogField::Text("u", "日")});
-  sys.LogEvent("quit", {});
-  const std::string first =
-      "{\"frame\":3,\"event\":\"scenario\",\"name\":\"s0\\t\\\"x\\\"\\\\\"}\n";
-  const std::string second = first + R"({"frame":3,"event":"count","n":-12,"u":"日"})" + "\n";
-  const std::string third = second + R"({"frame":3,"event":"quit"})" + "\n";
-  EXPECT_EQ(recorder.atFlush, (std::vector<std::string>{first, second, third}));
-}
-
-TEST(HeadlessLog, WithoutALogNothingIsWrittenAndNothingFails) {
-  HeadlessSystem sys({});
-  sys.LogEvent("quit", {});
-  EXPECT_TRUE(sys.CreateMainWindow("x"));
-  EXPECT_EQ(sys.ShowMessageBox({"a", "b", BoxButtons::Ok, 0}), BoxAnswer::Ok);
-}
-
-// --- screenshots ---------------------------------------------------------------
-
-using HeadlessPng = HeadlessTest;
-
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST_F(HeadlessPng, TheScreenIsWrittenAsRgbAndReadsBackTheSame) {
-  HeadlessSystem& sys = Make();
-  std::uint32_t* pixels = sys.ScreenPixels();
-  for (std::uint32_t y = 0; y < 480; ++y) {
-    for (std::uint32_t x = 0; x < 640; ++x) {
-      pixels[y * 640 + x] = ((x * 7) & 0xFF) << 16 | ((y * 3) & 0xFF) << 8 | ((x ^ y) & 0xFF);
-    }
-  }
-  pixels[0] = 0xFF000000;  // the unused top byte is not part of the colour
-  const std::string path = temp_.Path() + "/screen.png";
-  ASSERT_TRUE(sys.WriteScreenPng(path));
-
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  ASSERT_NE(png_image_begin_read_from_file(&image, path.c_str()), 0) << image.message;
-  EXPECT_EQ(image.width, 640u);
-  EXPECT_EQ(image.height, 480u);
-  EXPECT_EQ(image.format & PNG_FORMAT_FLAG_ALPHA, 0u);
-  image.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  ASSERT_NE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr), 0) << image.message;
-  ASSERT_EQ(rgb.size(), 640u * 480u * 3u);
-  for (std::size_t i = 0; i < 640u * 480u; ++i) {
-    const std::uint32_t expected = pixels[i] & 0x00FFFFFF;
-    const std::uint32_t read = static_cast<std::uint32_t>(rgb[i * 3]) << 16 |
-                               static_cast<std::uint32_t>(rgb[i * 3 + 1]) << 8 | rgb[i * 3 + 2];
-    ASSERT_EQ(read, expected) << "pixel " << i;
+  const std::pair<const char*, bool> writable[] = {
+      {"/install", false}, {"/save/../install/", false}, {"/save/", true}, {"/missing/", false}};
+  for (const auto& [folder, yes] : writable) {
+    EXPECT_EQ(sys.IsWritableFolder(temp_.Path() + folder), yes) << folder;
   }
 }
 
-TEST_F(HeadlessPng, TheSamePixelsGiveTheSameBytes) {
-  HeadlessSystem& sys = Make();
-  sys.ScreenPixels()[1234] = 0x00ABCDEF;
-  const std::string a = temp_.Path() + "/a.png";
-  const std::string b = temp_.Path() + "/b.png";
-  ASSERT_TRUE(sys.WriteScreenPng(a));
-  sys.AdvanceClock(5000);
-  ASSERT_TRUE(sys.WriteScreenPng(b));
-  const std::vector<std::uint8_t> bytesA = ReadBytes(a);
-  ASSERT_GT(bytesA.size(), 8u);
-  EXPECT_EQ(bytesA, ReadBytes(b));
-  sys.ScreenPixels()[1234] = 0x00ABCDEE;
-  ASSERT_TRUE(sys.WriteScreenPng(b));
-  EXPECT_NE(bytesA, ReadBytes(b));
-}
-
-TEST_F(HeadlessPng, AnUnwritablePathFails) {
-  HeadlessSystem& sys = Make();
-  EXPECT_FALSE(sys.WriteScreenPng(temp_.Path() + "/no/such/folder/x.png"));
-}
-
-// --- the single-instance guard ---------------------------------------------------
-
-using HeadlessInstance = HeadlessTest;
-
-TEST_F(HeadlessInstance, ASecondCopyAsksTheFirstToComeForward) {
-  HeadlessSystem& first = Make();
-  HeadlessOptions secondOptions;
-  secondOptions.instanceFolder = temp_.Path() + "/instance";
-  std::ostringstream secondLog;
-  secondOptions.log = &secondLog;
-  HeadlessSystem second(secondOptions);
-
-  std::unique_ptr<platform::InstanceLock> firstLock = first.AcquireInstance("CellwrightTest");
-  ASSERT_NE(firstLock, nullptr);
-  EXPECT_FALSE(firstLock->AlreadyRunning());
-  std::unique_ptr<platform::InstanceLock> secondLock = second.AcquireInstance("CellwrightTest");
-  ASSERT_NE(secondLock, nullptr);
-  ASSERT_TRUE(secondLock->AlreadyRunning());
-
-  Message message;
-  EXPECT_FALSE(first.PeekMessage(message));
-  EXPECT_EQ(first.RaiseCount(), 0);
-  secondLock->BringRunningCopyForward();
-  EXPECT_FALSE(first.PeekMessage(message));
-  EXPECT_EQ(first.RaiseCount(), 1);
-  EXPECT_EQ(second.RaiseCount(), 0);
-  EXPECT_NE(log_.str().find(R"("event":"raised")"), std::string::npos);
-  // One request, one raise.
-  first.WaitMessage(10);
-  EXPECT_EQ(first.RaiseCount(), 1);
-  secondLock->BringRunningCopyForward();
-  first.WaitMessage(10);
-  EXPECT_EQ(first.RaiseCount(), 2);
-}
-
-TEST_F(HeadlessInstance, DroppingTheLockLetsAnotherCopyStart) {
-  HeadlessSystem& first = Make();
-  std::unique_ptr<platform::InstanceLock> lock = first.AcquireInstance("CellwrightTest");
-  ASSERT_FALSE(lock->AlreadyRunning());
-  lock.reset();
-  Message message;
-  EXPECT_FALSE(first.PeekMessage(message));  // no lock left to poll
-  first.WaitMessage(kForever);
-
-  HeadlessOptions options;
-  options.instanceFolder = temp_.Path() + "/instance";
-  HeadlessSystem second(options);
-  const std::unique_ptr<platform::InstanceLock> again = second.AcquireInstance("CellwrightTest");
-  EXPECT_FALSE(again->AlreadyRunning());
-}
-
-// --- the frame limit -------------------------------------------------------------
-
-using HeadlessMaxFramesDeathTest = HeadlessTest;
-
-HeadlessOptions Limited(std::uint64_t frames) {
-  HeadlessOptions options;
-  options.maxFrames = frames;
-  options.log = &std::cerr;
-  options.beforeForcedExit = [] { std::cerr << "cleaned up\n"; };
-  return options;
+TEST(JsonString, EscapesAndKeepsOnlyValidUtf8) {
+  const std::string edges =  // the first and last of each sequence length
+      "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+  const struct {
+    const char* name;
+    std::string text;
+    std::string json;  // without the quotes
+  } rows[] = {
+      {"quote and backslash", R"(say "hi" C:\d)", R"(say \"hi\" C:\\d)"},
+      {"named controls", "a\nb\rc\td\be\ff", R"(a\nb\rc\td\be\ff)"},
+      {"other controls", std::string("\x01\x1f\0", 3), R"(\u0001\u001f\u0000)"},
+      {"printable and DEL need none", " ~/\x7f", " ~/\x7f"},
+      {"valid UTF-8 passes", "本当？ " + edges, "本当？ " + edges},
+      {"stray byte", "a\xFF-", R"(a\ufffd-)"},
+      {"truncated at the end", "\xE6\x97", R"(\ufffd\ufffd)"},
+      {"truncated before ASCII", "\xE6\x97x", R"(\ufffd\ufffdx)"},
+      {"overlong two bytes", "\xC0\xAF", R"(\ufffd\ufffd)"},
+      {"overlong three bytes", "\xE0\x80\xAF", R"(\ufffd\ufffd\ufffd)"},
+      {"surrogate", "\xED\xA0\x80", R"(\ufffd\ufffd\ufffd)"},
+      {"past U+10FFFF", "\xF4\x90\x80\x80", R"(\ufffd\ufffd\ufffd\ufffd)"},
+      {"lone continuation", "\x80", R"(\ufffd)"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(JsonString(row.text), "\"" + row.json + "\"");
+  }
 }
 
 TEST(HeadlessMaxFramesDeathTest, ExitsWithCode3OncePastTheLimit) {
   EXPECT_EXIT(
       {
-        HeadlessSystem sys(Limited(10));
+        HeadlessOptions options;
+        options.maxFrames = 10;
+        options.log = &std::cerr;
+        options.beforeForcedExit = [] { std::cerr << "cleaned up\n"; };
+        HeadlessSystem sys(options);
         sys.AdvanceClock(10 * 32 + 31);  // frame 10: not past the limit yet
         std::cerr << "still running\n";
-        sys.AdvanceClock(1);
+        sys.WaitMessage(1);
         std::cerr << "not reached\n";
       },
       ::testing::ExitedWithCode(3),
       "still running\n\\{\"frame\":11,\"event\":\"exit\",\"code\":3\\}\ncleaned up\n$");
-}
-
-TEST(HeadlessMaxFramesDeathTest, EveryWayTheClockMovesIsWatched) {
-  EXPECT_EXIT(
-      {
-        HeadlessSystem sys(Limited(3));
-        sys.Sleep(5000);
-      },
-      ::testing::ExitedWithCode(3), "\"frame\":156,\"event\":\"exit\",\"code\":3");
-  EXPECT_EXIT(
-      {
-        HeadlessSystem sys(Limited(3));
-        for (;;) sys.WaitMessage(kForever);
-      },
-      ::testing::ExitedWithCode(3), "\"frame\":4,\"event\":\"exit\"");
-  EXPECT_EXIT(
-      {
-        HeadlessSystem sys(Limited(3));
-        for (;;) sys.WaitMessage(5);
-      },
-      ::testing::ExitedWithCode(3), "\"frame\":4,\"event\":\"exit\"");
-}
-
-TEST(HeadlessMaxFrames, ZeroMeansNoLimit) {
-  HeadlessOptions options;
-  HeadlessSystem sys(options);
-  sys.AdvanceClock(0xFFFFFFFF);
-  sys.AdvanceClock(0xFFFFFFFF);
-  EXPECT_EQ(sys.ElapsedMs(), 2ull * 0xFFFFFFFF);
+  HeadlessSystem unlimited({});  // 0: no limit
+  unlimited.AdvanceClock(0xFFFFFFFF);
+  EXPECT_EQ(unlimited.Frame(), 0xFFFFFFFFull / 32);
 }
 
 }  // namespace

@@ -1,104 +1,72 @@
+#include "tools/play/options.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tools/play/options.h"
-
 namespace {
 
-using play::ParseOptions;
-using play::PlayOptions;
+using Args = std::vector<std::string>;
 
-PlayOptions Parse(const std::vector<std::string>& args) {
-  std::string error;
-  const auto options = ParseOptions(args, &error);
-  EXPECT_TRUE(options.has_value()) << error;
-  return options.value_or(PlayOptions{});
+// data|save|script|shots|log|instance-dir|max-frames, then the flags set.
+std::string Fields(const play::PlayOptions& o) {
+  return o.data + "|" + o.save + "|" + o.script + "|" + o.shots + "|" + o.log + "|" +
+         o.instanceDir + "|" + std::to_string(o.maxFrames) + (o.help ? " help" : "") +
+         (o.list ? " list" : "") + (o.demo ? " demo" : "");
 }
 
-std::string ErrorOf(const std::vector<std::string>& args) {
-  std::string error;
-  EXPECT_FALSE(ParseOptions(args, &error).has_value());
-  return error;
-}
-
-TEST(PlayOptions, NothingGivenLeavesEveryDefault) {
-  const PlayOptions options = Parse({});
-  EXPECT_EQ(options.data, "");
-  EXPECT_EQ(options.save, "");
-  EXPECT_EQ(options.script, "");
-  EXPECT_EQ(options.shots, "");
-  EXPECT_EQ(options.log, "");
-  EXPECT_EQ(options.instanceDir, "");
-  EXPECT_EQ(options.maxFrames, 100000u);
-  EXPECT_FALSE(options.help);
-}
-
-TEST(PlayOptions, EveryOptionTakesItsValueSeparateOrAfterAnEqualsSign) {
-  const PlayOptions spaced =
-      Parse({"--data", "d", "--save", "s", "--script", "x.txt", "--shots", "p", "--log", "l.jsonl",
-             "--max-frames", "50", "--instance-dir", "i"});
-  const PlayOptions joined = Parse({"--data=d", "--save=s", "--script=x.txt", "--shots=p",
-                                    "--log=l.jsonl", "--max-frames=50", "--instance-dir=i"});
-  for (const PlayOptions& options : {spaced, joined}) {
-    EXPECT_EQ(options.data, "d");
-    EXPECT_EQ(options.save, "s");
-    EXPECT_EQ(options.script, "x.txt");
-    EXPECT_EQ(options.shots, "p");
-    EXPECT_EQ(options.log, "l.jsonl");
-    EXPECT_EQ(options.instanceDir, "i");
-    EXPECT_EQ(options.maxFrames, 50u);
-  }
-  // Only the first '=' splits; a value may itself start with a dash.
-  EXPECT_EQ(Parse({"--data=a=b"}).data, "a=b");
-  EXPECT_EQ(Parse({"--log", "-"}).log, "-");
-}
-
-TEST(PlayOptions, HelpWinsOverEverythingElse) {
-  EXPECT_TRUE(Parse({"--help"}).help);
-  EXPECT_TRUE(Parse({"-h"}).help);
-  EXPECT_TRUE(Parse({"--data", "d", "--help", "--bogus"}).help);
-  EXPECT_NE(play::Usage().find("--instance-dir"), std::string::npos);
-}
-
-TEST(PlayOptions, ListIsAFlagWithoutValue) {
-  EXPECT_FALSE(Parse({}).list);
-  const play::PlayOptions options = Parse({"--list", "--data", "d"});
-  EXPECT_TRUE(options.list);
-  EXPECT_EQ(options.data, "d");
-  EXPECT_EQ(ErrorOf({"--list", "--list"}), "--list given twice");
-  EXPECT_EQ(ErrorOf({"--list=yes"}), "unknown option '--list=yes'");
-  EXPECT_NE(play::Usage().find("--list"), std::string::npos);
-}
-
-TEST(PlayOptions, UnknownOptionsAndStrayArgumentsAreRejected) {
-  EXPECT_EQ(ErrorOf({"--frames", "3"}), "unknown option '--frames'");
-  EXPECT_EQ(ErrorOf({"-d"}), "unknown option '-d'");
-  EXPECT_EQ(ErrorOf({"game"}), "unexpected argument 'game'");
-  EXPECT_EQ(ErrorOf({"--data", "d", "extra"}), "unexpected argument 'extra'");
-}
-
-TEST(PlayOptions, MissingEmptyAndRepeatedValuesAreRejected) {
-  EXPECT_EQ(ErrorOf({"--data"}), "--data needs a value");
-  EXPECT_EQ(ErrorOf({"--save", "s", "--log"}), "--log needs a value");
-  EXPECT_EQ(ErrorOf({"--script="}), "--script needs a non-empty value");
-  EXPECT_EQ(ErrorOf({"--shots", ""}), "--shots needs a non-empty value");
-  EXPECT_EQ(ErrorOf({"--data", "a", "--data=b"}), "--data given twice");
-}
-
-TEST(PlayOptions, MaxFramesIsAPositiveWholeNumber) {
-  EXPECT_EQ(Parse({"--max-frames", "1"}).maxFrames, 1u);
-  EXPECT_EQ(Parse({"--max-frames", "18446744073709551615"}).maxFrames, 18446744073709551615u);
-  for (const char* bad : {"0", "-5", "abc", "12x", "1.5", " 3", "18446744073709551616"}) {
-    EXPECT_EQ(ErrorOf({"--max-frames", bad}),
-              std::string("--max-frames needs a positive whole number, not '") + bad + "'")
-        << bad;
+TEST(PlayOptions, ValuesFlagsAndDefaults) {
+  const struct {
+    Args args;
+    std::string fields;
+  } rows[] = {
+      {{}, "||||||100000"},
+      {{"--data", "d", "--save", "s", "--script", "x", "--shots", "p", "--log", "l", "--max-frames",
+        "50", "--instance-dir", "i"},
+       "d|s|x|p|l|i|50"},
+      {{"--data=d", "--save=s", "--script=x", "--shots=p", "--log=l", "--max-frames=50",
+        "--instance-dir=i"},
+       "d|s|x|p|l|i|50"},
+      // Only the first '=' splits; a value may start with a dash.
+      {{"--data=a=b", "--log", "-"}, "a=b||||-||100000"},
+      {{"--max-frames", "18446744073709551615", "--list"}, "||||||18446744073709551615 list"},
+      {{"--max-frames", "1", "--demo"}, "||||||1 demo"},
+      // Help wins over whatever comes after it, errors included.
+      {{"--data", "d", "-h", "--bogus"}, "d||||||100000 help"},
+      {{"--help"}, "||||||100000 help"},
+  };
+  for (const auto& row : rows) {
+    std::string error;
+    const auto options = play::ParseOptions(row.args, &error);
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(Fields(*options), row.fields);
   }
 }
 
-TEST(PlayOptions, ANullErrorIsAllowed) {
-  EXPECT_FALSE(ParseOptions({"--bogus"}, nullptr).has_value());
+TEST(PlayOptions, UsageErrors) {
+  const struct {
+    Args args;
+    std::string error;
+  } rows[] = {
+      {{"--frames", "3"}, "unknown option '--frames'"},
+      {{"game"}, "unexpected argument 'game'"},
+      {{"--save", "s", "--log"}, "--log needs a value"},
+      {{"--script="}, "--script needs a non-empty value"},
+      {{"--data", "a", "--data=b"}, "--data given twice"},
+      {{"--list", "--list"}, "--list given twice"},
+  };
+  for (const auto& row : rows) {
+    std::string error;
+    EXPECT_FALSE(play::ParseOptions(row.args, &error).has_value()) << row.error;
+    EXPECT_EQ(error, row.error);
+  }
+  for (const char* bad : {"0", "-5", "12x", " 3", "18446744073709551616"}) {
+    std::string error;
+    EXPECT_FALSE(play::ParseOptions({"--max-frames", bad}, &error).has_value()) << bad;
+    EXPECT_EQ(error, std::string("--max-frames needs a positive whole number, not '") + bad + "'");
+  }
+  EXPECT_FALSE(play::ParseOptions({"--bogus"}, nullptr).has_value());
 }
 
 }  // namespace

@@ -4,31 +4,23 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-int RunShell(const std::string& command) {
-  const int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(GameProcess, WithoutAnyDisplayItSaysSoAndEndsWithCodeOne) {
-  cellwright_test::TempFolder temp;
-  const std::string runtime = temp.Path() + "/runtime";
-  const std::string command = "cd '" + temp.Path() +
-                              "' && mkdir -m 700 runtime && env -u DISPLAY -u WAYLAND_DISPLAY "
-                              "-u SDL_VIDEODRIVER XDG_RUNTIME_DIR='" +
-                              runtime + "' '" + CELLWRIGHT_GAME + "' >out.txt 2>err.txt";
-  EXPECT_EQ(RunShell(command), 1);
-  std::ifstream err(temp.Path() + "/err.txt");
-  std::stringstream text;
-  text << err.rdbuf();
-  EXPECT_NE(text.str().find("cellwright: cannot open a window"), std::string::npos) << text.str();
+  const cellwright_test::TempFolder temp;
+  const std::string run = "cd '" + temp.Path() +
+                          "' && mkdir -m 700 run && env -u DISPLAY -u WAYLAND_DISPLAY -u "
+                          "SDL_VIDEODRIVER XDG_RUNTIME_DIR=\"$PWD/run\" '" CELLWRIGHT_GAME
+                          "' 2>err.txt";
+  const int status = std::system(run.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  const std::string said = cellwright_test::ReadBytes(temp.Path() + "/err.txt");
+  EXPECT_NE(said.find("cellwright: cannot open a window"), std::string::npos) << said;
 }
 
 }  // namespace
