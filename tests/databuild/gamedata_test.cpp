@@ -2,158 +2,72 @@
 // and the directories compiled into the program from the same run.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/shell_state.h"
 #include "display/bmp_reader.h"
-#include "display/surface.h"
 #include "media/archive.h"
 #include "media/resource_file.h"
 #include "platform/encoding.h"
+#include "tests/databuild_music/smf_reader.h"
+#include "tests/support/audio.h"
 #include "tests/support/headless_fixture.h"
+#include "tools/databuild/manifest.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::uint64_t MembersEnd(const media::ArchiveEntry* entry, int* count) {
-  std::uint64_t next = 0;
-  *count = 0;
-  for (; entry->name != nullptr; ++entry, ++*count) {
-    EXPECT_EQ(entry->offset, next) << platform::Cp932ToUtf8Lossy(entry->name);
-    next = std::uint64_t{entry->offset} + entry->size;
-  }
-  return next;
-}
+class GameData : public cellwright_test::HeadlessTest {};
 
-TEST(GameData, CompiledDirectoriesCoverTheArchivesExactly) {
-  int pictures = 0, sounds = 0;
-  EXPECT_EQ(MembersEnd(media::PictureDirectory, &pictures),
-            fs::file_size(fs::path(CELLWRIGHT_GAMEDATA) / "bmp.arc"));
-  EXPECT_EQ(MembersEnd(media::SoundDirectory, &sounds),
-            fs::file_size(fs::path(CELLWRIGHT_GAMEDATA) / "wave.arc"));
-  EXPECT_GE(pictures, 3);
-}
-
-class GameDataPictures : public cellwright_test::HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    core::InstallFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
-    ASSERT_TRUE(media::OpenResourceArchives());
-  }
-
-  display::BmpPicture Load(const char* utf8Name) {
+// Every manifest member is there and found by the engine's own lookup, the
+// compiled directories hold the archives' rows end to end, and one member of
+// each kind decodes as the game decodes it.
+TEST_F(GameData, HoldsEveryManifestMemberAndEachKindDecodes) {
+  core::InstallFolder = core::MediaFolder = std::string(CELLWRIGHT_GAMEDATA) + "/";
+  ASSERT_TRUE(media::OpenResourceArchives());
+  std::vector<std::string> errors;
+  const auto assets = databuild::LoadManifest(fs::path(CELLWRIGHT_SOURCE_DIR) / "data", &errors);
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  std::map<std::string, std::vector<std::uint8_t>> first;  // by target
+  std::map<std::string, int> rows;
+  for (const databuild::Asset& asset : assets) {
+    std::string name = platform::Sjis(asset.name);
+    if (asset.target == databuild::kSoundArchive) name.replace(name.rfind('.'), 4, ".wav");
     media::ResourceFile file;
-    EXPECT_EQ(file.Open(platform::Sjis(utf8Name).c_str(), file.readMode), 1) << utf8Name;
+    ASSERT_EQ(file.Open(name.c_str(), file.readMode), 1) << asset.name;
     std::vector<std::uint8_t> bytes(file.Size());
-    EXPECT_EQ(file.Read(bytes.data(), static_cast<std::uint32_t>(bytes.size())), bytes.size());
-    display::MemorySource source(bytes.data(), bytes.size());
-    display::BmpError error = display::BmpError::None;
-    std::optional<display::BmpPicture> picture = display::ReadBmp(source, &error);
-    EXPECT_TRUE(picture) << utf8Name << " error " << static_cast<int>(error);
-    return picture.value_or(display::BmpPicture{});
-  }
-};
-
-// The pictures the engine asks for so far, with the sizes its screens assume.
-TEST_F(GameDataPictures, EveryPictureTheEngineAsksForDecodes) {
-  const struct {
-    const char* name;
-    int width, height;
-    bool keyed;
-  } wanted[] = {
-      {"プロンプト.bmp", 24, 48, true},
-      {"オープニングロゴ.bmp", 640, 480, false},
-      {"タイトル改統合.bmp", 640, 480, false},
-  };
-  for (const auto& w : wanted) {
-    SCOPED_TRACE(w.name);
-    const display::BmpPicture picture = Load(w.name);
-    EXPECT_EQ(picture.width, w.width);
-    EXPECT_EQ(picture.height, w.height);
-    std::size_t keyPixels = 0;
-    for (const std::uint32_t p : picture.pixels) keyPixels += p == display::kColorKey ? 1 : 0;
-    if (w.keyed) {
-      // A mark on a transparent ground: both must be there.
-      EXPECT_GT(keyPixels, 0u);
-      EXPECT_LT(keyPixels, picture.pixels.size() / 2 + picture.pixels.size() / 4);
-    } else {
-      EXPECT_EQ(keyPixels, 0u);  // the whole picture shows
-    }
+    ASSERT_EQ(file.Read(bytes.data(), file.Size()), bytes.size()) << asset.name;
+    ASSERT_FALSE(bytes.empty()) << asset.name;
+    first.try_emplace(asset.target, std::move(bytes));
+    ++rows[asset.target];
   }
   EXPECT_TRUE(Sys().Boxes().empty());
-}
-
-TEST_F(GameDataPictures, ThePromptsTwoFramesDiffer) {
-  const display::BmpPicture prompt = Load("プロンプト.bmp");
-  ASSERT_EQ(prompt.pixels.size(), 24u * 48u);
-  const std::vector<std::uint32_t> top(prompt.pixels.begin(), prompt.pixels.begin() + 24 * 24);
-  const std::vector<std::uint32_t> bottom(prompt.pixels.begin() + 24 * 24, prompt.pixels.end());
-  EXPECT_NE(top, bottom);
-}
-
-// cellwright-play --list prints the same directories, names in UTF-8.
-TEST(GameData, PlayListsTheCompiledDirectories) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(CELLWRIGHT_PLAY " --list", "r"), pclose);
-  ASSERT_TRUE(pipe);
-  std::string output;
-  char buffer[4096];
-  while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, n);
-  EXPECT_EQ(pclose(pipe.release()), 0);
-
-  std::ostringstream expected;
-  for (const auto& [archive, entry] : {std::pair{"bmp.arc", media::PictureDirectory},
-                                       std::pair{"wave.arc", media::SoundDirectory}}) {
-    for (const media::ArchiveEntry* e = entry; e->name != nullptr; ++e) {
-      expected << archive << '\t' << platform::Cp932ToUtf8Lossy(e->name) << '\t' << e->offset
-               << '\t' << e->size << '\n';
+  for (const auto& [archive, directory] : {std::pair{"bmp.arc", media::PictureDirectory},
+                                           std::pair{"wave.arc", media::SoundDirectory}}) {
+    std::uint64_t end = 0;
+    int count = 0;
+    for (const media::ArchiveEntry* e = directory; e->name != nullptr; ++e, ++count) {
+      EXPECT_EQ(e->offset, end) << platform::Cp932ToUtf8Lossy(e->name);
+      end = std::uint64_t{e->offset} + e->size;
     }
+    EXPECT_EQ(count, rows[archive]);
+    EXPECT_EQ(end, fs::file_size(fs::path(CELLWRIGHT_GAMEDATA) / archive));
   }
-  EXPECT_EQ(output, expected.str());
-  EXPECT_NE(output.find("bmp.arc\tプロンプト.bmp\t"), std::string::npos) << output;
-}
 
-}  // namespace
-
-namespace {
-
-// Every sound member as the game will hand it to its decoder: copied out of the
-// archive into a file of its own, then decoded in full by FFmpeg.
-TEST_F(GameDataPictures, EverySoundMemberDecodesWithFfmpeg) {
-  cellwright_test::TempFolder scratch;
-  int decoded = 0;
-  for (const media::ArchiveEntry* e = media::SoundDirectory; e->name != nullptr; ++e) {
-    const std::string name = platform::Cp932ToUtf8Lossy(e->name);
-    SCOPED_TRACE(name);
-    media::ResourceFile file;
-    std::string request(e->name);
-    request.replace(request.rfind('.'), std::string::npos, ".wav");  // as the engine asks
-    ASSERT_EQ(file.Open(request.c_str(), file.readMode), 1);
-    std::vector<char> bytes(file.Size());
-    ASSERT_EQ(file.Read(bytes.data(), static_cast<std::uint32_t>(bytes.size())), bytes.size());
-    const std::string path = scratch.Path() + "/clip.wma";
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const std::string command = "ffmpeg -v error -nostdin -i '" + path + "' -f null - 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    ASSERT_TRUE(pipe);
-    std::string errors;
-    char buffer[512];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe.get())) errors.append(buffer, n);
-    EXPECT_EQ(pclose(pipe.release()), 0) << errors;
-    EXPECT_TRUE(errors.empty()) << errors;
-    ++decoded;
+  const std::vector<std::uint8_t>& picture = first[databuild::kPictureArchive];
+  display::MemorySource source(picture.data(), picture.size());
+  display::BmpError bmpError = display::BmpError::None;
+  EXPECT_TRUE(display::ReadBmp(source, &bmpError)) << static_cast<int>(bmpError);
+  EXPECT_TRUE(smftest::Parse(first[databuild::kMusicFolder]));
+  std::string error;
+  for (const char* target : {databuild::kSoundArchive, databuild::kMovieFolder}) {
+    const auto sound = cellwright_test::DecodeSoundBytes(first[target], 22050, &error);
+    EXPECT_TRUE(sound && !sound->empty()) << target << ": " << error;
   }
-  EXPECT_GE(decoded, 154);  // 72 effects and jingles, 82 voice clips
-  EXPECT_TRUE(Sys().Boxes().empty());
 }
 
 }  // namespace
