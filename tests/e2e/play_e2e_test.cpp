@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/e2e/play_process.h"
+#include "tests/support/data_folder.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
 
@@ -20,9 +21,7 @@ namespace fs = std::filesystem;
 class PlayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Archives with no members: the smallest data folder the game starts from.
-    cellwright_test::WriteBytes(temp_.Sub("data") + "bmp.arc", "");
-    cellwright_test::WriteBytes(temp_.Path() + "/data/wave.arc", "");
+    cellwright_test::WriteSmallestDataFolder(temp_.Sub("data"));
     // The run's scratch folder goes here, to see it removed; the runtime
     // folder is where a guard without --instance-dir would look.
     mkdir(Path("runtime").c_str(), 0700);

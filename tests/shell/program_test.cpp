@@ -183,6 +183,9 @@ TEST_F(MissingDataTest, ProgramTellsThePlayerAndEndsWhenAnArchiveIsNowhere) {
 TEST_F(MissingDataTest, ArchivesOnTheDiscAreEnough) {
   platform::headless::HeadlessOptions options;
   options.installFolder = Temp().Sub("bare-install");
+  // Sounds are looked for beside the game only: the chime stays there.
+  cellwright_test::WriteWav(Temp().Sub("bare-install/wave") + "13SE.WMA",
+                            std::vector<std::int16_t>(220), 22050, 1);
   const std::string disc = Temp().Sub("disc");
   std::ofstream(disc + "BMP.ARC");
   std::ofstream(disc + "wave.arc");

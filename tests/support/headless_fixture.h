@@ -15,7 +15,7 @@
 #include "platform/headless/headless_system.h"
 #include "shell/window_proc.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/wav_file.h"
+#include "tests/support/data_folder.h"
 
 namespace cellwright_test {
 
@@ -33,11 +33,7 @@ class HeadlessTest : public ::testing::Test {
     platform::SetSystem(nullptr);
     if (options.installFolder.empty()) {
       options.installFolder = temp_.Sub("install");
-      // Archives with no members and a start-up chime of 10 ms of silence: the
-      // smallest data folder the game starts from.
-      std::ofstream(options.installFolder + "bmp.arc");
-      std::ofstream(options.installFolder + "wave.arc");
-      WriteWav(temp_.Sub("install/wave") + "13SE.WMA", std::vector<std::int16_t>(220), 22050, 1);
+      WriteSmallestDataFolder(options.installFolder);
     }
     options.saveFolder = options.saveFolder.empty() ? temp_.Sub("save") : options.saveFolder;
     options.tempFolder = options.tempFolder.empty() ? temp_.Sub("tmp") : options.tempFolder;
