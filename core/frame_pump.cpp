@@ -73,6 +73,11 @@ int WaitFrame() {
   return 1;
 }
 
+void SettleInput() {
+  InputHeld = InputPrevious = SampleInput();
+  InputPressed = 0;
+}
+
 bool ControlHeld() {
   return platform::Sys().KeyDown(platform::Key::Control);
 }

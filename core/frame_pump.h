@@ -37,4 +37,8 @@ int WaitFrame();
 // Read directly, not through the bit sets: the fast-forward key.
 bool ControlHeld();
 
+// After a wait that ran no frames (a movie): the inputs down now count as held
+// since the last frame, so a press that ended the wait is not seen again.
+void SettleInput();
+
 }  // namespace core

@@ -112,6 +112,7 @@ Ending Play(platform::MovieFile& movie, int* frames) {
     sys.WaitMessage(kPollMs);
   }
   movie.Stop();
+  core::SettleInput();  // the Enter that broke the movie must not also turn the next page
   return ending;
 }
 
