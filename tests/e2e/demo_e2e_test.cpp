@@ -1,15 +1,19 @@
 // The one walk through the real program: cellwright-play plays the
 // demonstration scenes on the built game data, and what the player would see
-// is compared with the screenshots last approved.
+// is compared with the screenshots last approved; what they would hear is
+// captured too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "tests/e2e/play_process.h"
 #include "tests/support/pixels.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wav_file.h"
 
 namespace {
 
@@ -43,11 +47,11 @@ namespace {
 TEST(Demo, TourLooksAsItDidWhenItWasLastApproved) {
   const cellwright_test::TempFolder temp;
   const std::string source = CELLWRIGHT_SOURCE_DIR;
-  e2e::Process play({CELLWRIGHT_PLAY, "--demo", "--data", CELLWRIGHT_GAMEDATA, "--script",
-                     source + "/tests/e2e/demo_tour.txt", "--shots", temp.Sub("shots"), "--log",
-                     temp.Path() + "/log.jsonl", "--max-frames", "20000"},
-                    temp.Path() + "/out.txt", temp.Path() + "/err.txt",
-                    {"TMPDIR=" + temp.Sub("tmp")});
+  e2e::Process play(
+      {CELLWRIGHT_PLAY, "--demo", "--data", CELLWRIGHT_GAMEDATA, "--script",
+       source + "/tests/e2e/demo_tour.txt", "--shots", temp.Sub("shots"), "--log",
+       temp.Path() + "/log.jsonl", "--audio", temp.Path() + "/heard.wav", "--max-frames", "20000"},
+      temp.Path() + "/out.txt", temp.Path() + "/err.txt", {"TMPDIR=" + temp.Sub("tmp")});
   ASSERT_EQ(play.Wait(std::chrono::seconds(60)), 0);
   int compared = 0;
   for (const auto& entry : std::filesystem::directory_iterator(source + "/tests/golden/demo/")) {
@@ -56,11 +60,19 @@ TEST(Demo, TourLooksAsItDidWhenItWasLastApproved) {
         << "if the change is meant, run scripts/update-reference-shots.sh and look at the images";
     ++compared;
   }
-  int shots = 0;
+  std::map<std::string, int> events;
   for (const std::string& line : e2e::LogLines(temp.Path() + "/log.jsonl")) {
-    shots += line.find(R"("event":"shot")") != std::string::npos ? 1 : 0;
+    const std::size_t at = line.find(R"("event":")");
+    if (at != std::string::npos) ++events[line.substr(at + 9, line.find('"', at + 9) - at - 9)];
   }
-  EXPECT_EQ(shots, compared) << "every shot of the tour has its reference";
+  EXPECT_EQ(events["shot"], compared) << "every shot of the tour has its reference";
+  // Music, a looping effect, voices and a movie were played, and heard.
+  for (const char* kind : {"music", "sound", "sound_end", "movie"})
+    EXPECT_GT(events[kind], 0) << kind;
+  const std::vector<std::int16_t> heard =
+      cellwright_test::ReadWavSamples(temp.Path() + "/heard.wav");
+  EXPECT_GT(std::count_if(heard.begin(), heard.end(), [](std::int16_t s) { return s != 0; }),
+            44100 * 2 * 5);
 }
 
 }  // namespace

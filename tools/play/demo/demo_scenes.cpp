@@ -7,6 +7,9 @@
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/stage.h"
+#include "media/movie.h"
+#include "media/music.h"
+#include "media/sound_channel.h"
 #include "scenario/scenario_table.h"
 
 namespace play {
@@ -27,18 +30,22 @@ using scenario::ScriptResult;
   } while (false)
 
 ScriptResult sDemo() {
+  media::PlayMusic("bgm02");
+  media::PlaySound(0, "16", 1);  // cicadas through the open window, until the movie
   SetLayerPicture(0, "bg034", 0);
   GO(AddTextLine("夕凪動画の事務所。扇風機の風が、机に積まれたカット袋の端を揺らしている。"));
   GO(AddTextLine("ホワイトボードには、今週の予定がびっしり。"));
   GO(WaitPage());
 
   SetLayerPicture(1, "kot001", 0);
+  media::PlaySound(1, "ko0001", 0);
   GO(
       AddTextLine("こより「おはようございます、早瀬くん！　今日から制作進行ですね。まずは机の場所か"
                   "ら案内しますね」"));
   GO(WaitPage());
 
   SetLayerPicture(2, "hot001", 0);
+  media::PlaySound(1, "ho0001", 0);
   GO(AddTextLine("ほたる「……仕上げの染谷です。よろしく、お願いします」"));
   GO(AddTextLine("（声、小さいな……）"));
   GO(WaitPage());
@@ -74,6 +81,12 @@ ScriptResult sDemoHotaru() {
   SetLayerPicture(1, "hot001", 0);
   GO(AddTextLine("仕上げ室には、絵の具の匂いとセル棚の影。"));
   GO(AddTextLine("ほたる「……ここ、暑いので。水分、取ってくださいね」"));
+  GO(WaitPage());
+  media::PlaySound(1, "ho0002", 0);
+  GO(AddTextLine("ほたる「……線撮、上がってます。見ますか」"));
+  GO(WaitPage());
+  media::PlayMovie("zsensatu");  // the line test: grey pencil drawings on the camera
+  GO(AddTextLine("鉛筆の線が、ちゃんと動いていた。"));
   GO(WaitPage());
   return 0;
 }
