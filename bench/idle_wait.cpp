@@ -1,6 +1,7 @@
 // A game sitting at a prompt must cost next to nothing: the frame pump blocks in
 // WaitMessage between 32 ms ticks instead of spinning. Measures the share of one
-// core and the resident memory over a stretch of pure waiting.
+// core and the resident memory over a stretch of pure waiting, silent and with
+// a piece of the game's music playing (FluidR3 GM where installed, else TimGM6mb).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -11,6 +12,8 @@
 #include <string>
 
 #include "core/frame_pump.h"
+#include "core/shell_state.h"
+#include "media/music.h"
 #include "platform/sdl/sdl_system.h"
 #include "platform/system.h"
 
@@ -40,7 +43,7 @@ double WaitSeconds() {
   return seconds > 0 ? seconds : 10;
 }
 
-void BM_IdleWait(benchmark::State& state) {
+void IdleWait(benchmark::State& state, const char* music) {
   const std::unique_ptr<platform::System> system = platform::sdl::CreateSdlSystem();
   platform::SetSystem(system.get());
   if (!system->CreateMainWindow("Cellwright")) {
@@ -56,6 +59,8 @@ void BM_IdleWait(benchmark::State& state) {
     }
   }
   system->Present();
+  core::InstallFolder = CELLWRIGHT_GAMEDATA;
+  if (music != nullptr) media::PlayMusic(music);
 
   const auto span = std::chrono::duration<double>(WaitSeconds());
   double cpu = 0;
@@ -81,11 +86,20 @@ void BM_IdleWait(benchmark::State& state) {
   state.counters["frames_per_s"] = wall > 0 ? static_cast<double>(frames) / wall : 0;
   state.counters["wakeups_per_s"] = wall > 0 ? static_cast<double>(switches) / wall : 0;
 
+  media::PlayMusic(nullptr);
   system->DestroyMainWindow();
   platform::SetSystem(nullptr);
 }
 
+void BM_IdleWait(benchmark::State& state) {
+  IdleWait(state, nullptr);
+}
 BENCHMARK(BM_IdleWait)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
+void BM_IdleWaitWithMusic(benchmark::State& state) {
+  IdleWait(state, "bgm01");
+}
+BENCHMARK(BM_IdleWaitWithMusic)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 
