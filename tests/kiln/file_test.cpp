@@ -19,7 +19,7 @@
 namespace {
 
 using Kiln::CFile;
-using platform::BoxAnswer;
+using A = platform::BoxAnswer;
 using D = Kiln::FileDisposition;
 
 // Replaces the debugger probe, the trap and the exit. A file to appear at
@@ -53,10 +53,6 @@ class FileTest : public ::testing::Test {
   platform::headless::HeadlessSystem sys_{{}};
 };
 
-bool IsOpen(int handle) {
-  return ::fcntl(handle, F_GETFD) != -1;
-}
-
 TEST_F(FileTest, DispositionAndAccessDecideHowTheFileIsOpened) {
   constexpr std::uint32_t R = Kiln::kFileRead, W = Kiln::kFileWrite;
   const struct {
@@ -82,7 +78,7 @@ TEST_F(FileTest, DispositionAndAccessDecideHowTheFileIsOpened) {
     const int previous = file.Handle();
     const int handle = Open(file, path, row.access, row.disposition);
     ASSERT_GE(handle, 0);
-    EXPECT_TRUE(handle == previous || !IsOpen(previous));  // the file held before is closed
+    EXPECT_TRUE(handle == previous || ::fcntl(previous, F_GETFD) == -1);  // the old one closed
     EXPECT_EQ(::fcntl(handle, F_GETFL) & O_ACCMODE, row.mode);
     EXPECT_NE(::fcntl(handle, F_GETFD) & FD_CLOEXEC, 0);
     const bool kept = row.exists && row.disposition != D::CreateAlways;
@@ -97,23 +93,25 @@ TEST_F(FileTest, OnlyOwnedDescriptorsAreClosed) {
   Kiln::CFileObj borrowed;
   borrowed.Attach(file.Handle(), 0);
   EXPECT_EQ(borrowed.Close(), 1);
-  EXPECT_TRUE(IsOpen(file.Handle()));
+  EXPECT_NE(::fcntl(file.Handle(), F_GETFD), -1);  // still open
   const int owned = file.Handle();
   file.Init();
-  EXPECT_FALSE(IsOpen(owned));
+  EXPECT_EQ(::fcntl(owned, F_GETFD), -1);
 }
 
 // One file answers every row: an Ignore silences only the open it answered.
 // Each answer closes one box; Retry tries again, Ignore gives up and stops the
 // reports, Abort ends the process or, in a debugger, traps and tries again.
 TEST_F(FileTest, AFailedOpenShowsTheErrorAndTheNameAndTheAnswerDecidesWhatFollows) {
-  using A = BoxAnswer;
   const std::string missing = temp_.Folder() + "セーブ.dat";  // opened by its Shift-JIS name
-  const std::string sjis = platform::Sjis(missing), tooLong = sjis + std::string(600, 'n');
+  const std::string sjis = platform::Sjis(missing);
+  // A name that fills the buffer but for its terminator, in folders that are not there.
+  std::string fits = temp_.Folder() + std::string(200, 'd') + "/" + std::string(200, 'd') + "/";
+  fits.resize(CFile::kNameSize - 1, 'n');
   const struct {
     const char* name;
     std::string path;
-    std::vector<BoxAnswer> answers;
+    std::vector<A> answers;
     bool debugger, appears, window;
     int error;
   } kCases[] = {
@@ -122,7 +120,8 @@ TEST_F(FileTest, AFailedOpenShowsTheErrorAndTheNameAndTheAnswerDecidesWhatFollow
       {"abort in a debugger", sjis, {A::Abort, A::Ignore}, 1, 0, 0, ENOENT},
       {"abort, the window's title on the box", sjis, {A::Abort}, 0, 0, 1, ENOENT},
       {"a name with no UTF-8 form", sjis + "\x81", {A::Ignore}, 0, 0, 1, EILSEQ},
-      {"a name too long for the buffer", tooLong, {A::Ignore}, 0, 0, 1, ENAMETOOLONG},
+      {"a name that just fits the buffer", fits, {A::Ignore}, 0, 0, 1, ENOENT},
+      {"one byte more is too long", fits + "n", {A::Ignore}, 0, 0, 1, ENAMETOOLONG},
   };
   HookedFile file;
   for (const auto& row : kCases) {
@@ -132,7 +131,7 @@ TEST_F(FileTest, AFailedOpenShowsTheErrorAndTheNameAndTheAnswerDecidesWhatFollow
     file.appearsAt = row.appears ? missing : "";
     file.breaks = 0, file.exitCode = -1;
     const std::size_t before = sys_.Boxes().size();
-    for (const BoxAnswer answer : row.answers) sys_.QueueBoxAnswer(answer);
+    for (const A answer : row.answers) sys_.QueueBoxAnswer(answer);
     EXPECT_EQ(Open(file, row.path) >= 0, row.error == 0);
     EXPECT_EQ(file.LastError(), row.error);
     EXPECT_EQ(errno, row.error == 0 ? errno : row.error);

@@ -23,7 +23,6 @@ using kiln_test::FailIfItHangs;
 using kiln_test::kHours;
 using kiln_test::WaitUntil;
 using Log = std::vector<std::string>;
-using Tree = std::vector<CScenario*>;
 
 // A scenario whose phases are what a test sets (else the default Main). It notes
 // "begin" after OnBegin, "end" (or "end running") in OnEnd, what it caught
@@ -119,6 +118,7 @@ TEST(CScenarioStart, AMainThatReturnsAtOnceDoesNotHangStart) {
   ASSERT_EQ(scenario.Start(0, true, false), 1);
   ASSERT_TRUE(WaitUntil([&] { return !scenario.IsThreadRunning(); }));
   EXPECT_EQ(scenario.Stop(), 1);
+  EXPECT_EQ(scenario.EndThread(), 0);
   EXPECT_EQ(scenario.WaitStop(0), 0);
   EXPECT_TRUE(scenario.HasThread());
 }
@@ -249,12 +249,12 @@ TEST(CScenarioTree, AddChildMovesAChildAndRefusesNullSelfAncestorsAndRepeats) {
   right.AddChild(nullptr);
   right.AddChild(&right);
   grandchild.AddChild(&right);
-  EXPECT_EQ(right.Children(), (Tree{&child, &other}));
+  EXPECT_EQ(right.Children(), (std::vector<CScenario*>{&child, &other}));
   EXPECT_TRUE(grandchild.Children().empty());
   auto parent = std::make_unique<Probe>(&right);
   Probe orphan(parent.get());
   parent.reset();  // leaves its list, and its children live on as roots
-  EXPECT_EQ(right.Children(), (Tree{&child, &other}));
+  EXPECT_EQ(right.Children(), (std::vector<CScenario*>{&child, &other}));
   EXPECT_EQ(orphan.Parent(), nullptr);
 }
 
