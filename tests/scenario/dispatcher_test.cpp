@@ -53,7 +53,7 @@ TEST_F(DispatcherTest, FindMatchesWholeNamesAndShowsWhatIsMissing) {
   std::vector<ScenarioEntry> unterminated(300, ScenarioEntry{"sFiller", RoutineA});
   unterminated[255] = {"sLast", RoutineB};
   unterminated[256] = {"sTooFar", RoutineB};
-  const std::string longer(70, 'x');
+  const std::string longer(core::kNextScenarioSize, 'x');  // can never be stored whole
   const ScenarioEntry longerTable[] = {{longer.c_str(), RoutineA}, {}};
   const std::string damaged = "sB" + std::string(65, 'a');  // all 67 bytes, no terminator
   const struct {
@@ -65,7 +65,7 @@ TEST_F(DispatcherTest, FindMatchesWholeNamesAndShowsWhatIsMissing) {
       {"found", kTable, "sB", 1},
       {"case matters", kTable, "SB", -1},
       {"a record without a terminator is read no further", kTable, damaged, -1},
-      {"a longer table name is not matched by its start", longerTable, longer.substr(0, 67), -1},
+      {"a table name as long as the record", longerTable, longer, -1},
       {"the 256th entry is the last looked at", unterminated.data(), "sLast", 255},
       {"the 257th is not", unterminated.data(), "sTooFar", -1},
   };
