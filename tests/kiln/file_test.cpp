@@ -156,4 +156,11 @@ TEST_F(FileTest, AFailedOpenShowsTheErrorAndTheNameAndTheAnswerDecidesWhatFollow
   EXPECT_EQ(CFile().ReportOpenError(), 0);  // no error, no box
 }
 
+// Decides whether Abort traps instead of ending the process.
+TEST(DebuggerProbe, ReadsOnlyTheTracerPidLine) {
+  EXPECT_EQ(Kiln::TracerPidFromStatus("XTracerPid:\t5\nTracerPid:\t4321\nUid:\t0\n"), 4321);
+  EXPECT_EQ(Kiln::TracerPidFromStatus("Name:\tcw\nTracerPid:\t77"), 77);  // no final line feed
+  EXPECT_EQ(Kiln::TracerPidFromStatus("Name:\tcw\nTracerPid:\tnone\nUid:\t0\n"), 0);
+}
+
 }  // namespace
