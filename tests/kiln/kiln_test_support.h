@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -14,39 +15,26 @@ namespace kiln_test {
 
 // Generous: only a hang should ever reach it.
 inline constexpr std::chrono::seconds kPatience{20};
+// A wait limit no test lives to see: a wait that returns ended early.
+inline constexpr std::uint32_t kHours = 3'600'000;
 
 // Polls until done() holds; false when patience ran out.
 inline bool WaitUntil(const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
+  while (!done() && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  return true;
+  return done();
 }
 
-inline std::chrono::milliseconds Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
-}
-
-// Runs body on a helper thread. When the hang under test happens the stuck
-// thread cannot be freed, so the process ends at once with a clear message
-// instead of waiting for ctest's time limit.
+// Runs body on a helper thread. A stuck thread cannot be freed, so a hang ends
+// the process at once with a clear message instead of at ctest's time limit.
 inline void FailIfItHangs(const std::function<void()>& body) {
-  std::promise<void> done;
-  std::future<void> finished = done.get_future();
-  std::thread runner([&] {
-    body();
-    done.set_value();
-  });
-  if (finished.wait_for(kPatience) != std::future_status::ready) {
-    std::fprintf(stderr, "FAILED: %s hung\n",
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::fflush(stderr);
-    std::_Exit(1);
-  }
-  runner.join();
+  std::future<void> done = std::async(std::launch::async, body);
+  if (done.wait_for(kPatience) == std::future_status::ready) return done.get();
+  std::fprintf(stderr, "FAILED: %s hung\n",
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::_Exit(1);
 }
 
 }  // namespace kiln_test

@@ -1,13 +1,15 @@
+// The worker thread, the stop event it waits on and the filter chain asked
+// about what escapes it.
 #include "kiln/thread.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -17,347 +19,184 @@ namespace {
 
 using Kiln::CEvent;
 using Kiln::CExceptionFilter;
-using Kiln::CThreadContext;
 using Kiln::kInfinite;
+using Log = std::vector<std::string>;
+constexpr int S = CExceptionFilter::kSearch, H = CExceptionFilter::kHandle,
+              C = CExceptionFilter::kContinue;
 
-// Runs until told to stop; logs "begin N" / "end N" so tests see the order of runs.
-class BlockingContext : public CThreadContext {
+// --- CEvent --------------------------------------------------------------------
+
+TEST(CEvent, StaysSetUntilResetAndFailsWhenNotCreated) {
+  CEvent event;
+  EXPECT_FALSE(event.Set() || event.Reset() || event.Wait(kInfinite));  // at once, no hang
+  ASSERT_TRUE(event.Create());
+  EXPECT_TRUE(event.Set() && event.Wait(kInfinite) && event.Wait(0));  // a wait consumes nothing
+  EXPECT_TRUE(event.Reset());
+  EXPECT_FALSE(event.Wait(0));
+  event.Close();
+  EXPECT_FALSE(event.IsCreated() || event.Wait(0) || event.Set());
+}
+
+// Endless and timed waiters on other threads all wake: Set answers them true, Close false.
+TEST(CEvent, SetOrCloseReleasesEveryWaiter) {
+  for (const bool set : {true, false}) {
+    SCOPED_TRACE(set ? "Set" : "Close");
+    CEvent event;
+    event.Create();
+    std::vector<int> answers(4, -1);
+    kiln_test::FailIfItHangs([&] {
+      std::vector<std::thread> waiters;
+      for (std::size_t i = 0; i < answers.size(); ++i) {
+        waiters.emplace_back(
+            [&, i] { answers[i] = event.Wait(i % 2 ? kInfinite : kiln_test::kHours); });
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      set ? void(event.Set()) : event.Close();
+      for (std::thread& waiter : waiters) waiter.join();
+    });
+    EXPECT_EQ(answers, std::vector<int>(answers.size(), set));
+  }
+}
+
+// --- the filter chain -------------------------------------------------------------
+
+// Notes its name and what it was shown, and gives its answer.
+class Named : public CExceptionFilter {
  public:
-  BlockingContext() { started.Create(); }
-  ~BlockingContext() override { End(); }
-
-  std::int32_t Run() override {
-    const int run = runs.fetch_add(1) + 1;
-    Log("begin " + std::to_string(run));
-    {
-      const std::lock_guard guard(mutex);
-      bodyId = std::this_thread::get_id();
-      bodySawItself = IsCurrentThread();
-    }
-    started.Set();
-    sawStop.store(WaitStop(kInfinite));
-    Log("end " + std::to_string(run));
-    return 7;
-  }
-
-  void Log(const std::string& line) {
-    const std::lock_guard guard(mutex);
-    log.push_back(line);
-  }
-  std::vector<std::string> Lines() {
-    const std::lock_guard guard(mutex);
-    return log;
-  }
-
-  CEvent started;
-  std::atomic<int> runs{0};
-  std::atomic<int> sawStop{-1};
-  std::mutex mutex;
-  std::vector<std::string> log;
-  std::thread::id bodyId;
-  bool bodySawItself = false;
-};
-
-class QuickContext : public CThreadContext {
- public:
-  ~QuickContext() override { End(); }
-  std::int32_t Run() override {
-    runs.fetch_add(1);
-    return 5;
-  }
-  std::atomic<int> runs{0};
-};
-
-TEST(CThreadContext, EndOnAnIdleContextOnlyClearsTheStopEvent) {
-  QuickContext context;
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_EQ(context.SignalStop(), 1);
-  EXPECT_EQ(context.WaitStop(0), 1);
-  context.End();
-  EXPECT_EQ(context.WaitStop(0), 0);
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_EQ(context.runs.load(), 0);
-  EXPECT_EQ(context.CloseThreadHandle(), 0);
-  EXPECT_EQ(context.EndThread(), 0);
-}
-
-TEST(CThreadContext, BeginRunsTheBodyOnItsOwnThreadAndEndStopsIt) {
-  BlockingContext context;
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(context.started.Wait(60000));
-  EXPECT_TRUE(context.HasThread());
-  EXPECT_TRUE(context.IsThreadRunning());
-  EXPECT_FALSE(context.IsCurrentThread());
-  {
-    const std::lock_guard guard(context.mutex);
-    EXPECT_NE(context.bodyId, std::this_thread::get_id());
-    EXPECT_EQ(context.bodyId, context.ThreadId());
-    EXPECT_TRUE(context.bodySawItself);
-  }
-
-  context.End();
-  EXPECT_EQ(context.sawStop.load(), 1);
-  EXPECT_EQ(context.ExitCode(), 7);
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_FALSE(context.IsThreadRunning());
-  EXPECT_EQ(context.ThreadId(), std::thread::id());
-  EXPECT_EQ(context.WaitStop(0), 0);  // End leaves the stop event clear
-}
-
-TEST(CThreadContext, AFinishedThreadIsReleasedWithoutAStopSignal) {
-  QuickContext context;
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(kiln_test::WaitUntil([&] { return !context.IsThreadRunning(); }));
-  EXPECT_TRUE(context.HasThread());  // ended but not yet released
-  EXPECT_EQ(context.ExitCode(), 5);
-
-  // Nothing runs, so nothing is stopped: the stop event stays clear.
-  EXPECT_EQ(context.EndThread(), 0);
-  EXPECT_EQ(context.WaitStop(0), 0);
-  EXPECT_TRUE(context.HasThread());
-
-  context.End();
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_EQ(context.WaitStop(0), 0);
-  EXPECT_EQ(context.runs.load(), 1);
-}
-
-TEST(CThreadContext, EndThreadStopsAndReleasesButLeavesTheStopSet) {
-  BlockingContext context;
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(context.started.Wait(60000));
-  EXPECT_EQ(context.EndThread(), 1);
-  EXPECT_EQ(context.sawStop.load(), 1);
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_EQ(context.WaitStop(0), 1);
-  EXPECT_EQ(context.EndThread(), 0);
-  EXPECT_EQ(context.ClearStop(), 1);
-  EXPECT_EQ(context.WaitStop(0), 0);
-}
-
-TEST(CThreadContext, BeginWhileAThreadRunsStopsAndJoinsItFirst) {
-  BlockingContext context;
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(context.started.Wait(60000));
-  context.started.Reset();
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(context.started.Wait(60000));
-  // The second body started with a clear stop event, after the first ended.
-  EXPECT_EQ(context.Lines(), (std::vector<std::string>{"begin 1", "end 1", "begin 2"}));
-  EXPECT_TRUE(context.IsThreadRunning());
-  context.End();
-  EXPECT_EQ(context.Lines(), (std::vector<std::string>{"begin 1", "end 1", "begin 2", "end 2"}));
-}
-
-TEST(CThreadContext, ASignalledStopBeforeBeginIsCleared) {
-  BlockingContext context;
-  context.SignalStop();
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(context.started.Wait(60000));
-  EXPECT_TRUE(context.IsThreadRunning());
-  EXPECT_EQ(context.sawStop.load(), -1);
-  context.End();
-  EXPECT_EQ(context.sawStop.load(), 1);
-}
-
-class NoThreadContext : public QuickContext {
- protected:
-  std::thread SpawnThread() override {
-    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-  }
-};
-
-TEST(CThreadContext, BeginAnswers0AndStaysIdleWhenNoThreadCanBeMade) {
-  NoThreadContext context;
-  EXPECT_EQ(context.Begin(), 0);
-  EXPECT_FALSE(context.HasThread());
-  EXPECT_FALSE(context.IsThreadRunning());
-  EXPECT_EQ(context.runs.load(), 0);
-  context.End();
-  EXPECT_FALSE(context.HasThread());
-}
-
-// Reports through objects that outlive it.
-class ReportingContext : public CThreadContext {
- public:
-  ReportingContext(CEvent& started, std::atomic<int>& sawStop)
-      : started_(started), sawStop_(sawStop) {}
-  ~ReportingContext() override { End(); }
-  std::int32_t Run() override {
-    started_.Set();
-    sawStop_.store(WaitStop(kInfinite));
-    return 0;
-  }
-
- private:
-  CEvent& started_;
-  std::atomic<int>& sawStop_;
-};
-
-TEST(CThreadContext, DestructionStopsAndJoinsARunningThread) {
-  CEvent started;
-  started.Create();
-  std::atomic<int> sawStop{-1};
-  auto context = std::make_unique<ReportingContext>(started, sawStop);
-  ASSERT_EQ(context->Begin(), 1);
-  ASSERT_TRUE(started.Wait(60000));
-  context.reset();
-  // Joined: the body's last word is already in.
-  EXPECT_EQ(sawStop.load(), 1);
-}
-
-// The worker cannot end or release itself; asking is harmless.
-class SelfEndingContext : public CThreadContext {
- public:
-  ~SelfEndingContext() override { End(); }
-  std::int32_t Run() override {
-    SignalStop();
-    End();
-    endThread = EndThread();
-    closed = CloseThreadHandle();
-    stillHeld = HasThread();
-    stopAfterEnd = WaitStop(0);
-    return 3;
-  }
-  int endThread = -1;
-  int closed = -1;
-  bool stillHeld = false;
-  int stopAfterEnd = -1;
-};
-
-TEST(CThreadContext, TheWorkerCannotEndItself) {
-  SelfEndingContext context;
-  ASSERT_EQ(context.Begin(), 1);
-  ASSERT_TRUE(kiln_test::WaitUntil([&] { return !context.IsThreadRunning(); }));
-  context.End();
-  EXPECT_EQ(context.endThread, 0);
-  EXPECT_EQ(context.closed, 0);
-  EXPECT_TRUE(context.stillHeld);
-  EXPECT_EQ(context.stopAfterEnd, 0);
-  EXPECT_EQ(context.ExitCode(), 3);
-  EXPECT_FALSE(context.HasThread());
-}
-
-// --- what happens to an exception that leaves Run ----------------------------
-
-class ThrowingContext : public CThreadContext {
- public:
-  ~ThrowingContext() override {
-    End();
-    Unregister();  // before Filter is gone, not in the base destructor
-  }
-  std::int32_t Run() override {
-    if (throws) throw std::runtime_error("kiln worker fault");
-    return 9;
-  }
+  Named(std::string name, Log& log, int answerWith = S)
+      : answer(answerWith), name_(std::move(name)), log_(log) {}
   int Filter(const std::exception_ptr& exception) override {
     try {
       std::rethrow_exception(exception);
-    } catch (const std::runtime_error& error) {
-      seen = error.what();
-    } catch (...) {
-      seen = "?";
+    } catch (const std::exception& error) {
+      log_.push_back(name_ + error.what());
     }
     return answer;
   }
-  void OnUnhandled() override {
-    unhandled.fetch_add(1);
-    onWorker = IsCurrentThread();
-  }
-
-  bool throws = true;
-  int answer = CExceptionFilter::kSearch;
-  std::string seen;
-  std::atomic<int> unhandled{0};
-  bool onWorker = false;
-};
-
-TEST(ThreadEntryDeathTest, AnExceptionNobodyHandlesEndsTheProcess) {
-  ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-  EXPECT_DEATH(
-      {
-        ThrowingContext context;
-        context.Begin();
-        context.End();
-      },
-      "kiln worker fault");
-}
-
-TEST(ThreadEntryDeathTest, FiltersThatOnlyKeepSearchingDoNotSaveTheProcess) {
-  ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-  EXPECT_DEATH(
-      {
-        ThrowingContext context;
-        context.answer = CExceptionFilter::kSearch;
-        context.Register();
-        context.Begin();
-        context.End();
-      },
-      "kiln worker fault");
-}
-
-TEST(ThreadEntry, AHandledExceptionRunsOnUnhandledAndEndsTheThreadWith0) {
-  ThrowingContext context;
-  context.answer = CExceptionFilter::kHandle;
-  context.Register();
-  ASSERT_EQ(context.Begin(), 1);
-  context.End();
-  EXPECT_EQ(context.seen, "kiln worker fault");
-  EXPECT_EQ(context.unhandled.load(), 1);
-  EXPECT_TRUE(context.onWorker);
-  EXPECT_EQ(context.ExitCode(), 0);
-  EXPECT_FALSE(context.HasThread());
-}
-
-TEST(ThreadEntry, ABodyThatReturnsIsNotShownToTheChain) {
-  ThrowingContext context;
-  context.throws = false;
-  context.answer = CExceptionFilter::kHandle;
-  context.Register();
-  ASSERT_EQ(context.Begin(), 1);
-  context.End();
-  EXPECT_EQ(context.seen, "");
-  EXPECT_EQ(context.unhandled.load(), 0);
-  EXPECT_EQ(context.ExitCode(), 9);
-}
-
-TEST(ThreadEntry, ResumeAtTheFaultIsHandledLikeHandle) {
-  ThrowingContext context;
-  context.answer = CExceptionFilter::kContinue;
-  context.Register();
-  ASSERT_EQ(context.Begin(), 1);
-  context.End();
-  EXPECT_EQ(context.unhandled.load(), 1);
-  EXPECT_EQ(context.ExitCode(), 0);
-}
-
-class AnsweringFilter : public CExceptionFilter {
- public:
-  explicit AnsweringFilter(int answer) : answer_(answer) {}
-  int Filter(const std::exception_ptr& exception) override {
-    (void)exception;
-    asked.fetch_add(1);
-    return answer_;
-  }
-  void OnUnhandled() override { unhandled.fetch_add(1); }
-  std::atomic<int> asked{0};
-  std::atomic<int> unhandled{0};
+  void OnUnhandled() override { log_.push_back(name_ + "OnUnhandled"); }
+  int answer;
 
  private:
-  int answer_;
+  std::string name_;
+  Log& log_;
 };
 
-TEST(ThreadEntry, TheFaultingContextHearsOnUnhandledNotTheFilterThatAnswered) {
-  AnsweringFilter handler(CExceptionFilter::kHandle);
-  handler.Register();
-  ThrowingContext context;  // not registered: asked nothing
-  ASSERT_EQ(context.Begin(), 1);
-  context.End();
-  EXPECT_EQ(handler.asked.load(), 1);
-  EXPECT_EQ(handler.unhandled.load(), 0);
-  EXPECT_EQ(context.unhandled.load(), 1);
-  EXPECT_EQ(context.seen, "");
-  EXPECT_EQ(context.ExitCode(), 0);
+// Each step changes the chain, which starts as a, b, c (c the newest), and asks it.
+TEST(ExceptionChain, TheOldestIsAskedFirstUntilOneHandlesOrContinues) {
+  Log log;
+  Named a("a", log), b("b", log), c("c", log);
+  auto d = std::make_unique<Named>("d", log);
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    int answer;
+    Log asked;
+  } kSteps[] = {
+      {"nobody decides", [] {}, S, {"a", "b", "c"}},
+      {"handle decides", [&] { b.answer = H; }, H, {"a", "b"}},
+      {"continue decides", [&] { b.answer = C, c.answer = H; }, C, {"a", "b"}},
+      {"other answers search on", [&] { a.answer = 2, b.answer = -2; }, H, {"a", "b", "c"}},
+      {"the head leaves", [&] { c.Unregister(); }, S, {"a", "b"}},
+      {"the last two leave", [&] { b.Unregister(), a.Unregister(); }, S, {}},
+      {"an empty chain takes a head", [&] { c.Register(); }, H, {"c"}},
+      {"joiners come last", [&] { b.Register(), a.Register(), c.answer = S; }, S, {"c", "b", "a"}},
+      {"joining twice changes nothing", [&] { c.Register(); }, S, {"c", "b", "a"}},
+      {"the middle leaves", [&] { b.Unregister(); }, S, {"c", "a"}},
+      {"the far end leaves, twice", [&] { c.Unregister(), c.Unregister(); }, S, {"a"}},
+      {"a destroyed filter leaves", [&] { d->Register(), d.reset(); }, S, {"a"}},
+  };
+  a.Register();
+  b.Register();
+  c.Register();
+  const std::exception_ptr thrown = std::make_exception_ptr(std::runtime_error(""));
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.name);
+    step.change();
+    log.clear();
+    EXPECT_EQ(CExceptionFilter::AskChain(thrown), step.answer);
+    EXPECT_EQ(log, step.asked);
+  }
+  const std::lock_guard guard(Kiln::ChainLock());  // re-entrant: filters may ask again
+  EXPECT_EQ(CExceptionFilter::AskChain(thrown), S);
+}
+
+// --- CThreadContext ----------------------------------------------------------------
+
+// Runs body on its worker; notes where OnUnhandled ran.
+class Worker : public Kiln::CThreadContext {
+ public:
+  ~Worker() override { End(); }
+  std::int32_t Run() override { return body(); }
+  void OnUnhandled() override { log.push_back(IsCurrentThread() ? "unhandled on worker" : "?"); }
+  std::function<std::int32_t()> body;
+  Log log;  // written by the worker before it is joined
+};
+
+TEST(CThreadContext, BeginStopsAnyEarlierRunAndEndThreadLeavesTheStopSet) {
+  Worker worker;
+  CEvent started;
+  started.Create();
+  worker.body = [&] {
+    const std::string run = std::to_string(worker.log.size() / 2 + 1);
+    worker.log.push_back("begin " + run);
+    started.Set();
+    worker.WaitStop(kInfinite);
+    worker.log.push_back("end " + run);
+    return std::stoi(run);
+  };
+  worker.SignalStop();  // a stop from before Begin is not for the new run
+  ASSERT_EQ(worker.Begin(), 1);
+  ASSERT_TRUE(started.Wait(kInfinite));
+  started.Reset();
+  ASSERT_EQ(worker.Begin(), 1);
+  ASSERT_TRUE(started.Wait(kInfinite));
+  EXPECT_EQ(worker.log, (Log{"begin 1", "end 1", "begin 2"}));
+  EXPECT_EQ(worker.EndThread(), 1);  // stops, joins and releases
+  EXPECT_EQ(worker.ExitCode(), 2);
+  EXPECT_EQ(worker.WaitStop(0), 1);
+  worker.End();
+  EXPECT_EQ(worker.WaitStop(0), 0);
+}
+
+// --- an exception that leaves Run -----------------------------------------------
+
+std::int32_t Fault() {
+  throw std::runtime_error("worker fault");
+}
+
+// Even with a filter that searches on: the exception leaves the thread function.
+TEST(ThreadEntryDeathTest, AnExceptionNobodyHandlesEndsTheProcess) {
+  ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+  Log log;
+  Named searching("", log, S);
+  searching.Register();
+  Worker worker;
+  worker.body = Fault;
+  EXPECT_DEATH((worker.Begin(), worker.End()), "worker fault");
+}
+
+// The faulting context hears OnUnhandled, on its worker; the filter only answers.
+TEST(ThreadEntry, AHandledExceptionEndsTheThreadWith0) {
+  const struct {
+    const char* name;
+    int answer;
+    bool throws;
+  } kCases[] = {{"handle", H, true},
+                {"resume at the fault is handled alike", C, true},
+                {"a body that returns is not shown", H, false}};
+  for (const auto& row : kCases) {
+    SCOPED_TRACE(row.name);
+    Log seen;
+    Named filter("", seen, row.answer);
+    filter.Register();
+    Worker worker;
+    worker.body = row.throws ? Fault : [] { return 9; };
+    ASSERT_EQ(worker.Begin(), 1);
+    worker.End();
+    EXPECT_EQ(worker.ExitCode(), row.throws ? 0 : 9);
+    EXPECT_EQ(seen, row.throws ? Log{"worker fault"} : Log{});
+    EXPECT_EQ(worker.log, row.throws ? Log{"unhandled on worker"} : Log{});
+  }
 }
 
 }  // namespace

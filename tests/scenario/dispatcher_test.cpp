@@ -1,7 +1,7 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -12,27 +12,26 @@
 
 namespace {
 
-using core::GameState;
 using scenario::ScenarioEntry;
 using scenario::ScriptResult;
+using Names = std::vector<std::string>;
 
-// Routines record their runs here and return what the test scripted for them.
-std::vector<std::string> Runs;
-std::vector<ScriptResult> ResultsOfA;
-std::vector<ScriptResult> ResultsOfB;
+// Routines note their runs and return the scripted results in turn, then 0.
+Names Runs;
+std::vector<ScriptResult> Results;
 
-ScriptResult Next(const char* name, std::vector<ScriptResult>& results) {
+ScriptResult Next(const char* name) {
   Runs.emplace_back(name);
-  if (results.empty()) return scenario::kGoOn;
-  const ScriptResult result = results.front();
-  results.erase(results.begin());
+  if (Results.empty()) return scenario::kGoOn;
+  const ScriptResult result = Results.front();
+  Results.erase(Results.begin());
   return result;
 }
 ScriptResult RoutineA() {
-  return Next("sA", ResultsOfA);
+  return Next("sA");
 }
 ScriptResult RoutineB() {
-  return Next("sB", ResultsOfB);
+  return Next("sB");
 }
 ScriptResult JumpToB() {
   Runs.emplace_back("sJump");
@@ -43,104 +42,85 @@ ScriptResult JumpToNowhere() {
   return scenario::JumpScenario("sNowhere");
 }
 
-const ScenarioEntry kTable[] = {{"s0", RoutineA},
-                                {"sB", RoutineB},
-                                {"sJump", JumpToB},
-                                {"sLost", JumpToNowhere},
-                                {nullptr, nullptr}};
+const ScenarioEntry kTable[] = {
+    {"s0", RoutineA}, {"sB", RoutineB}, {"sJump", JumpToB}, {"sLost", JumpToNowhere}, {}};
 
-class DispatcherTest : public cellwright_test::HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
+using DispatcherTest = cellwright_test::HeadlessTest;
+
+// A name must match a whole table entry within the record's 67 bytes, among
+// the first 256 entries; a miss is shown to the player.
+TEST_F(DispatcherTest, FindMatchesWholeNamesAndShowsWhatIsMissing) {
+  std::vector<ScenarioEntry> unterminated(300, ScenarioEntry{"sFiller", RoutineA});
+  unterminated[255] = {"sLast", RoutineB};
+  unterminated[256] = {"sTooFar", RoutineB};
+  const std::string longer(core::kNextScenarioSize, 'x');  // can never be stored whole
+  const ScenarioEntry longerTable[] = {{longer.c_str(), RoutineA}, {}};
+  const std::string damaged = "sB" + std::string(65, 'a');  // all 67 bytes, no terminator
+  const struct {
+    const char* name;
+    const ScenarioEntry* table;
+    std::string wanted;
+    int index;
+  } kCases[] = {
+      {"found", kTable, "sB", 1},
+      {"case matters", kTable, "SB", -1},
+      {"a record without a terminator is read no further", kTable, damaged, -1},
+      {"a table name as long as the record", longerTable, longer, -1},
+      {"the 256th entry is the last looked at", unterminated.data(), "sLast", 255},
+      {"the 257th is not", unterminated.data(), "sTooFar", -1},
+  };
+  for (const auto& row : kCases) {
+    SCOPED_TRACE(row.name);
+    Start({});
+    scenario::ScenarioTable = row.table;
+    std::memcpy(core::GameState.nextScenario, row.wanted.data(), row.wanted.size());
+    EXPECT_EQ(scenario::FindScenario(), row.index);
+    ASSERT_EQ(Sys().Boxes().size(), row.index < 0 ? 1u : 0u);
+    if (row.index >= 0) continue;
+    EXPECT_EQ(platform::Cp932ToUtf8Lossy(Sys().Boxes()[0].request.text),
+              "見つかりません " + row.wanted);
+  }
+}
+
+// 0 and 100 end the game, 999 the program; 1 runs GameState.nextScenario, and
+// any other result runs the same routine again. Each routine started is logged.
+TEST_F(DispatcherTest, TheResultDecidesWhatRunsNext) {
+  const struct {
+    const char* name;
+    scenario::ScenarioRoutine start;
+    std::vector<ScriptResult> results;
+    ScriptResult result;
+    Names runs, logged;
+  } kCases[] = {
+      {"go on ends the game", RoutineA, {0}, 0, {"sA"}, {"s0"}},
+      {"game over ends the game", RoutineA, {100}, 0, {"sA"}, {"s0"}},
+      {"quit ends the program", RoutineA, {999}, 999, {"sA"}, {"s0"}},
+      {"other results run it again", RoutineA, {2, -1, 1000, 100}, 0, Names(4, "sA"), {"s0"}},
+      {"a jump runs the named routine", JumpToB, {100}, 0, {"sJump", "sB"}, {"sJump", "sB"}},
+      {"a jump to the same name runs it again",
+       JumpToB,
+       {1, 999},
+       999,
+       {"sJump", "sB", "sB"},
+       {"sJump", "sB", "sB"}},
+      {"a missing successor ends the game", JumpToNowhere, {}, 0, {"sLost"}, {"sLost"}},
+  };
+  for (const auto& row : kCases) {
+    SCOPED_TRACE(row.name);
+    Start({});
     scenario::ScenarioTable = kTable;
     Runs.clear();
-    ResultsOfA.clear();
-    ResultsOfB.clear();
+    Results = row.results;
+    EXPECT_EQ(scenario::RunScenarioChain(row.start), row.result);
+    EXPECT_EQ(Runs, row.runs);
+    const std::string log = Log();
+    const std::regex event(R"re("event":"scenario","name":"([^"]*)")re");
+    Names logged;
+    for (std::sregex_iterator it(log.begin(), log.end(), event), end; it != end; ++it) {
+      logged.push_back((*it)[1]);
+    }
+    EXPECT_EQ(logged, row.logged);
   }
-  std::string BoxText(size_t i) {
-    return platform::Cp932ToUtf8Lossy(Sys().Boxes().at(i).request.text);
-  }
-};
-
-TEST_F(DispatcherTest, JumpStoresTheNameAndAsksForTheJump) {
-  EXPECT_EQ(scenario::JumpScenario("sWeekEnd"), scenario::kJump);
-  EXPECT_STREQ(GameState.nextScenario, "sWeekEnd");
-}
-
-TEST_F(DispatcherTest, JumpCutsAnOverlongNameAndKeepsItsTerminator) {
-  const std::string longName(100, 'x');
-  scenario::JumpScenario(longName.c_str());
-  EXPECT_EQ(std::string(GameState.nextScenario), std::string(66, 'x'));
-}
-
-TEST_F(DispatcherTest, FindIsCaseSensitiveAndTellsThePlayerWhatIsMissing) {
-  core::SetNextScenario(GameState, "sB");
-  EXPECT_EQ(scenario::FindScenario(), 1);
-  EXPECT_TRUE(Sys().Boxes().empty());
-
-  core::SetNextScenario(GameState, "SB");
-  EXPECT_EQ(scenario::FindScenario(), -1);
-  ASSERT_EQ(Sys().Boxes().size(), 1u);
-  EXPECT_EQ(BoxText(0), "見つかりません SB");
-  EXPECT_EQ(platform::Cp932ToUtf8Lossy(Sys().Boxes()[0].request.caption), "Cellwright");
-  EXPECT_EQ(Sys().Boxes()[0].request.buttons, platform::BoxButtons::Ok);
-}
-
-TEST_F(DispatcherTest, AnameWithoutTerminatorIsNeverReadPastTheRecord) {
-  // As a damaged save file could leave it: all 67 bytes used, a table name as prefix.
-  std::memset(GameState.nextScenario, 'a', core::kNextScenarioSize);
-  std::memcpy(GameState.nextScenario, "sB", 2);
-  EXPECT_EQ(scenario::FindScenario(), -1);
-  ASSERT_EQ(Sys().Boxes().size(), 1u);
-  EXPECT_EQ(BoxText(0), "見つかりません sB" + std::string(65, 'a'));
-}
-
-TEST_F(DispatcherTest, LookupGivesUpAfter256EntriesOfAnUnterminatedTable) {
-  static std::vector<ScenarioEntry> longTable(300, ScenarioEntry{"sFiller", RoutineA});
-  longTable[270] = {"sFar", RoutineB};
-  scenario::ScenarioTable = longTable.data();
-  core::SetNextScenario(GameState, "sFar");
-  EXPECT_EQ(scenario::FindScenario(), -1);
-  core::SetNextScenario(GameState, "sFiller");
-  EXPECT_EQ(scenario::FindScenario(), 0);
-}
-
-TEST_F(DispatcherTest, GameOverAndGoOnEndTheGameQuitPropagates) {
-  ResultsOfA = {scenario::kGoOn};
-  EXPECT_EQ(scenario::RunScenarioChain(RoutineA), 0);
-  ResultsOfA = {scenario::kGameOver};
-  EXPECT_EQ(scenario::RunScenarioChain(RoutineA), 0);
-  ResultsOfA = {scenario::kQuit};
-  EXPECT_EQ(scenario::RunScenarioChain(RoutineA), scenario::kQuit);
-  EXPECT_THAT(Runs, ::testing::ElementsAre("sA", "sA", "sA"));
-}
-
-TEST_F(DispatcherTest, JumpRunsTheNamedSuccessor) {
-  ResultsOfB = {scenario::kGameOver};
-  EXPECT_EQ(scenario::RunScenarioChain(JumpToB), 0);
-  EXPECT_THAT(Runs, ::testing::ElementsAre("sJump", "sB"));
-  EXPECT_NE(Log().find(R"("event":"scenario","name":"sJump")"), std::string::npos) << Log();
-  EXPECT_NE(Log().find(R"("event":"scenario","name":"sB")"), std::string::npos) << Log();
-}
-
-TEST_F(DispatcherTest, JumpWithoutANewNameRerunsTheNamedScenario) {
-  core::SetNextScenario(GameState, "sB");
-  ResultsOfB = {scenario::kJump, scenario::kJump, scenario::kQuit};
-  EXPECT_EQ(scenario::RunScenarioChain(RoutineB), scenario::kQuit);
-  EXPECT_THAT(Runs, ::testing::ElementsAre("sB", "sB", "sB"));
-}
-
-TEST_F(DispatcherTest, OtherValuesRunTheSameRoutineAgain) {
-  ResultsOfA = {2, -1, 1000, scenario::kGameOver};
-  EXPECT_EQ(scenario::RunScenarioChain(RoutineA), 0);
-  EXPECT_EQ(Runs.size(), 4u);
-}
-
-TEST_F(DispatcherTest, AMissingSuccessorShowsItsNameAndEndsTheGame) {
-  EXPECT_EQ(scenario::RunScenarioChain(JumpToNowhere), 0);
-  ASSERT_EQ(Sys().Boxes().size(), 1u);
-  EXPECT_EQ(BoxText(0), "見つかりません sNowhere");
 }
 
 }  // namespace
