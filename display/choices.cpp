@@ -140,8 +140,10 @@ scenario::ScriptResult RunChoice() {
     if ((pressed & core::KeyDown) != 0 && highlight < count - 1) DrawChoices(++highlight);
     if ((pressed & core::KeyOk) != 0 && highlight >= 0 && highlight < count) {
       core::GameState.choice = static_cast<std::uint8_t>(VisibleChoiceList.entries[highlight] + 1);
-      platform::Sys().LogEvent("picked",
-                               {platform::LogField::Number("choice", core::GameState.choice)});
+      if (platform::Sys().IsLogging()) {
+        platform::Sys().LogEvent("picked",
+                                 {platform::LogField::Number("choice", core::GameState.choice)});
+      }
       break;
     }
     if ((pressed & core::KeyCancel) != 0 && SystemMenu != nullptr) {

@@ -174,7 +174,7 @@ scenario::ScriptResult AddTextLine(const char* text) {
 }
 
 scenario::ScriptResult WaitPrompt() {
-  platform::Sys().LogEvent("page", {});
+  if (platform::Sys().IsLogging()) platform::Sys().LogEvent("page", {});
   Surface& prompt = LayerSlots[kPromptSlot];
   prompt.Load(PromptPictureName().c_str());  // missing: the wait works without it
   prompt.SetPosition(kPromptX, kPromptY);
