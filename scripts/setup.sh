@@ -6,7 +6,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 preset=${1:-default}
 shift || true
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$root/scripts/debian-packages.txt" | grep -v '^$')
+lists=("$root/scripts/debian-packages.txt")
+# ./run also installs what only a player needs (a large soundfont the tests do without).
+[[ "${CELLWRIGHT_FOR_PLAYING:-0}" == 1 ]] && lists+=("$root/scripts/debian-packages-play.txt")
+mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "${lists[@]}" | grep -v '^$')
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
