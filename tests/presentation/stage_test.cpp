@@ -126,7 +126,8 @@ TEST_F(StageTest, LinesLayersAndChoicesAreLoggedOnlyWhenTheBackendReadsItsEvents
     platform::SetSystem(&noting);
     display::AddTextLine(platform::Sjis("あ").c_str());
     SetLayerPicture(0, "bgwhite");
-    display::AddChoice(platform::Sjis("１はい").c_str());
+    const std::string answer = platform::Sjis("１はい");  // the list keeps the pointer
+    display::AddChoice(answer.c_str());
     noting.SetKey(platform::Key::Enter, true);
     core::InputPrevious = 0;  // a fresh press on this backend
     EXPECT_EQ(display::RunChoice(), 0);
