@@ -13,11 +13,18 @@ struct MidiSynth::Fluid {
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
 
-  ~Fluid() {
+  // The piece goes and every note with it, at once.
+  void Silence() {
     if (player != nullptr) {
       fluid_player_stop(player);
       delete_fluid_player(player);
+      player = nullptr;
     }
+    if (synth != nullptr) fluid_synth_all_sounds_off(synth, -1);
+  }
+
+  ~Fluid() {
+    Silence();
     if (synth != nullptr) delete_fluid_synth(synth);
     if (settings != nullptr) delete_fluid_settings(settings);
   }
@@ -96,12 +103,7 @@ void MidiSynth::Play(const std::string& path) {
   if (!Ready()) return;
   mixer_.Exclusive([&] {
     Fluid& f = *fluid_;
-    if (f.player != nullptr) {
-      fluid_player_stop(f.player);
-      delete_fluid_player(f.player);
-      f.player = nullptr;
-    }
-    fluid_synth_all_sounds_off(f.synth, -1);
+    f.Silence();
     f.player = new_fluid_player(f.synth);
     if (f.player == nullptr || fluid_player_add(f.player, path.c_str()) != FLUID_OK ||
         fluid_player_play(f.player) != FLUID_OK) {
@@ -115,13 +117,7 @@ void MidiSynth::Play(const std::string& path) {
 void MidiSynth::Stop() {
   if (fluid_ == nullptr) return;
   mixer_.Exclusive([&] {
-    Fluid& f = *fluid_;
-    if (f.player != nullptr) {
-      fluid_player_stop(f.player);
-      delete_fluid_player(f.player);
-      f.player = nullptr;
-    }
-    fluid_synth_all_sounds_off(f.synth, -1);
+    fluid_->Silence();
     endTold_ = true;
   });
 }

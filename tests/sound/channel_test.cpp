@@ -18,15 +18,7 @@ namespace {
 using cellwright_test::SoundMember;
 using media::PlaySound;
 
-class ChannelTest : public cellwright_test::SoundTest {
- protected:
-  void Script(const std::string& text) {
-    std::string error;
-    const auto script = platform::headless::ParseScript(text, &error);
-    ASSERT_TRUE(script) << error;
-    Sys().SetScript(*script);
-  }
-};
+using ChannelTest = cellwright_test::SoundTest;
 
 TEST_F(ChannelTest, EffectNumbersNameTheirFilesAndEveryOtherNumberIsReported) {
   struct Case {

@@ -28,12 +28,6 @@ std::string ShortPiece() {
 
 class MusicMovieTest : public cellwright_test::SoundTest {
  protected:
-  void Script(const std::string& text) {
-    std::string error;
-    const auto script = platform::headless::ParseScript(text, &error);
-    ASSERT_TRUE(script) << error;
-    Sys().SetScript(*script);
-  }
   // Frames of the events of one kind whose line holds `part`.
   std::vector<int> FramesOf(const std::string& kind, const std::string& part) const {
     std::vector<int> frames;

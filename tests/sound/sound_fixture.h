@@ -13,6 +13,7 @@
 #include "media/archive.h"
 #include "media/resource_file.h"
 #include "media/sound_channel.h"
+#include "platform/headless/script.h"
 #include "tests/support/files.h"
 #include "tests/support/headless_fixture.h"
 
@@ -50,6 +51,13 @@ class SoundTest : public HeadlessTest {
     ASSERT_TRUE(display::InitDisplay());
     ASSERT_TRUE(media::OpenResourceArchives());
     media::NumberChannels();
+  }
+
+  void Script(const std::string& text) {
+    std::string error;
+    const auto script = platform::headless::ParseScript(text, &error);
+    ASSERT_TRUE(script) << error;
+    Sys().SetScript(*script);
   }
 
   // The channel's temporary copy.
