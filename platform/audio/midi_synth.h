@@ -23,6 +23,9 @@ std::string FindSoundfont(const std::vector<std::string>& folders);
 // The synthesiser's output level. FluidSynth's default (0.2) leaves the music
 // some 14 dB under the effects; 0.6 sits just under them with the reverb on.
 inline constexpr double kMusicGain = 0.6;
+// The synthesiser runs at half the mix rate and is doubled up: it costs half
+// the processor time, and General MIDI instruments lose little above 11 kHz.
+inline constexpr int kSynthRate = kMixRate / 2;
 
 class MidiSynth final : public MixSource {
  public:
@@ -49,7 +52,11 @@ class MidiSynth final : public MixSource {
   std::unique_ptr<Fluid> fluid_;
   bool tried_ = false;
   bool endTold_ = false;
-  std::vector<std::int16_t> scratch_;
+  int totalTicks_ = 0;  // asked once a piece is loaded: the library counts them anew each time
+  std::vector<std::int16_t> rendered_;
+  std::int16_t last_[2] = {0, 0};  // the synthesiser's previous frame
+  bool oddFrameKept_ = false;      // the second half of a doubled frame is still due
+  std::int16_t kept_[2] = {0, 0};
 };
 
 class SynthMusic final : public MidiMusic {

@@ -10,9 +10,9 @@ namespace platform::sdl {
 
 namespace {
 
-// About 23 ms a callback: short enough for an effect to start with its click,
-// long enough that an idle device wakes rarely.
-constexpr Uint16 kDeviceFrames = 1024;
+// About 46 ms a callback: an effect still starts within a frame or two of its
+// cue, and the device thread wakes only 22 times a second.
+constexpr Uint16 kDeviceFrames = 2048;
 constexpr auto kConsumerSlice = std::chrono::milliseconds(20);
 
 }  // namespace
