@@ -42,6 +42,11 @@ FreeSpaceProbe SetFreeSpaceProbe(FreeSpaceProbe probe) {
   return previous;
 }
 
+bool HasRoomToWrite(int fd) {
+  const std::optional<std::uint64_t> room = CurrentProbe(fd);
+  return room.has_value() && *room >= kMinFreeBytes;
+}
+
 int DataFile::Open(const char* path, std::uint32_t mode) {
   Close();
   if (path == nullptr || *path == '\0') return 0;
@@ -50,10 +55,7 @@ int DataFile::Open(const char* path, std::uint32_t mode) {
                        : ::open(path, O_RDONLY | kOpenFlags);
   if (fd < 0) return 0;
   bool usable = IsRegular(fd) && ::fcntl(fd, F_SETFL, 0) == 0;
-  if (usable && write) {
-    const std::optional<std::uint64_t> room = CurrentProbe(fd);
-    usable = room.has_value() && *room >= kMinFreeBytes;
-  }
+  if (usable && write) usable = HasRoomToWrite(fd);
   if (!usable) {
     ::close(fd);
     return 0;

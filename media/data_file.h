@@ -29,6 +29,10 @@ using FreeSpaceProbe = std::optional<std::uint64_t> (*)(int fd);
 // real one. Returns the probe that was in place.
 FreeSpaceProbe SetFreeSpaceProbe(FreeSpaceProbe probe);
 
+// The rule every write of the engine keeps: kMinFreeBytes to spare on the file
+// system holding fd, as the probe in place tells.
+bool HasRoomToWrite(int fd);
+
 class DataFile {
  public:
   // Callers pass these back to Open; any value but writeMode reads.

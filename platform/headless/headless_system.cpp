@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <deque>
@@ -117,7 +118,14 @@ constexpr int kChoiceTop = 404;
 constexpr int kChoiceRowHeight = 19;
 constexpr int kChoiceRowMiddle = 9;
 
-enum class Prompt : std::uint8_t { None, Page, Choice };
+enum class Prompt : std::uint8_t { None, Page, Choice, Screen };
+
+// A screen of the game as its log announced it: its name and top-left corner.
+struct OpenScreen {
+  std::string name;
+  int x = 0;
+  int y = 0;
+};
 
 // One scheduled piece of a command: a click is a press step and a release step.
 struct Step {
@@ -137,6 +145,7 @@ std::vector<Step> Steps(Script script) {
         break;
       }
       case CommandKind::Click:
+      case CommandKind::ClickRel:
       case CommandKind::RightClick:
       case CommandKind::KeyPress:
         // Down for one frame, up for one frame before the next command, so two
@@ -159,6 +168,9 @@ std::vector<Step> Steps(Script script) {
         break;
       case CommandKind::UntilChoice:
         steps.push_back({std::move(command), 0, 0, Prompt::Choice});
+        break;
+      case CommandKind::UntilScreen:
+        steps.push_back({std::move(command), 0, 0, Prompt::Screen});
         break;
       default:
         steps.push_back({std::move(command), 0, 0});
@@ -199,6 +211,8 @@ struct HeadlessSystem::State {
   Prompt prompt = Prompt::None;
   std::size_t choiceLines = 0;
   std::uint64_t promptSinceMs = 0;
+  std::vector<OpenScreen> screens;  // the innermost last
+  std::uint64_t screenSinceMs = 0;
 
   std::mutex logMutex;
 
@@ -336,7 +350,11 @@ void HeadlessSystem::RunDueCommands() {
   while (s.nextStep < s.steps.size() && ElapsedMs() >= s.nextDueMs) {
     const Step& step = s.steps[s.nextStep];
     const std::uint64_t now = ElapsedMs();
-    if (step.waitsFor != Prompt::None) {
+    if (step.waitsFor == Prompt::Screen) {
+      const std::lock_guard guard(s.promptMutex);
+      if (s.screens.empty() || s.screens.back().name != step.command.name) return;
+      if (s.screenSinceMs == now) s.sampledAtMs = now;  // as for a prompt, below
+    } else if (step.waitsFor != Prompt::None) {
       std::size_t lines = 0;
       {
         const std::lock_guard guard(s.promptMutex);
@@ -375,13 +393,38 @@ void HeadlessSystem::RunDueCommands() {
 bool HeadlessSystem::NextStepWaitsForGame() const {
   const State& s = *state_;
   if (s.nextStep >= s.steps.size()) return false;
-  const Prompt waitsFor = s.steps[s.nextStep].waitsFor;
-  if (waitsFor == Prompt::None) return false;
+  const Step& step = s.steps[s.nextStep];
+  if (step.waitsFor == Prompt::None) return false;
   const std::lock_guard guard(s.promptMutex);
-  return s.prompt != waitsFor;
+  if (step.waitsFor == Prompt::Screen) {
+    return s.screens.empty() || s.screens.back().name != step.command.name;
+  }
+  return s.prompt != step.waitsFor;
 }
 
 void HeadlessSystem::TrackPrompt(const std::string& kind, const std::vector<LogField>& fields) {
+  if (kind == "screen") {
+    OpenScreen screen;
+    bool entered = false;
+    for (const LogField& field : fields) {
+      if (field.key == "name") screen.name = field.text;
+      if (field.key == "state") entered = field.text == "enter";
+      if (field.key == "x") screen.x = static_cast<int>(field.number);
+      if (field.key == "y") screen.y = static_cast<int>(field.number);
+    }
+    const std::lock_guard guard(state_->promptMutex);
+    std::vector<OpenScreen>& screens = state_->screens;
+    if (entered) {
+      screens.push_back(std::move(screen));
+      state_->screenSinceMs = ElapsedMs();
+    } else {
+      // The innermost screen of that name closes (a quit may skip the others' exits).
+      const auto open = std::find_if(screens.rbegin(), screens.rend(),
+                                     [&](const OpenScreen& s) { return s.name == screen.name; });
+      if (open != screens.rend()) screens.erase(std::next(open).base(), screens.end());
+    }
+    return;
+  }
   const bool page = kind == "page";
   const bool choice = kind == "choice";
   // Any of these means the game has moved past whatever prompt it was at.
@@ -405,11 +448,20 @@ void HeadlessSystem::TrackPrompt(const std::string& kind, const std::vector<LogF
 
 void HeadlessSystem::RunStep(const Command& command, int phase) {
   const bool release = phase == 1;
+  int originX = 0;
+  int originY = 0;
+  if (command.kind == CommandKind::ClickRel) {
+    const std::lock_guard guard(state_->promptMutex);
+    if (!state_->screens.empty()) {
+      originX = state_->screens.back().x;
+      originY = state_->screens.back().y;
+    }
+  }
   const auto at = [&](MessageKind kind) {
     Message message;
     message.kind = kind;
-    message.x = static_cast<int>(command.a);
-    message.y = static_cast<int>(command.b);
+    message.x = std::clamp(originX + static_cast<int>(command.a), 0, kScreenWidth - 1);
+    message.y = std::clamp(originY + static_cast<int>(command.b), 0, kScreenHeight - 1);
     return message;
   };
   switch (command.kind) {
@@ -418,9 +470,10 @@ void HeadlessSystem::RunStep(const Command& command, int phase) {
     case CommandKind::Move:
       PushMessage(at(MessageKind::MouseMove));
       break;
+    case CommandKind::ClickRel:
     case CommandKind::Click:
     case CommandKind::RightClick: {
-      const bool left = command.kind == CommandKind::Click;
+      const bool left = command.kind != CommandKind::RightClick;
       if (release) {
         PushMessage(at(left ? MessageKind::LButtonUp : MessageKind::RButtonUp));
       } else {
@@ -485,6 +538,7 @@ void HeadlessSystem::RunStep(const Command& command, int phase) {
     }
     case CommandKind::UntilPage:
     case CommandKind::UntilChoice:
+    case CommandKind::UntilScreen:
       break;
   }
 }

@@ -1,5 +1,6 @@
 #include "platform/headless/script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -91,6 +92,8 @@ constexpr Syntax kSyntax[] = {
     {"choose", CommandKind::Choose, 1, "choose N"},
     {"until-page", CommandKind::UntilPage, 0, "until-page"},
     {"until-choice", CommandKind::UntilChoice, 0, "until-choice"},
+    {"until-screen", CommandKind::UntilScreen, 1, "until-screen NAME"},
+    {"click-rel", CommandKind::ClickRel, 2, "click-rel DX DY"},
 };
 
 // Fills command from the words after the command word; an error text otherwise.
@@ -141,6 +144,19 @@ std::string ParseArguments(const std::vector<std::string_view>& words, Command& 
       }
       command.name = std::string(words[1]);
       return {};
+    case CommandKind::UntilScreen:
+      if (!IsShotName(words[1])) return "bad screen name " + quoted(words[1]);
+      command.name = std::string(words[1]);
+      return {};
+    case CommandKind::ClickRel: {
+      const auto dx = Number(words[1], -(kScreenWidth - 1), kScreenWidth - 1);
+      if (!dx) return "bad dx " + quoted(words[1]) + " (-639 to 639)";
+      const auto dy = Number(words[2], -(kScreenHeight - 1), kScreenHeight - 1);
+      if (!dy) return "bad dy " + quoted(words[2]) + " (-479 to 479)";
+      command.a = *dx;
+      command.b = *dy;
+      return {};
+    }
     case CommandKind::Choose: {
       // The game shows at most three lines of choices at once.
       const auto n = Number(words[1], 1, 3);
@@ -159,6 +175,22 @@ std::string ParseArguments(const std::vector<std::string_view>& words, Command& 
   return "unhandled command";
 }
 
+// One command from its words; an error text otherwise.
+std::string ParseCommand(const std::vector<std::string_view>& words, Command& command) {
+  const Syntax* syntax = nullptr;
+  for (const Syntax& candidate : kSyntax) {
+    if (candidate.word == words[0]) syntax = &candidate;
+  }
+  if (syntax == nullptr) return "unknown command '" + std::string(words[0]) + "'";
+  if (words.size() != syntax->arguments + 1) {
+    return "'" + std::string(syntax->word) + "' takes " + std::to_string(syntax->arguments) +
+           " argument" + (syntax->arguments == 1 ? "" : "s") + " (" + std::string(syntax->usage) +
+           ")";
+  }
+  command.kind = syntax->kind;
+  return ParseArguments(words, command);
+}
+
 }  // namespace
 
 std::optional<Script> ParseScript(std::string_view text, std::string* error) {
@@ -171,36 +203,22 @@ std::optional<Script> ParseScript(std::string_view text, std::string* error) {
         text.substr(pos, eol == std::string_view::npos ? std::string_view::npos : eol - pos);
     pos = eol == std::string_view::npos ? text.size() + 1 : eol + 1;
     ++lineNumber;
-
     if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
       line = line.substr(0, hash);
     }
-    const std::vector<std::string_view> words = Words(line);
-    if (words.empty()) continue;
-
-    const auto fail = [&](const std::string& message) -> std::optional<Script> {
-      if (error != nullptr) *error = "line " + std::to_string(lineNumber) + ": " + message;
-      return std::nullopt;
-    };
-
-    const Syntax* syntax = nullptr;
-    for (const Syntax& s : kSyntax) {
-      if (s.word == words[0]) syntax = &s;
+    for (std::size_t part = 0; part <= line.size();) {
+      const std::size_t semicolon = std::min(line.find(';', part), line.size());
+      const std::vector<std::string_view> words = Words(line.substr(part, semicolon - part));
+      part = semicolon + 1;
+      if (words.empty()) continue;
+      Command command;
+      command.line = lineNumber;
+      if (std::string message = ParseCommand(words, command); !message.empty()) {
+        if (error != nullptr) *error = "line " + std::to_string(lineNumber) + ": " + message;
+        return std::nullopt;
+      }
+      script.push_back(std::move(command));
     }
-    if (syntax == nullptr) return fail("unknown command '" + std::string(words[0]) + "'");
-    if (words.size() != syntax->arguments + 1) {
-      return fail("'" + std::string(syntax->word) + "' takes " + std::to_string(syntax->arguments) +
-                  " argument" + (syntax->arguments == 1 ? "" : "s") + " (" +
-                  std::string(syntax->usage) + ")");
-    }
-
-    Command command;
-    command.kind = syntax->kind;
-    command.line = lineNumber;
-    if (std::string message = ParseArguments(words, command); !message.empty()) {
-      return fail(message);
-    }
-    script.push_back(std::move(command));
   }
   return script;
 }

@@ -27,6 +27,8 @@ enum class CommandKind : std::uint8_t {
   Choose,       // choose N: wait for a choice, pick visible line N (1 to 3)
   UntilPage,    // until-page: wait for a page prompt, leave it pending
   UntilChoice,  // until-choice: wait for a choice, leave it pending
+  UntilScreen,  // until-screen NAME: wait until the game's screen NAME is open
+  ClickRel,     // click-rel DX DY: click at the open screen's corner moved by DX, DY
 };
 
 struct Command {
@@ -39,7 +41,8 @@ struct Command {
 
 using Script = std::vector<Command>;
 
-// nullopt with *error set ("line 3: unknown command 'jump'") on bad input.
+// One command a line, or several separated by ';'. nullopt with *error set
+// ("line 3: unknown command 'jump'") on bad input.
 std::optional<Script> ParseScript(std::string_view text, std::string* error);
 
 }  // namespace platform::headless
