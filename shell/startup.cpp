@@ -3,8 +3,10 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/shell_state.h"
+#include "display/message_window.h"
 #include "display/stage.h"
 #include "display/surface.h"
+#include "game/save_slots.h"
 #include "media/resource_file.h"
 #include "media/sound_channel.h"
 #include "platform/encoding.h"
@@ -12,6 +14,7 @@
 #include "scenario/scenario_table.h"
 #include "shell/folders.h"
 #include "shell/program.h"
+#include "shell/screens.h"
 #include "shell/window_proc.h"
 
 namespace shell {
@@ -32,6 +35,9 @@ scenario::ScenarioRoutine PickStart(const ProgramParts& parts) {
     if (choice == 1) {
       const scenario::ScenarioEntry& first = scenario::ScenarioTable[0];
       core::SetUpNewGame(core::GameState, first.name != nullptr ? first.name : "s0");
+      // The movies and pictures unlocked in every game before this one.
+      core::GameStateRecord system{};
+      if (game::ReadSlot(0, system) == 1) core::MergePersistent(core::GameState, system);
       if (first.routine != nullptr) return first.routine;
       scenario::FindScenario();  // tells the player the first scenario is missing
       continue;
@@ -104,7 +110,9 @@ int RunProgram(const ProgramParts& parts) {
     if (!media::OpenResourceArchives()) {
       Tell("データが見つかりません。ＣＤを挿入して下さい");
     } else if (StartupSoundPlays()) {
+      game::EnsureSystemRecord();
       scenario::ScenarioTable = parts.scenarios;
+      display::SystemMenu = SystemMenu;
       RunTopLevelLoop(parts);
     }
   }
