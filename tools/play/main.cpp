@@ -20,6 +20,7 @@
 #include "shell/program.h"
 #include "tools/play/demo/demo_scenes.h"
 #include "tools/play/options.h"
+#include "tools/play/semantic.h"
 
 namespace fs = std::filesystem;
 
@@ -127,7 +128,9 @@ int main(int argc, char** argv) {
     std::ifstream in(options->script, std::ios::binary);
     std::ostringstream text;
     if (!in || !(text << in.rdbuf())) return UsageError("cannot read " + options->script);
-    auto parsed = platform::headless::ParseScript(text.str(), &error);
+    const std::optional<std::string> expanded = play::ExpandPlayCommands(text.str(), &error);
+    if (!expanded) return UsageError(options->script + ": " + error);
+    auto parsed = platform::headless::ParseScript(*expanded, &error);
     if (!parsed) return UsageError(options->script + ": " + error);
     script = std::move(*parsed);
   }
