@@ -10,7 +10,7 @@
 #include "platform/audio/sound_decoder.h"
 #include "platform/encoding.h"
 #include "platform/headless/script.h"
-#include "tests/sound/sound_fixture.h"
+#include "tests/support/built_data_fixture.h"
 #include "tests/support/wav_file.h"
 
 namespace {
@@ -18,7 +18,7 @@ namespace {
 using cellwright_test::SoundMember;
 using media::PlaySound;
 
-using ChannelTest = cellwright_test::SoundTest;
+using ChannelTest = cellwright_test::BuiltDataTest;
 
 TEST_F(ChannelTest, EffectNumbersNameTheirFilesAndEveryOtherNumberIsReported) {
   struct Case {

@@ -11,7 +11,7 @@
 #include "platform/audio/audio_engine.h"
 #include "platform/audio/midi_synth.h"
 #include "platform/audio/sound_decoder.h"
-#include "tests/sound/sound_fixture.h"
+#include "tests/support/built_data_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav_file.h"
 

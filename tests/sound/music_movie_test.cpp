@@ -13,7 +13,7 @@
 #include "platform/encoding.h"
 #include "platform/headless/script.h"
 #include "shell/program.h"
-#include "tests/sound/sound_fixture.h"
+#include "tests/support/built_data_fixture.h"
 #include "tests/support/pixels.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::string ShortPiece() {
          std::string("\x00\x00\x00", 3) + static_cast<char>(track.size()) + track;
 }
 
-class MusicMovieTest : public cellwright_test::SoundTest {
+class MusicMovieTest : public cellwright_test::BuiltDataTest {
  protected:
   // Frames of the events of one kind whose line holds `part`.
   std::vector<int> FramesOf(const std::string& kind, const std::string& part) const {
@@ -145,7 +145,7 @@ TEST_F(MusicMovieTest, ACloseRequestBreaksTheMovieAndIsThenAskedAsUsual) {
   EXPECT_TRUE(Sys().HasMainWindow());
 }
 
-class StartupChimeTest : public cellwright_test::SoundTest {};
+class StartupChimeTest : public cellwright_test::BuiltDataTest {};
 
 TEST_F(StartupChimeTest, AChimeThatDoesNotDecodeAsksWhetherToGoOnWithoutSound) {
   struct Case {

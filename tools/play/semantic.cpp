@@ -113,14 +113,19 @@ std::optional<std::string> ExpandPlayCommands(std::string_view script, std::stri
   for (std::string line; std::getline(in, line);) {
     ++number;
     const std::string code = line.substr(0, line.find('#'));
-    std::string problem;
-    const std::string expanded = Expand(Words(code), &problem);
-    if (!problem.empty()) {
-      if (error != nullptr) *error = "line " + std::to_string(number) + ": " + problem;
-      return std::nullopt;
+    // Each of a line's ';'-separated commands on its own, kept on the line.
+    std::string expandedLine;
+    std::istringstream parts(code);
+    for (std::string part; std::getline(parts, part, ';');) {
+      std::string problem;
+      const std::string expanded = Expand(Words(part), &problem);
+      if (!problem.empty()) {
+        if (error != nullptr) *error = "line " + std::to_string(number) + ": " + problem;
+        return std::nullopt;
+      }
+      expandedLine += (expandedLine.empty() ? "" : "; ") + (expanded.empty() ? part : expanded);
     }
-    out += expanded.empty() ? line : expanded;
-    out += '\n';
+    out += expandedLine + '\n';
   }
   return out;
 }

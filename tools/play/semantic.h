@@ -8,8 +8,8 @@
 
 namespace play {
 
-// Each line that starts with a command of play becomes the primitive commands
-// it stands for, on the same line; every other line is left as it is. nullopt
+// Each command of play becomes the primitive commands it stands for, on the
+// same line; everything else is left as it is (comments go). nullopt
 // with *error ("line 4: ...") when such a line is malformed.
 std::optional<std::string> ExpandPlayCommands(std::string_view script, std::string* error);
 

@@ -7,10 +7,15 @@
 #include "display/choices.h"
 #include "display/message_window.h"
 #include "display/stage.h"
+#include "game/calendar.h"
+#include "game/extras.h"
+#include "game/slot_screen.h"
+#include "game/town_map.h"
 #include "media/movie.h"
 #include "media/music.h"
 #include "media/sound_channel.h"
 #include "scenario/scenario_table.h"
+#include "shell/screens.h"
 
 namespace play {
 
@@ -73,7 +78,7 @@ ScriptResult sDemoKoyori() {
   SetLayerPicture(2, nullptr, 0);  // Hotaru leaves; Koyori moves to the middle
   GO(AddTextLine("こより「じゃあ、まずは車の鍵から！　白玉号、運転できますよね？」"));
   GO(WaitPage());
-  return 0;
+  return scenario::JumpScenario("sDemoScreens");
 }
 
 ScriptResult sDemoHotaru() {
@@ -88,17 +93,42 @@ ScriptResult sDemoHotaru() {
   media::PlayMovie("zsensatu");  // the line test: grey pencil drawings on the camera
   GO(AddTextLine("鉛筆の線が、ちゃんと動いていた。"));
   GO(WaitPage());
-  return 0;
+  return scenario::JumpScenario("sDemoScreens");
+}
+
+// The screens a day of the story passes through: its date, the chart of how
+// an anime is made, the town map, the save screen, and the credits.
+ScriptResult sDemoScreens() {
+  core::GameState.date = 812;
+  core::GameState.timeSlot = 1;
+  media::PlayMusic("bgm03");
+  SetLayerPicture(0, "bg034", 0);
+  GO(game::ShowDate(1));
+
+  core::GameState.guideVoice = 1;
+  GO(game::ProductionGuide());
+
+  core::GameState.Flag(969) = 1;  // two places with work waiting
+  core::GameState.Flag(970) = 1;
+  GO(game::MapScreen());
+
+  // What endings unlock: the first picture of two galleries and a movie of each film.
+  core::GameState.route[0].galleryUnlocked[0] = 1;
+  core::GameState.route[1].galleryUnlocked[0] = 1;
+  core::GameState.movieSeen[0] = 1;
+  core::GameState.movieSeen[5] = 1;
+  SetLayerPicture(0, "bg034n", 0);
+  for (;;) {
+    AddChoice("１●セーブする");
+    AddChoice("２●終わる");
+    GO(RunChoice());
+    if (core::GameState.choice == 2) break;
+    game::SaveMenu();
+  }
+  return game::StaffRoll();
 }
 
 #undef GO
-
-int StartOnce() {
-  static bool started = false;
-  if (started) return 0;
-  started = true;
-  return 1;
-}
 
 }  // namespace
 
@@ -106,11 +136,12 @@ const scenario::ScenarioEntry DemoScenarios[] = {
     {"sDemo", sDemo},
     {"sDemoKoyori", sDemoKoyori},
     {"sDemoHotaru", sDemoHotaru},
+    {"sDemoScreens", sDemoScreens},
     {nullptr, nullptr},
 };
 
 shell::ProgramParts DemoParts() {
-  return {[] { return 1; }, StartOnce, DemoScenarios};
+  return {shell::OpeningLogo, shell::TitleMenu, DemoScenarios};
 }
 
 }  // namespace play

@@ -9,7 +9,7 @@ namespace play {
 
 extern const scenario::ScenarioEntry DemoScenarios[];
 
-// No opening logo; the title starts the demonstration once, then quits.
+// The game's own logo and title, with the demonstration as its story.
 shell::ProgramParts DemoParts();
 
 }  // namespace play

@@ -1,5 +1,6 @@
-// The game's own sounds, music and movies on the headless backend: an install
-// folder that links the built archives, with room for loose overrides.
+// The game's own data on the headless backend: an install folder that links the
+// built archives and movies, with room for loose overrides, music and saves; a
+// window and the display up; the sound channels numbered.
 #pragma once
 
 #include <unistd.h>
@@ -29,7 +30,7 @@ inline std::string SoundMember(const std::string& name) {
   return {};
 }
 
-class SoundTest : public HeadlessTest {
+class BuiltDataTest : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
@@ -47,15 +48,26 @@ class SoundTest : public HeadlessTest {
     Start(options);
     core::InstallFolder = Sys().CurrentFolder();
     core::WindowsFolder = Sys().PrivateTempFolder();
+    core::SaveFolder = Sys().PrivateDataFolder();
     ASSERT_TRUE(Sys().CreateMainWindow("Cellwright"));
     ASSERT_TRUE(display::InitDisplay());
     ASSERT_TRUE(media::OpenResourceArchives());
     media::NumberChannels();
   }
 
+  // Replaces the script; the presses of the previous one are let go first, as
+  // a screen may have returned on a press before its release was due, and the
+  // new one starts a frame later, so the release is seen before any new press.
   void Script(const std::string& text) {
+    for (const platform::Key key :
+         {platform::Key::Up, platform::Key::Down, platform::Key::Left, platform::Key::Right,
+          platform::Key::Enter, platform::Key::Escape, platform::Key::Control}) {
+      Sys().SetKey(key, false);
+    }
+    Sys().PushMessage({platform::MessageKind::LButtonUp, 0, 0, 0, 0});
+    Sys().PushMessage({platform::MessageKind::RButtonUp, 0, 0, 0, 0});
     std::string error;
-    const auto script = platform::headless::ParseScript(text, &error);
+    const auto script = platform::headless::ParseScript("frames 1; " + text, &error);
     ASSERT_TRUE(script) << error;
     Sys().SetScript(*script);
   }
