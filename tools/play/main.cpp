@@ -21,6 +21,7 @@
 #include "tools/play/demo/demo_scenes.h"
 #include "tools/play/options.h"
 #include "tools/play/semantic.h"
+#include "tools/play/start.h"
 
 namespace fs = std::filesystem;
 
@@ -123,6 +124,13 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  std::optional<play::StartPoint> start;
+  if (!options->start.empty()) {
+    if (options->demo) return UsageError("--start and --demo do not go together");
+    start = play::ParseStartPoint(*options, &error);
+    if (!start) return UsageError(error);
+  }
+
   platform::headless::Script script;
   if (!options->script.empty()) {
     std::ifstream in(options->script, std::ios::binary);
@@ -176,7 +184,9 @@ int main(int argc, char** argv) {
   if (!system.CaptureReady(&error)) return UsageError(error);
   system.SetScript(std::move(script));
   platform::SetSystem(&system);
-  const int code = shell::RunProgram(options->demo ? play::DemoParts() : shell::GameParts());
+  shell::ProgramParts parts = options->demo ? play::DemoParts() : shell::GameParts();
+  if (start) parts = play::StartParts(std::move(parts), std::move(*start));
+  const int code = shell::RunProgram(parts);
   system.LogEvent("exit", {platform::LogField::Number("code", code)});
   platform::SetSystem(nullptr);
   return code;

@@ -17,7 +17,9 @@ constexpr ValueOption kValueOptions[] = {
     {"--data", &PlayOptions::data},     {"--save", &PlayOptions::save},
     {"--script", &PlayOptions::script}, {"--shots", &PlayOptions::shots},
     {"--log", &PlayOptions::log},       {"--instance-dir", &PlayOptions::instanceDir},
-    {"--audio", &PlayOptions::audio},
+    {"--audio", &PlayOptions::audio},   {"--start", &PlayOptions::start},
+    {"--date", &PlayOptions::date},     {"--slot", &PlayOptions::slot},
+    {"--flags", &PlayOptions::flags},
 };
 
 }  // namespace
@@ -78,6 +80,10 @@ std::optional<PlayOptions> ParseOptions(const std::vector<std::string>& args, st
       options.*(option->field) = *value;
     }
   }
+  if (options.start.empty() &&
+      !(options.date.empty() && options.slot.empty() && options.flags.empty())) {
+    return fail("--date, --slot and --flags go with --start");
+  }
   return options;
 }
 
@@ -99,6 +105,12 @@ std::string Usage() {
          "  --list              print the archive members compiled into the program:\n"
          "                      archive, name (UTF-8), offset, size, tab-separated\n"
          "  --demo              play the demonstration scenes instead of the story\n"
+         "  --start NAME        begin a new game in scenario NAME, without logo and\n"
+         "                      title; the program ends with the game\n"
+         "  --date MMDD         with --start: the date (725 to 830)\n"
+         "  --slot N            with --start: the time slot (0 to 4, or 10)\n"
+         "  --flags LIST        with --start: bytes of the game record, OFFSET=VALUE\n"
+         "                      separated by commas (107=1,157=1)\n"
          "  --help              this text\n"
          "\n"
          "Exit codes: 0 normal, 1 another copy is running, 2 bad usage, 3 max frames.\n"

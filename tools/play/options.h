@@ -17,6 +17,10 @@ struct PlayOptions {
   std::string log;          // JSON Lines log; default: stdout
   std::string instanceDir;  // instance guard folder; default: a temporary folder
   std::string audio;        // WAV file of everything heard; default: none
+  std::string start;        // a scenario to begin in, skipping the logo and title
+  std::string date;         // with start: GameState.date (MMDD)
+  std::string slot;         // with start: GameState.timeSlot
+  std::string flags;        // with start: OFFSET=VALUE,... bytes of the record
   std::uint64_t maxFrames = 100000;
   bool help = false;
   bool list = false;  // print the compiled-in archive directories and exit

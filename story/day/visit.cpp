@@ -1,0 +1,24 @@
+#include "story/day/visit.h"
+
+#include "core/game_state.h"
+
+namespace story {
+
+int VisitsTo(Work work) {
+  return Flag(PlaceOf(work).flag + kCounterOffset);
+}
+
+void VisitMusic() {
+  Music(DayOrNight("bgm04", "bgm05"));
+}
+
+ScriptResult Visited(Work work) {
+  const WorkPlace& place = PlaceOf(work);
+  Flag(place.flag + kCounterOffset) += 1;
+  Flag(place.flag) = 0;
+  core::GameState.timeSlot += 1;
+  StopMusic();
+  return Jump("s2wA");
+}
+
+}  // namespace story
