@@ -151,7 +151,7 @@ scenario::ScriptResult AddTextLine(const char* text) {
       ++w.row;
     }
     if (w.row >= kTextRows) {
-      const scenario::ScriptResult result = WaitPrompt();
+      const scenario::ScriptResult result = WaitPrompt(PromptCause::FullWindow);
       if (result != scenario::kGoOn) return result;
       w.row = 0;  // the column stays: the line goes on where it was
     }
@@ -173,8 +173,15 @@ scenario::ScriptResult AddTextLine(const char* text) {
   return scenario::kGoOn;
 }
 
-scenario::ScriptResult WaitPrompt() {
-  if (platform::Sys().IsLogging()) platform::Sys().LogEvent("page", {});
+scenario::ScriptResult WaitPrompt(PromptCause cause) {
+  if (platform::Sys().IsLogging()) {
+    // A page that fills up before its end is a layout fault of the story text.
+    if (cause == PromptCause::FullWindow) {
+      platform::Sys().LogEvent("page", {platform::LogField::Number("overflow", 1)});
+    } else {
+      platform::Sys().LogEvent("page", {});
+    }
+  }
   Surface& prompt = LayerSlots[kPromptSlot];
   prompt.Load(PromptPictureName().c_str());  // missing: the wait works without it
   prompt.SetPosition(kPromptX, kPromptY);

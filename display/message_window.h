@@ -39,8 +39,10 @@ scenario::ScriptResult WaitPage();
 // Until the channel has stopped playing; at once while Control is held. A quit
 // is left for the next waiting operation to report.
 void WaitVoice(int channel);
+// Why the prompt is shown: the page's end, or a line that did not fit.
+enum class PromptCause { PageEnd, FullWindow };
 // The blinking prompt until the player goes on; wipes the window after it.
-scenario::ScriptResult WaitPrompt();
+scenario::ScriptResult WaitPrompt(PromptCause cause = PromptCause::PageEnd);
 
 // `code` as stored in the grid, its cell's top-left corner at x, y.
 void DrawGlyph(std::uint16_t code, int x, int y, std::uint32_t colour);
