@@ -606,6 +606,10 @@ bool HeadlessSystem::PeekMessage(Message& out) {
 void HeadlessSystem::WaitMessage(std::uint32_t timeoutMs) {
   RunDueCommands();
   PollRaiseRequest();
+  if (state_->options.onIdle && ScriptFinished() && QueueEmpty()) {
+    state_->options.onIdle(*this);
+    RunDueCommands();
+  }
   if (!QueueEmpty()) return;
   const std::uint64_t now = ElapsedMs();
   std::uint64_t until = now + (timeoutMs == kWaitForever ? kFrameMs : timeoutMs);
@@ -708,7 +712,8 @@ bool HeadlessSystem::IsWritableFolder(const std::string& folder) {
 }
 
 bool HeadlessSystem::IsLogging() const {
-  return state_->options.log != nullptr || !state_->steps.empty();
+  return state_->options.log != nullptr || !state_->steps.empty() ||
+         static_cast<bool>(state_->options.onEvent);
 }
 
 void HeadlessSystem::LogEvent(const std::string& kind, const std::vector<LogField>& fields) {
@@ -731,6 +736,7 @@ void HeadlessSystem::LogEvent(const std::string& kind, const std::vector<LogFiel
   }
   WriteLog(line.Finish());
   TrackPrompt(kind, fields);
+  if (state_->options.onEvent) state_->options.onEvent(kind, fields);
 }
 
 }  // namespace platform::headless

@@ -15,6 +15,8 @@
 
 namespace platform::headless {
 
+class HeadlessSystem;
+
 struct HeadlessOptions {
   std::string installFolder;   // reported as the current folder
   std::string saveFolder;      // reported as the private data folder
@@ -29,6 +31,11 @@ struct HeadlessOptions {
   // Runs just before the max-frames exit, which skips destructors and atexit
   // handlers: the driver removes its temporary folders here.
   std::function<void()> beforeForcedExit;
+  // A driver that plays by reacting: it sees every event the game logs (from
+  // any thread) and is asked for input whenever the game waits with nothing
+  // scripted and nothing queued; it answers with SetScript or PushMessage.
+  std::function<void(const std::string& kind, const std::vector<LogField>& fields)> onEvent;
+  std::function<void(HeadlessSystem& system)> onIdle;
 };
 
 class HeadlessSystem : public System {

@@ -1,0 +1,189 @@
+#include "tools/explore/explorer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstddef>
+#include <random>
+#include <unordered_set>
+#include <utility>
+
+#include "story/scenario_list.h"
+#include "tools/explore/policy.h"
+
+namespace explore {
+
+namespace {
+
+using Trail = std::shared_ptr<const std::vector<Decision>>;
+
+// A boundary to resume from, and the answers from a new game that reach it.
+struct Resumable {
+  Snapshot snapshot;
+  Trail trail;  // its first snapshot.decisions answers lead here
+  int expanded = 0;
+};
+
+std::uint64_t Hash(const core::GameStateRecord& record) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (std::size_t i = 0; i < sizeof record; ++i) {
+    hash = (hash ^ record.Bytes()[i]) * 1099511628211ull;
+  }
+  return hash;
+}
+
+// Work ethics from the idlest to the keenest: between them they land in every
+// band of the last day's evaluation.
+const std::vector<Style>& DirectedStyles() {
+  static const std::vector<Style> styles = {
+      {0.0, true},  {1.0, true},   {0.9, true},  {0.8, true},  {0.7, true},
+      {0.6, true},  {0.5, true},   {0.4, true},  {0.3, true},  {0.2, true},
+      {0.65, true}, {0.55, true},  {0.45, true}, {0.35, true}, {0.75, false},
+      {0.5, false}, {0.25, false}, {0.85, true}, {0.95, true}, {0.1, true},
+  };
+  return styles;
+}
+
+class Search {
+ public:
+  Search(const ExploreOptions& options, const std::function<void(const std::string&)>& progress)
+      : options_(options), progress_(progress), random_(options.seed) {
+    for (const scenario::ScenarioEntry* e = story::StoryScenarios; e->name != nullptr; ++e) {
+      coverage_.table.push_back(e->name);
+    }
+  }
+
+  Coverage Run() {
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + std::chrono::duration<double>(options_.minutes * 60);
+    const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
+    // Everything that can happen before the first day's work, each answer once.
+    for (int i = 0; i < 6 && timeLeft(); ++i) PlayFrom(Root(), Style{}, 200);
+    for (const Style& style : DirectedStyles()) {
+      if (!timeLeft()) break;
+      PlayFrom(Root(), style, options_.decisionsPerPlayout);
+    }
+    while (timeLeft() && !pool_.empty()) {
+      Resumable& from = Pick();
+      ++from.expanded;
+      Style style;
+      if (std::bernoulli_distribution(0.5)(random_)) {
+        style.diligence = std::uniform_real_distribution<double>(0, 1)(random_);
+        style.idles = true;
+      }
+      PlayFrom(from, style, from.snapshot.decisions + 400);
+    }
+    coverage_.states = seen_.size();
+    coverage_.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return std::move(coverage_);
+  }
+
+ private:
+  Resumable Root() {
+    Resumable root;
+    root.snapshot.record = NewGame();
+    root.trail = std::make_shared<const std::vector<Decision>>();
+    return root;
+  }
+
+  // Rare scenarios first, then boundaries seldom resumed from.
+  Resumable& Pick() {
+    std::vector<double> weights;
+    weights.reserve(pool_.size());
+    for (const Resumable& r : pool_) {
+      const int times = coverage_.entered[r.snapshot.scenario];
+      weights.push_back(1.0 / (1.0 + times) / (1.0 + r.expanded * 4));
+    }
+    std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
+    return pool_[pick(random_)];
+  }
+
+  void PlayFrom(const Resumable& from, const Style& style, std::size_t budget) {
+    const std::size_t prefix = from.snapshot.decisions;
+    const Chooser chooser = [&](const Prompt& prompt, const core::GameStateRecord& state) {
+      return Answer(prompt, state, style, tried_, random_);
+    };
+    const std::size_t own = budget > prefix ? budget - prefix : 1;
+    Playout playout = Play(options_.folders, from.snapshot.record, chooser, own);
+    ++coverage_.playouts;
+    coverage_.frames += playout.frames;
+
+    auto trail = std::make_shared<std::vector<Decision>>(
+        from.trail->begin(), from.trail->begin() + static_cast<std::ptrdiff_t>(prefix));
+    trail->insert(trail->end(), playout.decisions.begin(), playout.decisions.end());
+    const Trail shared = trail;
+    Record(playout, shared, prefix);
+  }
+
+  void Record(const Playout& playout, const Trail& trail, std::size_t prefix) {
+    for (const std::string& name : playout.entered) ++coverage_.entered[name];
+    for (const Snapshot& snapshot : playout.snapshots) {
+      Unlocks(snapshot.record);
+      if (!seen_.insert(Hash(snapshot.record)).second) continue;
+      Resumable r;
+      r.snapshot = snapshot;
+      r.snapshot.decisions += prefix;
+      r.trail = trail;
+      if (pool_.size() < kPoolLimit) pool_.push_back(std::move(r));
+    }
+    Unlocks(playout.final);
+    if (!playout.ending.empty() && coverage_.endings.count(playout.ending) == 0) {
+      coverage_.endings[playout.ending] = *trail;
+      Say("ending " + playout.ending + " after " + std::to_string(trail->size()) + " answers");
+    }
+    if (playout.deadEnd && coverage_.deadEnds.count(playout.lastScenario) == 0) {
+      coverage_.deadEnds[playout.lastScenario] = *trail;
+      Say("dead end in " + playout.lastScenario);
+    }
+    if (playout.stalled) ++coverage_.stalls;
+    for (const std::string& box : playout.boxes) {
+      if (box.find("見つかりません") != std::string::npos) {
+        coverage_.missing.insert(box);
+      } else {
+        coverage_.otherBoxes.insert(box);
+      }
+    }
+    coverage_.overflows.insert(playout.overflows.begin(), playout.overflows.end());
+  }
+
+  void Unlocks(const core::GameStateRecord& record) {
+    for (int route = 1; route <= core::kRouteCount; ++route) {
+      const core::RouteBlock& block = record.route[route - 1];
+      for (int i = 0; i < static_cast<int>(core::kGalleryBytes); ++i) {
+        if (block.galleryUnlocked[i] != 0) coverage_.gallery[route].insert(i);
+      }
+    }
+    for (int i = 0; i < static_cast<int>(sizeof record.movieSeen); ++i) {
+      if (record.movieSeen[i] != 0) coverage_.movies.insert(i);
+    }
+  }
+
+  void Say(const std::string& line) {
+    if (progress_) progress_(line);
+  }
+
+  static constexpr std::size_t kPoolLimit = 20000;
+
+  const ExploreOptions& options_;
+  const std::function<void(const std::string&)>& progress_;
+  std::mt19937 random_;
+  TriedAnswers tried_;
+  Coverage coverage_;
+  std::vector<Resumable> pool_;
+  std::unordered_set<std::uint64_t> seen_;
+};
+
+}  // namespace
+
+Coverage Explore(const ExploreOptions& options,
+                 const std::function<void(const std::string&)>& progress) {
+  return Search(options, progress).Run();
+}
+
+std::string EndScreen(const Coverage& coverage, const std::string& ending) {
+  const bool heroine =
+      std::find(coverage.table.begin(), coverage.table.end(), ending) != coverage.table.end();
+  return heroine ? "staff" : "unfinished";
+}
+
+}  // namespace explore

@@ -1,0 +1,129 @@
+#include "tools/explore/policy.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "story/day/work.h"
+
+namespace explore {
+
+namespace {
+
+constexpr int kHome = 20;
+
+bool Has(const std::string& text, std::string_view word) {
+  return text.find(word) != std::string::npos;
+}
+
+// Answers no explorer gives: they leave the game or open the save screen.
+bool Avoided(const std::string& text) {
+  return Has(text, "タイトル") || Has(text, "セーブ");
+}
+
+// The first visible line holding one of the words, 0 for none.
+int LineWith(const Prompt& prompt, std::initializer_list<std::string_view> words) {
+  for (std::size_t i = 0; i < prompt.texts.size(); ++i) {
+    for (const std::string_view word : words) {
+      if (Has(prompt.texts[i], word)) return static_cast<int>(i) + 1;
+    }
+  }
+  return 0;
+}
+
+int LeastTried(const std::vector<int>& options, const std::string& site, const TriedAnswers& tried,
+               std::mt19937& random) {
+  int best = 0;
+  int bestCount = 0;
+  int ties = 0;
+  for (const int option : options) {
+    const int count = tried.Count(site, option);
+    if (best == 0 || count < bestCount) {
+      best = option;
+      bestCount = count;
+      ties = 1;
+    } else if (count == bestCount && std::uniform_int_distribution<int>(0, ties++)(random) == 0) {
+      best = option;  // reservoir choice among equals keeps the search from ruts
+    }
+  }
+  return best;
+}
+
+// The diligent (work = true) or the idle answer to the prompts of the day
+// cycle; 0 when the prompt is none of them.
+int DayCycleAnswer(const Prompt& prompt, const WaitingWork& waiting, bool work) {
+  if (prompt.kind == Prompt::Kind::Map) {
+    if (work && !waiting.mapPlaces.empty()) return waiting.mapPlaces.front();
+    return kHome;
+  }
+  const bool studioWork = waiting.director || waiting.cutBags;
+  if (const int line = LineWith(prompt, {"次の日へ"}); line != 0) return line;
+  if (LineWith(prompt, {"外へ出る"}) != 0) {
+    if (work && !waiting.mapPlaces.empty()) return LineWith(prompt, {"外へ出る"});
+    return LineWith(prompt, {"スタジオにいる"});
+  }
+  if (LineWith(prompt, {"作画室"}) != 0) {
+    return work && studioWork ? LineWith(prompt, {"作画室"}) : LineWith(prompt, {"事務所"});
+  }
+  if (work && waiting.director) {
+    if (const int line = LineWith(prompt, {"監督"}); line != 0) return line;
+  }
+  if (work && waiting.cutBags) {
+    if (const int line = LineWith(prompt, {"カット袋", "熊井"}); line != 0) return line;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int TriedAnswers::Count(const std::string& site, int pick) const {
+  const auto at = counts_.find(site);
+  if (at == counts_.end()) return 0;
+  const auto it = at->second.find(pick);
+  return it == at->second.end() ? 0 : it->second;
+}
+
+void TriedAnswers::Add(const std::string& site, int pick) {
+  ++counts_[site][pick];
+}
+
+std::string SiteOf(const Prompt& prompt) {
+  std::string site = prompt.scenario + (prompt.kind == Prompt::Kind::Map ? "|map" : "|choice");
+  for (const std::string& text : prompt.texts) site += "|" + text;
+  return site;
+}
+
+WaitingWork WorkWaiting(const core::GameStateRecord& state) {
+  WaitingWork waiting;
+  for (const story::WorkPlace& place : story::WorkPlaces()) {
+    if (state.Bytes()[place.flag] == 0) continue;
+    if (place.mapPlace != 0) waiting.mapPlaces.push_back(place.mapPlace);
+    if (place.work == story::Work::Director) waiting.director = true;
+    if (place.work == story::Work::CutBagCheck) waiting.cutBags = true;
+  }
+  return waiting;
+}
+
+Decision Answer(const Prompt& prompt, const core::GameStateRecord& state, const Style& style,
+                TriedAnswers& tried, std::mt19937& random) {
+  const bool map = prompt.kind == Prompt::Kind::Map;
+  std::vector<int> options;
+  if (map) {
+    options = prompt.open;
+  } else {
+    for (std::size_t i = 0; i < prompt.texts.size(); ++i) {
+      if (!Avoided(prompt.texts[i])) options.push_back(static_cast<int>(i) + 1);
+    }
+  }
+  const std::string site = SiteOf(prompt);
+  int pick = 0;
+  if (style.diligence >= 0) {
+    const bool work = std::bernoulli_distribution(style.diligence)(random);
+    if (work || style.idles) pick = DayCycleAnswer(prompt, WorkWaiting(state), work);
+  }
+  if (pick == 0 && !options.empty()) pick = LeastTried(options, site, tried, random);
+  if (pick == 0) pick = 1;  // nothing but avoided lines: the game offers no other way on
+  tried.Add(site, pick);
+  return {map ? Decision::Kind::Map : Decision::Kind::Choice, pick, {}};
+}
+
+}  // namespace explore
