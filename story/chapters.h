@@ -14,7 +14,8 @@ namespace story {
 // s0 → s1wA → s1wB → s1wC → s1wD → s1wD2; s1wD2 opens on the first day's-end menu,
 // sets 25 July, morning, and sends the player to s1wE, s1wF or s1wH; s1wF goes
 // on to s1wG, s1wH, s1wI, s1wJ or home. Each ends the day (slot 10) at s2wA.
-// s0 and s1wA may be declined: an early end without a heroine.
+// s0 and s1wA may be declined: an early end without a heroine. The refusal is
+// always the last answer of its choice (the explorer's players rely on it).
 ScriptResult s0();
 ScriptResult s1wA();  // the staff meeting's three questions set GameState.project
 ScriptResult s1wB();

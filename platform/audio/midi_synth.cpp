@@ -85,6 +85,9 @@ bool MidiSynth::Ready() {
   fluid_settings_setstr(fluid->settings, "player.timing-source", "sample");
   // A large soundfont then costs only the instruments a piece uses.
   fluid_settings_setint(fluid->settings, "synth.dynamic-sample-loading", 1);
+  // Pinning every sample as it loads costs an mlock per instrument, a stall
+  // at each new piece, and fails under the usual 8 MB memlock limit anyway.
+  fluid_settings_setint(fluid->settings, "synth.lock-memory", 0);
   // The chorus costs about a third of the render and the pieces do not need it.
   fluid_settings_setint(fluid->settings, "synth.chorus.active", 0);
   // The busiest piece sounds 126 voices at its peak, release tails included;

@@ -114,6 +114,12 @@ Decision Answer(const Prompt& prompt, const core::GameStateRecord& state, const 
       if (!Avoided(prompt.texts[i])) options.push_back(static_cast<int>(i) + 1);
     }
   }
+  // In the two scenes where the job can be refused, the refusal is the last
+  // answer: a player who means to work never gives it.
+  if (style.diligence >= 0 && !map && options.size() > 1 &&
+      (prompt.scenario == "s0" || prompt.scenario == "s1wA")) {
+    options.pop_back();
+  }
   const std::string site = SiteOf(prompt);
   int pick = 0;
   if (style.diligence >= 0) {

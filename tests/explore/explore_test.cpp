@@ -1,0 +1,199 @@
+// The explorer's parts, and whole games of the real story played through it:
+// the regression runs of the story itself.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "story/flags.h"
+#include "story/scenario_list.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
+#include "tools/explore/integrity.h"
+#include "tools/explore/policy.h"
+#include "tools/explore/session.h"
+
+namespace {
+
+using explore::Decision;
+using explore::Prompt;
+
+std::vector<std::string> TableNames() {
+  std::vector<std::string> names;
+  for (const scenario::ScenarioEntry* e = story::StoryScenarios; e->name != nullptr; ++e) {
+    names.push_back(e->name);
+  }
+  return names;
+}
+
+TEST(Integrity, TheStoryNamesOnlyWhatExists) {
+  explore::IntegrityInput input;
+  input.storyFolder = std::string(CELLWRIGHT_SOURCE_DIR) + "/story";
+  input.manifestFolder = std::string(CELLWRIGHT_SOURCE_DIR) + "/data/manifest";
+  input.bible =
+      cellwright_test::ReadBytes(std::string(CELLWRIGHT_SOURCE_DIR) + "/docs/story-bible.md");
+  input.table = TableNames();
+  const std::vector<std::string> problems = explore::CheckIntegrity(input);
+  std::string all;
+  for (const std::string& problem : problems) all += problem + "\n";
+  EXPECT_EQ(all, "");
+}
+
+TEST(Integrity, ReportsEachKindOfBrokenName) {
+  cellwright_test::TempFolder temp;
+  const std::string story = temp.Sub("story");
+  const std::string manifest = temp.Sub("manifest");
+  cellwright_test::WriteBytes(manifest + "a.tsv",
+                              "# name\tfamily\n"
+                              "bg034.bmp\tsvg\nbg034y.bmp\tsvg\nkot001.bmp\tsvg\n"
+                              "01SE.wma\teffect\nbgm01.mid\tmusic\n");
+  cellwright_test::WriteBytes(story + "scene.cpp",
+                              "Bg(\"bg034\"); Bg(ByTime(\"bg034\")); Face(1, \"kot001\");\n"
+                              "Face(1, \"kut009\"); Music(\"bgm01\"); Music(\"bgm99\");\n"
+                              "Effect(\"01\"); Effect(\"02\"); Effect(\"70\");\n"
+                              "Jump(\"s1\"); Jump(\"sPlanned\"); Jump(\"sTypo\");\n");
+  cellwright_test::WriteBytes(story + "scenario_list.cpp", "{\"s0\"}, {\"s1\"}, {\"sLonely\"}");
+  explore::IntegrityInput input{
+      story, manifest, "the bible plans sPlanned", {"s0", "s1", "sLonely"}};
+  const std::vector<std::string> expected = {
+      "scene.cpp: portrait \"kut009\" is not in the data",
+      "scene.cpp: music \"bgm99\" is not in the data",
+      "scene.cpp: picture \"bg034n\" is not in the data",
+      "scene.cpp: effect 02 as \"02se\" is not in the data",
+      "scene.cpp: effect 70 as \"エラー\" is not in the data",
+      "scene.cpp: scenario \"sTypo\" is neither in the table nor planned in the story bible",
+      "scenario table: nothing leads to \"sLonely\"",
+  };
+  EXPECT_EQ(explore::CheckIntegrity(input), expected);
+}
+
+Prompt Choice(std::vector<std::string> texts) {
+  return {Prompt::Kind::Choice, "s2wA", std::move(texts), {}};
+}
+
+TEST(Policy, PlayersOfEachWorkEthicAnswerTheDayCycle) {
+  core::GameStateRecord state{};
+  state.Flag(969) = 1;  // key animator A's cut waits: map place 1
+  struct Row {
+    Prompt prompt;
+    double diligence;
+    int expected;
+  };
+  const Prompt dayEnd = Choice({"１●セーブする", "２●次の日へ", "３●タイトルに戻る"});
+  const Prompt action = Choice({"１『スタジオにいる』", "２『外へ出る』", "３『電話をかける』"});
+  const Prompt map{Prompt::Kind::Map, "s2wA", {}, {1, 3, 20}};
+  const Row rows[] = {
+      {dayEnd, 1.0, 2}, {dayEnd, 0.0, 2}, {dayEnd, -1, 2},  // never saves, never leaves
+      {action, 1.0, 2}, {action, 0.0, 1}, {map, 1.0, 1},   {map, 0.0, 20},
+  };
+  std::mt19937 random(7);
+  for (const Row& row : rows) {
+    explore::TriedAnswers tried;
+    for (int i = 0; i < 5; ++i) {
+      const Decision d = explore::Answer(row.prompt, state, {row.diligence, true}, tried, random);
+      EXPECT_EQ(d.pick, row.expected) << explore::SiteOf(row.prompt) << " " << row.diligence;
+    }
+  }
+}
+
+TEST(Policy, NoveltyTriesEveryAnswerBeforeRepeatingOne) {
+  const Prompt prompt = Choice({"１『あ』", "２『い』", "３『う』"});
+  explore::TriedAnswers tried;
+  std::mt19937 random(3);
+  std::vector<int> picks;
+  for (int i = 0; i < 3; ++i) picks.push_back(explore::Answer(prompt, {}, {}, tried, random).pick);
+  std::sort(picks.begin(), picks.end());
+  EXPECT_EQ(picks, (std::vector<int>{1, 2, 3}));
+}
+
+// Whole games of the real story on the built data.
+class WholeGame : public testing::Test {
+ protected:
+  void SetUp() override {
+    folders_.data = std::string(CELLWRIGHT_GAMEDATA) + "/";
+    folders_.scratch = temp_.Path();
+    for (const char* sub : {"/save", "/temp", "/instance"}) {
+      mkdir((temp_.Path() + sub).c_str(), 0700);
+    }
+  }
+
+  explore::Playout PlayAs(double diligence, const core::GameStateRecord& start,
+                          std::size_t budget = 5000) {
+    std::mt19937 random(11);
+    explore::TriedAnswers tried;
+    return explore::Play(
+        folders_, start,
+        [&](const Prompt& prompt, const core::GameStateRecord& state) {
+          return explore::Answer(prompt, state, {diligence, true}, tried, random);
+        },
+        budget);
+  }
+
+  static void ExpectClean(const explore::Playout& game) {
+    EXPECT_EQ(game.boxes, std::vector<std::string>{});
+    EXPECT_EQ(game.overflows, std::vector<std::string>{});
+    EXPECT_FALSE(game.deadEnd) << game.lastScenario;
+    EXPECT_FALSE(game.stalled) << game.lastScenario;
+  }
+
+  explore::SessionFolders folders_;
+  cellwright_test::TempFolder temp_;
+};
+
+TEST_F(WholeGame, EachWorkEthicEndsInItsBand) {
+  struct Row {
+    double diligence;
+    const char* ending;
+    int lowest;  // the production score on the last day
+    int highest;
+  };
+  const Row rows[] = {
+      {0.0, "dropped", 0, 24},  // idle until 16 August
+      {1.0, "unfinished-summer", 80, 200},
+  };
+  for (const Row& row : rows) {
+    const explore::Playout game = PlayAs(row.diligence, explore::NewGame());
+    EXPECT_EQ(game.ending, row.ending);
+    core::GameStateRecord last = game.final;
+    EXPECT_GE(last.productionScore(), row.lowest);
+    EXPECT_LE(last.productionScore(), row.highest);
+    ExpectClean(game);
+  }
+}
+
+TEST_F(WholeGame, AGameResumedFromABoundaryGoesOnAsItWould) {
+  const explore::Playout whole = PlayAs(0.7, explore::NewGame());
+  ASSERT_GT(whole.snapshots.size(), 100u);
+  const explore::Snapshot& middle = whole.snapshots[whole.snapshots.size() / 2];
+  std::size_t next = middle.decisions;
+  const explore::Playout rest = explore::Play(
+      folders_, middle.record,
+      [&](const Prompt&, const core::GameStateRecord&) { return whole.decisions.at(next++); },
+      5000);
+  EXPECT_EQ(rest.ending, whole.ending);
+  EXPECT_EQ(next, whole.decisions.size());
+  EXPECT_EQ(std::memcmp(&rest.final, &whole.final, sizeof whole.final), 0);
+}
+
+TEST_F(WholeGame, TheLastNightOfJulyEndsOnTheFirstSunday) {
+  core::GameStateRecord record = explore::NewGame();
+  record.date = 731;
+  record.timeSlot = core::kDayOver;
+  core::SetNextScenario(record, "s2wA");
+  const explore::Playout game = PlayAs(1.0, record, 3);
+  ASSERT_GE(game.snapshots.size(), 2u);
+  EXPECT_EQ(game.entered[0], "s2wA");
+  EXPECT_EQ(game.entered[1], "sWeekEnd");  // no briefing on a Sunday
+  const core::GameStateRecord& sunday = game.snapshots[1].record;
+  EXPECT_EQ(sunday.date, 801u);
+  EXPECT_EQ(sunday.timeSlot, core::kMorning);
+  EXPECT_EQ(sunday.weekEnd, 1);
+}
+
+}  // namespace
