@@ -10,7 +10,9 @@ The SVGs it writes are committed; the data build reads them and never runs
 this script.  Run it again after editing: python3 make_backgrounds.py
 """
 
+import math
 import os
+import random
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -86,6 +88,151 @@ def lamps(time, spots, cool=()):
         for cx, cy, r in cool:
             out.append(f'<ellipse cx="{cx}" cy="{cy}" rx="{r}" ry="{r * 0.6}" fill="url(#coolglow)"/>')
     return "".join(out)
+
+
+# Shapes and light for the places drawn since ---------------------------------------
+#
+# A place builds two lists: `out`, the picture by day, and `late`, things drawn
+# over the evening/night tint so that they stay bright (lit windows, lamp heads,
+# lanterns, the night sky seen through glass).
+
+GLASS = {"day": "#A9C4D8", "y": "#D99A82", "n": "#28304E"}
+LIT = {"day": "#A9C4D8", "y": "#FFD27A", "n": "#FFD98A"}
+
+
+def poly(points, fill, line="#5A4636", sw=2, extra=""):
+    d = "M" + " L".join(f"{x:.1f} {y:.1f}" for x, y in points) + " Z"
+    return (f'<path d="{d}" fill="{fill}" stroke="{line}" stroke-width="{sw}" '
+            f'stroke-linejoin="round" {extra}/>')
+
+
+def stroke(d, colour, sw=2, extra="", cap="round"):
+    return (f'<path d="{d}" fill="none" stroke="{colour}" stroke-width="{sw}" '
+            f'stroke-linecap="{cap}" stroke-linejoin="round" {extra}/>')
+
+
+def oval(cx, cy, rx, ry, fill, line=None, sw=2, extra=""):
+    edge = f' stroke="{line}" stroke-width="{sw}"' if line else ""
+    return f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{rx:.1f}" ry="{ry:.1f}" fill="{fill}"{edge} {extra}/>'
+
+
+def glow(cx, cy, r, cool=False):
+    return f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="{r}" fill="url(#{"coolglow" if cool else "glow"})"/>'
+
+
+def finish(out, time, late, warm=(), cool=()):
+    """The tint, then what stays bright through it, then the lamp glows."""
+    out.append(TINT[time])
+    if time != "day":
+        out.extend(late)
+    out.append(lamps(time, warm, cool))
+    return "".join(out)
+
+
+def pane(x, y, w, h, time, lit, late, frame="#55505A", day=None):
+    """A window seen from outside: glass by day, a lit or dark pane after dusk."""
+    glass = day if (day and time == "day") else GLASS[time]
+    out = outline(x, y, w, h, glass, frame, 1.5)
+    if lit and time != "day":
+        lit_pane = outline(x, y, w, h, LIT[time], frame, 1.5)
+        if time == "n":
+            late.append(lit_pane)
+        else:
+            out = lit_pane
+    return out
+
+
+def window(x, y, w, h, time, late, frame="#6E5A48", line="#4E3F33", cols=2, rows=1, town=True):
+    """A window seen from inside onto the sky; at night the glass is drawn over the tint."""
+    glass = [sky(x + 8, y + 8, w - 16, h - 16, time, town)]
+    for i in range(1, cols):
+        glass.append(stroke(f"M{x + w * i / cols:.1f} {y + 8} V{y + h - 8}", frame, 6, cap="butt"))
+    for j in range(1, rows):
+        glass.append(stroke(f"M{x + 8} {y + h * j / rows:.1f} H{x + w - 8}", frame, 6, cap="butt"))
+    if time == "n":
+        late.append("".join(glass))
+    return outline(x, y, w, h, frame, line, 2) + "".join(glass)
+
+
+def stars(x, y, w, h, count, seed):
+    rng = random.Random(seed)
+    return "".join(f'<circle cx="{x + rng.random() * w:.1f}" cy="{y + rng.random() * h:.1f}" '
+                   f'r="{0.8 + rng.random() * 1.1:.1f}" fill="#FFF6E0"/>' for _ in range(count))
+
+
+def moon(cx, cy, r):
+    return glow(cx, cy, r * 4) + oval(cx, cy, r, r, "#FFF4D0")
+
+
+def open_sky(h, time, seed=1):
+    """A whole sky above a street or a roof: gradient, clouds or sun; stars and moon come late."""
+    out = [rect(0, 0, 640, h, "url(#sky)")]
+    if time == "day":
+        for cx, cy, rx in ((120, h * 0.22, 70), (200, h * 0.3, 44), (470, h * 0.16, 80), (560, h * 0.26, 40)):
+            out.append(oval(cx, cy, rx, rx * 0.28, "#FFFFFF", extra='opacity="0.85"'))
+    elif time == "y":
+        out.append(glow(470, h * 0.8, 140) + oval(470, h * 0.8, 34, 34, "#FFD79A"))
+        for cx, cy, rx in ((140, h * 0.3, 90), (360, h * 0.18, 70)):
+            out.append(oval(cx, cy, rx, rx * 0.16, "#F7B48A", extra='opacity="0.8"'))
+    return "".join(out)
+
+
+def night_sky(time, late, region, seed=1, moon_at=None):
+    """Stars (and the moon) over the tint, only inside `region` (x, y, w, h), the open sky."""
+    if time == "n":
+        x, y, w, h = region
+        late.append(stars(x, y, w, h, max(6, int(w * h / 2400)), seed))
+        if moon_at:
+            late.append(moon(moon_at[0], moon_at[1], 16))
+
+
+def tree(x, ground, h, r, leaf="#5E8C3A", trunk="#6B4A33", seed=0):
+    """A round summer tree: a trunk and a crown of overlapping leaf clumps."""
+    rng = random.Random(seed)
+    out = [rect(x - r * 0.12, ground - h, r * 0.24, h, trunk)]
+    top = ground - h
+    for i in range(7):
+        dx, dy = (rng.random() - 0.5) * r * 1.3, (rng.random() - 0.6) * r * 0.9
+        rr = r * (0.5 + rng.random() * 0.3)
+        shade = leaf if i % 3 else dark_leaf(leaf)
+        out.append(oval(x + dx, top + dy, rr, rr * 0.85, shade, dark_leaf(leaf, 0.6), 1.5))
+    return "".join(out)
+
+
+def dark_leaf(hex_colour, f=0.8):
+    r, g, b = (int(hex_colour[i:i + 2], 16) for i in (1, 3, 5))
+    return "#%02X%02X%02X" % (int(r * f), int(g * f), int(b * f))
+
+
+def street_lamp(x, ground, h, time, late, arm=1):
+    """A street lamp on a pole; after dusk its head shines over the tint."""
+    head = (x + 22 * arm, ground - h + 8)
+    out = (rect(x - 3, ground - h, 6, h, "#5E646A")
+           + stroke(f"M{x} {ground - h + 2} q{12 * arm} -8 {22 * arm} 2", "#5E646A", 4)
+           + oval(head[0], head[1], 10, 5, "#D8DDE2", "#5E646A", 1.5))
+    if time != "day":
+        late.append(glow(head[0], head[1] + 4, 70) + oval(head[0], head[1], 10, 5, "#FFF6D8"))
+    return out
+
+
+def utility_pole(x, top, ground, wires=()):
+    """A concrete pole with a cross-arm and wires running to the given points."""
+    out = [rect(x - 6, top, 12, ground - top, "#9A968E"), rect(x - 34, top + 18, 68, 6, "#6E6A64")]
+    out.append(f'<rect x="{x + 8}" y="{top + 40}" width="18" height="26" rx="6" fill="#8A8E92" stroke="#55585C" stroke-width="1.5"/>')
+    for tx, ty in wires:
+        for dx in (-30, 30):
+            mid_x, mid_y = (x + dx + tx) / 2, (top + 20 + ty) / 2 + 18
+            out.append(stroke(f"M{x + dx} {top + 20} Q{mid_x:.0f} {mid_y:.0f} {tx} {ty}", "#3A3A3E", 1.2))
+    return "".join(out)
+
+
+def proj(X, Y, Z, vx=320, vy=230, f=300, eye=1.5):
+    """Perspective for the street and corridor views: metres to pixels."""
+    return (vx + X * f / Z, vy - (Y - eye) * f / Z)
+
+
+def quad(corners, fill, line="#4E4A46", sw=1.5, **view):
+    return poly([proj(*c, **view) for c in corners], fill, line, sw)
 
 
 # Furniture shared by the studio rooms ------------------------------------------
@@ -371,7 +518,503 @@ def apartment(time):
     return "".join(out)
 
 
+# The town -------------------------------------------------------------------------
+
+def yota_room(time):
+    """bg001: Yōta's room at 銀杏荘: tatami, futon, electric fan, the box of magazines."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8DEC6"), rect(0, 0, 640, 22, "#D6C9AA"), rect(0, 62, 640, 10, "#9C7A55"),
+           rect(0, 0, 16, 320, "#9C7A55"), rect(624, 0, 16, 320, "#9C7A55")]
+    # tatami, the dark cloth edges of the mats converging a little towards the wall
+    out.append(rect(0, 318, 640, 162, "#D4C88E") + rect(0, 312, 640, 8, "#7A5C3E"))
+    out.append(stroke("M0 378 H640", "#5B5A3A", 6, cap="butt"))
+    for top, bottom in ((214, 190), (470, 500)):
+        out.append(stroke(f"M{top} 320 L{(top + bottom) / 2:.0f} 378", "#5B5A3A", 5, cap="butt"))
+    for top, bottom in ((120, 60), (400, 430)):
+        out.append(stroke(f"M{top} 378 L{bottom} 480", "#5B5A3A", 6, cap="butt"))
+    for y in range(326, 478, 9):
+        out.append(stroke(f"M0 {y} H640", "#C7BB80", 1))
+    # the window with a thin curtain drawn to one side
+    out.append(window(70, 96, 220, 184, time, late, "#B9BEC4", "#6E767E"))
+    out.append(outline(60, 278, 240, 8, "#CFC6B0", "#8E8676", 1.5))
+    out.append(rect(40, 86, 280, 5, "#8E8676"))
+    out.append('<path d="M42 90 h34 c-4 60 4 130 -2 196 h-32 c6 -60 -4 -130 0 -196 Z" fill="#E9A45A" '
+               'stroke="#A86A30" stroke-width="2"/>'
+               + stroke("M52 100 q4 90 -2 180 M64 100 q-4 90 2 180", "#C9843E", 1.5))
+    # a poster of a space cartoon, no words
+    out.append(outline(320, 96, 92, 118, "#243A6A", "#11182E", 2))
+    out.append(oval(388, 124, 14, 14, "#F2A03D") + oval(388, 124, 24, 5, "none", "#F7D27A", 2))
+    out.append('<path d="M346 196 l14 -48 l14 48 Z" fill="#E8E8F0" stroke="#8A8AA0" stroke-width="1.5"/>'
+               '<path d="M352 196 l8 14 l8 -14 Z" fill="#F28C28"/>' + stars(326, 100, 80, 60, 8, 7))
+    # the closet with its sliding paper doors
+    out.append(outline(430, 80, 194, 236, "#EFE6CF", "#8A6B4F", 4))
+    out.append(stroke("M527 82 V314", "#8A6B4F", 4) + rect(430, 196, 194, 5, "#8A6B4F"))
+    for x in (510, 544):
+        out.append(oval(x, 150, 5, 8, "#5A4636"))
+    out.append(stroke("M444 110 q20 -8 40 0 t40 0 M540 250 q20 -8 40 0 t40 0", "#D8CBB0", 2))
+    # round ceiling lamp with a pull cord
+    out.append(stroke("M470 0 V34", "#6E6A64", 2) + oval(470, 44, 58, 12, "#F4F1E8", "#A59C8E", 2)
+               + stroke("M492 52 V118", "#6E6A64", 1.2) + oval(492, 120, 3, 5, "#D9534F"))
+    # the electric fan by the window
+    out.append(oval(360, 398, 36, 10, "#E9EEF2", "#7E8A96") + rect(356, 300, 8, 98, "#D7DEE4"))
+    out.append(oval(360, 262, 46, 46, "#E4F0F7", "#7E8A96", 2.5))
+    for a in (0, 120, 240):
+        out.append(oval(360, 242, 11, 22, "#8EC3E6", "#5E8AA8", 1.5,
+                        f'transform="rotate({a + 20} 360 262)" opacity="0.9"'))
+    out.append(oval(360, 262, 30, 30, "none", "#9AA8B4", 1) + oval(360, 262, 9, 9, "#F4F4F4", "#7E8A96", 1.5))
+    out.append(oval(360, 330, 16, 6, "#C8D2DA", "#7E8A96", 1.5))
+    # the futon, still out
+    out.append(poly(((70, 372), (272, 372), (300, 470), (30, 470)), "#F4F0E6", "#A8A08E"))
+    out.append(f'<rect x="110" y="378" width="96" height="24" rx="10" fill="#E8D9B5" stroke="#A8906A" stroke-width="2"/>')
+    out.append(poly(((52, 404), (284, 404), (308, 478), (22, 478)), "#6F8FC0", "#3E5680"))
+    for i in range(1, 6):
+        out.append(stroke(f"M{52 + i * 38.7:.0f} 404 L{22 + i * 47.7:.0f} 478", "#8EA8D0", 2))
+    out.append(stroke("M40 440 H296", "#8EA8D0", 2))
+    # the low table with a cup and a map
+    out.append(oval(380, 420, 66, 16, "#A0784F", "#5E4630", 2) + rect(328, 430, 8, 30, "#5E4630")
+               + rect(424, 430, 8, 30, "#5E4630"))
+    out.append(poly(((352, 410), (396, 406), (404, 420), (360, 424)), "#FFFFFF", "#9A9A9A", 1))
+    out.append(stroke("M360 414 l10 2 l8 -4 l12 4", "#D9534F", 1.5))
+    out.append(outline(408, 400, 14, 16, "#F4F1EA", "#8E8676", 1.5))
+    # the cardboard box of magazines
+    out.append(poly(((470, 374), (610, 374), (604, 348), (476, 348)), "#7A6A5A", "#5A4636", 1))
+    for i, c in enumerate(("#E05A5A", "#F0C040", "#5AA0E0", "#F2F2F2", "#8ED08A", "#E08AC8", "#F59A3A")):
+        out.append(poly(((486 + i * 17, 376), (500 + i * 17, 376), (504 + i * 17, 352 - i % 3 * 6),
+                         (490 + i * 17, 354 - i % 3 * 6)), c, "#555", 1))
+    out.append(outline(466, 372, 150, 96, "#C9A46C", "#8A6B3F", 2))
+    out.append(poly(((466, 372), (448, 350), (476, 346), (490, 372)), "#D2B07A", "#8A6B3F", 1.5))
+    out.append(poly(((616, 372), (634, 352), (604, 346), (594, 372)), "#D2B07A", "#8A6B3F", 1.5))
+    out.append(rect(466, 410, 150, 10, "#B89460"))
+    out.append(poly(((520, 472), (590, 466), (604, 478), (530, 480)), "#5AA0E0", "#555", 1))
+    # the evening sun on the floor
+    if time == "y":
+        out.append('<path d="M78 320 L282 320 L420 470 L120 470 Z" fill="#FFB066" opacity="0.3"/>')
+    return finish(out, time, late, warm=((470, 60, 150),))
+
+
+def ginkgo_house(time):
+    """bg002: 銀杏荘 from the alley: a two-storey wooden apartment house and its ginkgo."""
+    late = []
+    out = [open_sky(400, time)]
+    night_sky(time, late, (0, 0, 440, 96), 2, (90, 60))
+    # roofs beyond
+    far = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    out.append(poly(((0, 200), (60, 180), (140, 186), (140, 400), (0, 400)), far, far))
+    # the house: siding, roof, the upper walkway with its rusty rail
+    out.append(poly(((100, 132), (600, 132), (588, 104), (112, 104)), "#4E5563", "#2E333D"))
+    for x in range(118, 590, 12):
+        out.append(stroke(f"M{x} 106 l-2 24", "#3E4552", 1))
+    out.append(outline(112, 132, 478, 268, "#D8C9A8", "#8A7656", 2))
+    for y in range(140, 400, 9):
+        out.append(stroke(f"M113 {y} H589", "#C4B290", 1))
+    for x in (170, 300, 430):
+        for y, h in ((172, 110), (300, 100)):
+            out.append(outline(x, y, 52, h, "#8A6A4A", "#4E3A28", 2) + oval(x + 44, y + h * 0.55, 3, 3, "#D8C090"))
+            out.append(pane(x + 66, y + 14, 44, 30, time, (x + y) % 3 != 1, late, "#6E6456", "#D6DCE0"))
+            out.append(stroke(f"M{x + 77} {y + 14} v30 M{x + 88} {y + 14} v30 M{x + 99} {y + 14} v30", "#6E6456", 1.5))
+            out.append(oval(x + 26, y - 10, 6, 5, "#F4F0E0", "#8A7656", 1.5))
+            if time != "day":
+                late.append(glow(x + 26, y - 6, 40) + oval(x + 26, y - 10, 6, 5, "#FFF6D8"))
+    out.append(rect(112, 282, 478, 10, "#8E8A84"))
+    out.append(rect(112, 244, 478, 5, "#8A5A44"))
+    for x in range(116, 590, 10):
+        out.append(rect(x, 248, 3, 34, "#8A5A44"))
+    # washing machine and pots by the lower doors
+    out.append(outline(236, 352, 40, 48, "#EEF0F2", "#8E969C", 2) + oval(256, 372, 11, 11, "#C8D6E0", "#8E969C", 1.5))
+    for x, c in ((366, "#C4663E"), (386, "#B0583A")):
+        out.append(poly(((x, 400), (x + 16, 400), (x + 19, 380), (x - 3, 380)), c, "#6E3A22", 1.5)
+                   + oval(x + 8, 372, 12, 10, "#5E8C3A", "#3E6A2A", 1.5))
+    # mail boxes and the iron stairs up the left end
+    for i in range(6):
+        out.append(outline(122 + (i % 3) * 15, 318 + (i // 3) * 14, 13, 12, "#A8B0B6", "#5E646A", 1))
+    out.append(poly(((30, 400), (46, 400), (132, 292), (112, 284)), "#7A4E3A", "#4E3024"))
+    for i in range(1, 9):
+        t = i / 9
+        out.append(stroke(f"M{30 + t * 82:.0f} {400 - t * 116:.0f} h18", "#5E3A2A", 3))
+    out.append(stroke("M20 356 L106 248 M20 356 V400", "#8A5A44", 3))
+    # the alley
+    out.append(rect(0, 400, 640, 80, "#8C8A86") + rect(0, 400, 640, 8, "#A8A49C") + stroke("M0 452 H640", "#EDEDE6", 3))
+    out.append(utility_pole(620, 40, 420, ((420, 0), (700, 40))))
+    # the ginkgo: a tall fan-leaved crown in front of the right end
+    out.append(poly(((536, 420), (548, 250), (566, 250), (582, 420)), "#6B5B4B", "#3E3226"))
+    out.append(stroke("M558 300 l-40 -60 M560 280 l40 -56", "#6B5B4B", 8))
+    rng = random.Random(5)
+    for i in range(34):
+        a = i / 34
+        cx = 560 + (rng.random() - 0.5) * 200 * (0.4 + a)
+        cy = 40 + a * 240 + rng.random() * 20
+        r = 26 + rng.random() * 18
+        shade = ("#7FA03A", "#6C8E30", "#8DB048")[i % 3]
+        out.append(oval(cx, cy, r, r * 0.8, shade, "#4E6A22", 1.5))
+    for i in range(26):
+        cx, cy = 470 + rng.random() * 180, 30 + rng.random() * 250
+        out.append(f'<path d="M{cx:.0f} {cy:.0f} l-10 -13 q4 -4 9 -3 l1 5 l1 -5 q5 -1 9 3 Z" fill="#B8D060" '
+                   f'stroke="#5E7A2A" stroke-width="1" transform="rotate({rng.random() * 60 - 30:.0f} {cx:.0f} {cy:.0f})"/>')
+    return finish(out, time, late)
+
+
+def station_platform(time):
+    """bg010: 月見坂駅, the platform at the end of the line."""
+    late = []
+    out = [open_sky(330, time)]
+    night_sky(time, late, (0, 76, 640, 140), 3, (250, 150))
+    hills = {"day": ("#7FA88A", "#6A9478"), "y": ("#8A6E78", "#735A68"), "n": ("#1E2A3A", "#182232")}[time]
+    out.append('<path d="M0 250 Q120 170 260 240 Q380 180 520 236 Q590 210 640 230 V330 H0 Z" fill="%s"/>' % hills[0])
+    out.append('<path d="M0 290 Q160 240 320 280 Q480 250 640 276 V330 H0 Z" fill="%s"/>' % hills[1])
+    for i, x in enumerate((40, 150, 300, 430, 560)):
+        out.append(tree(x, 312, 20, 22, "#5E8C3A", seed=i + 20))
+    # fence and the field beyond the tracks
+    out.append(rect(0, 300, 640, 34, "#9CB070"))
+    for x in range(0, 640, 16):
+        out.append(rect(x, 296, 4, 34, "#8A8478"))
+    out.append(stroke("M0 302 H640 M0 318 H640", "#8A8478", 2))
+    # the track and the buffer stop at its end
+    out.append(rect(0, 330, 640, 52, "#9A938A"))
+    for x in range(0, 640, 26):
+        out.append(rect(x, 338, 14, 40, "#6A5444"))
+    out.append(rect(0, 344, 600, 5, "#7A7A80") + rect(0, 366, 600, 5, "#7A7A80") + rect(0, 344, 600, 2, "#D0D0D8")
+               + rect(0, 366, 600, 2, "#D0D0D8"))
+    out.append(outline(584, 326, 44, 52, "#F2C230", "#3A3A3A", 2))
+    for y in range(332, 378, 12):
+        out.append(poly(((584, y), (628, y - 6), (628, y), (584, y + 6)), "#2A2A2A", "#2A2A2A", 0))
+    # the platform: white edge, yellow tactile strip, the floor
+    out.append(rect(0, 380, 640, 100, "#B8B2A6") + rect(0, 380, 640, 6, "#F4F4F0") + rect(0, 396, 640, 14, "#F2C230"))
+    for x in range(6, 640, 12):
+        out.append(oval(x, 403, 3, 2, "#D8A420"))
+    # the station name board: a moon and an arrow, no words
+    out.append(rect(336, 226, 6, 166, "#5A6470") + rect(488, 226, 6, 166, "#5A6470"))
+    board = (outline(320, 170, 190, 70, "#FBFBF8", "#5A6470", 3) + rect(322, 222, 186, 16, "#2F5FA8")
+             + '<path d="M430 180 a22 22 0 1 0 14 40 a17 17 0 1 1 -14 -40 Z" fill="#F2C230" stroke="#B8901E" stroke-width="1.5"/>'
+             + '<path d="M346 230 l12 -6 v12 Z" fill="#FFFFFF"/>')
+    out.append(board)
+    if time == "n":
+        late.append(board)
+    # the bench
+    out.append(outline(70, 412, 170, 22, "#3A6EA8", "#22446E", 2) + outline(70, 386, 170, 22, "#3A6EA8", "#22446E", 2)
+               + rect(84, 434, 8, 30, "#55585C") + rect(218, 434, 8, 30, "#55585C"))
+    # the canopy, its pillars, the hanging clock and the lamps
+    out.append(rect(0, 0, 640, 54, "#7C8691") + rect(0, 54, 640, 10, "#5A6470"))
+    for x in range(40, 640, 80):
+        out.append(stroke(f"M{x} 0 V54", "#5A6470", 3))
+    for x in (30, 600):
+        out.append(rect(x - 9, 60, 18, 420, "#5A6470") + rect(x - 5, 60, 4, 420, "#7C8691"))
+    out.append(stroke("M160 64 V84", "#3A3A3A", 2) + oval(160, 104, 20, 20, "#FFFFFF", "#3A3A3A", 3)
+               + stroke("M160 104 V92 M160 104 L170 110", "#222", 2.5))
+    for x in (120, 330, 540):
+        out.append(outline(x - 50, 64, 100, 8, "#F4F6F8", "#8A9096", 1))
+        if time != "day":
+            late.append(outline(x - 50, 64, 100, 8, "#FFFFFF", "#8A9096", 1))
+    return finish(out, time, late, warm=(), cool=((120, 110, 120), (330, 110, 120), (540, 110, 120)))
+
+
+def station_front(time):
+    """bg011: 月見坂駅 from its forecourt: the little station building, taxis, bicycles."""
+    late = []
+    out = [open_sky(360, time)]
+    night_sky(time, late, (0, 0, 640, 92), 4, (110, 60))
+    for i, x in enumerate((40, 600)):
+        out.append(tree(x, 300, 80, 50, seed=i + 30))
+    # overhead line poles behind the roof
+    for x in (170, 470):
+        out.append(rect(x - 4, 80, 8, 150, "#7A7E84") + rect(x - 40, 96, 80, 5, "#7A7E84"))
+    out.append(stroke("M0 100 H640", "#3A3A3E", 1.2))
+    # the station building
+    out.append(poly(((100, 200), (540, 200), (500, 148), (140, 148)), "#3E4A66", "#232B3E"))
+    for i in range(1, 12):
+        out.append(stroke(f"M{140 + i * 30} 150 l{(i - 6) * 3} 48", "#313A52", 1.2))
+    out.append(poly(((270, 160), (370, 160), (320, 118)), "#3E4A66", "#232B3E"))
+    out.append(outline(120, 200, 400, 184, "#EDE4D0", "#8A7E66", 2) + rect(120, 200, 400, 10, "#8A6A4A"))
+    clock = oval(320, 176, 17, 17, "#FFFFFF", "#232B3E", 3) + stroke("M320 176 V164 M320 176 L329 180", "#222", 2.5)
+    out.append(clock)
+    if time != "day":
+        late.append(clock)
+    out.append(outline(250, 250, 140, 134, "#6E5A48", "#4E3F33", 2))
+    for i in range(4):
+        out.append(pane(256 + i * 33, 258, 29, 120, time, True, late, "#6E5A48"))
+    out.append(rect(250, 222, 140, 22, "#2F5FA8") + '<path d="M312 226 a8 8 0 1 0 6 14 a6 6 0 1 1 -6 -14 Z" fill="#F2C230"/>')
+    for x in (140, 190, 420, 470):
+        out.append(pane(x, 240, 36, 56, time, x in (140, 470), late, "#6E5A48"))
+    out.append(outline(140, 310, 86, 40, "#D8CDB8", "#8A7E66", 1.5) + pane(150, 314, 66, 26, time, True, late, "#6E5A48"))
+    # forecourt: kerb, the taxi, the phone box, bicycles, the bus stop
+    out.append(rect(0, 384, 640, 96, "#8E8C88") + rect(0, 378, 640, 8, "#B8B4AC"))
+    out.append(stroke("M0 440 H640", "#D8D8D0", 3, 'stroke-dasharray="30 20"'))
+    out.append(f'<path d="M20 448 h120 l-4 -28 l-26 -20 h-56 l-22 22 Z" fill="#F2D35E" stroke="#6E5A1E" stroke-width="2"/>')
+    out.append(pane(54, 404, 24, 16, time, False, late, "#6E5A1E") + pane(82, 404, 24, 16, time, False, late, "#6E5A1E"))
+    out.append(oval(50, 450, 12, 12, "#2A2A2A") + oval(116, 450, 12, 12, "#2A2A2A") + rect(74, 394, 16, 6, "#FFFFFF"))
+    out.append(outline(30, 290, 44, 92, "#A8D4C4", "#4E7A6A", 2) + rect(26, 284, 52, 10, "#4E7A6A"))
+    out.append(pane(36, 300, 32, 60, time, True, late, "#4E7A6A"))
+    for i in range(4):
+        x = 540 + i * 24
+        out.append(oval(x, 372, 12, 12, "none", "#3A3A3E", 2) + oval(x + 10, 372, 12, 12, "none", "#3A3A3E", 2)
+                   + stroke(f"M{x} 372 l6 -14 l8 14 M{x + 6} 358 h8", ("#D9534F", "#3A7BD5", "#E8E8E8", "#5CB85C")[i], 2.5))
+    out.append(rect(600, 300, 5, 84, "#7A7E84") + oval(602, 296, 16, 16, "#2F5FA8", "#1E3A66", 2) + oval(602, 296, 9, 9, "#FFFFFF"))
+    out.append(street_lamp(232, 384, 160, time, late, -1))
+    return finish(out, time, late)
+
+
+def shop_front(z, side, colour, awning, time, late, seed):
+    """One shop on the shopping street, `side` -1 left or 1 right, from depth z to z+5 metres."""
+    X = 5.5 * side
+    out = []
+    h = 7 + (seed % 3) * 0.6
+    out.append(quad(((X, 0, z), (X, 0, z + 5), (X, h, z + 5), (X, h, z)), colour))
+    inside = {"day": "#E8D2A0", "y": "#F4C878", "n": "#FFD98A"}[time]
+    shut = seed % 4 == 1
+    front = quad(((X, 0.1, z + 0.4), (X, 0.1, z + 4.6), (X, 2.4, z + 4.6), (X, 2.4, z + 0.4)),
+                 "#A8A8A8" if shut and time == "n" else inside)
+    out.append(front)
+    if time == "n" and not shut:
+        late.append(front)
+    for k in (1.5, 3.5):
+        out.append(quad(((X, 0.2, z + k - 0.9), (X, 0.2, z + k + 0.7), (X, 1.6, z + k + 0.7),
+                         (X, 1.6, z + k - 0.9)), ("#D9534F", "#5AA0E0", "#F0C040", "#8ED08A")[(seed + int(k)) % 4],
+                        "#6E5A48", 1))
+    win = quad(((X, 4.0, z + 1), (X, 4.0, z + 4), (X, 5.6, z + 4), (X, 5.6, z + 1)),
+               LIT[time] if seed % 2 and time != "day" else GLASS[time])
+    out.append(win)
+    if seed % 2 and time == "n":
+        late.append(win)
+    lean = X - 1.2 * side
+    out.append(quad(((X, 3.0, z + 0.2), (X, 3.0, z + 4.8), (lean, 2.5, z + 4.8), (lean, 2.5, z + 0.2)), awning))
+    for k in range(1, 5):
+        out.append(quad(((X, 3.0, z + k - 0.1), (X, 3.0, z + k + 0.35), (lean, 2.5, z + k + 0.35),
+                         (lean, 2.5, z + k - 0.1)), "#FFFFFF", "#FFFFFF", 0.5))
+    sign = quad(((X, 3.4, z + 0.3), (X - 0.7 * side, 3.4, z + 0.3), (X - 0.7 * side, 6.2, z + 0.3),
+                 (X, 6.2, z + 0.3)), ("#C8402E", "#2F5FA8", "#F2C230", "#2E7D5B")[seed % 4], "#3A3A3A", 1.5)
+    out.append(sign)
+    if time == "n":
+        late.append(sign)
+    return "".join(out)
+
+
+def shopping_street(time):
+    """bg012: つきみ通り商店街: shops and awnings down both sides, lamps and bunting."""
+    late = []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (250, 0, 140, 120), 5)
+    far = {"day": "#B9B2A4", "y": "#A88A7E", "n": "#2A2E44"}[time]
+    out.append(poly((proj(-5.5, 0, 80), proj(5.5, 0, 80), proj(5.5, 8, 80), proj(2, 9.5, 80), proj(-5.5, 8, 80)), far, far))
+    out.append(rect(0, 230, 640, 250, "#C9B79A"))
+    for X in (-3, -1, 1, 3):
+        a, b = proj(X, 0, 2.2), proj(X, 0, 80)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#B8A688", 1.5))
+    for Z in (3, 4.5, 7, 10, 15, 22, 32, 48):
+        a, b = proj(-5.5, 0, Z), proj(5.5, 0, Z)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} H{b[0]:.0f}", "#B8A688", 1.5))
+    colours = ("#E6DCC8", "#D8C4A8", "#E8E0D0", "#CDBBA0", "#E0D4BC", "#D4CCBE")
+    awnings = ("#C8402E", "#2E7D5B", "#2F5FA8", "#E08A2E", "#8E4E8E", "#C8402E")
+    for i, z in reversed(list(enumerate(range(3, 78, 5)))):
+        for side in (-1, 1):
+            seed = i * 2 + (side > 0)
+            out.append(shop_front(z, side, colours[seed % 6], awnings[(seed * 5) % 6], time, late, seed))
+    # bunting across the street, lamps down both sides
+    for Z in (40, 20, 9):
+        a, b = proj(-5.5, 6.4, Z), proj(5.5, 6.4, Z)
+        sag = 40 / Z * 4
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} Q320 {a[1] + sag:.0f} {b[0]:.0f} {b[1]:.0f}", "#5A5A5A", 1.2))
+        n = 12
+        for k in range(1, n):
+            t = k / n
+            x = a[0] + (b[0] - a[0]) * t
+            y = a[1] + 2 * t * (1 - t) * sag
+            s = 24 / Z * 3
+            out.append(poly(((x - s, y), (x + s, y), (x, y + 2 * s)), ("#D9534F", "#F0C040", "#5AA0E0", "#FFFFFF")[k % 4],
+                            "#5A5A5A", 0.8))
+    for Z in (36, 18, 6):
+        for side in (-1, 1):
+            base, top = proj(4.4 * side, 0, Z), proj(4.4 * side, 4.2, Z)
+            w = 1.2 * 300 / Z / 10
+            out.append(rect(f"{base[0] - w:.1f}", f"{top[1]:.1f}", f"{2 * w:.1f}", f"{base[1] - top[1]:.1f}", "#4E5258"))
+            for k in (-1, 1):
+                lx, ly, r = top[0] + k * w * 4, top[1] + w * 3, w * 2.6
+                out.append(stroke(f"M{top[0]:.1f} {top[1]:.1f} Q{lx:.1f} {top[1] - w:.1f} {lx:.1f} {ly - r:.1f}", "#4E5258", max(1, w)))
+                out.append(oval(lx, ly, r, r * 1.2, "#F4EEDC", "#4E5258", 1))
+                if time != "day":
+                    late.append(glow(lx, ly, r * 7) + oval(lx, ly, r, r * 1.2, "#FFF6D8"))
+    return finish(out, time, late)
+
+
+def river_bank(time):
+    """bg013: the bank of the 夕凪川: the river, the bridge, the town across, grass."""
+    late = []
+    out = [open_sky(260, time)]
+    night_sky(time, late, (0, 0, 640, 180), 6, (150, 70))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(13)
+    x = 0
+    while x < 640:
+        w, h = 30 + rng.random() * 40, 16 + rng.random() * 44
+        out.append(rect(f"{x:.0f}", f"{250 - h:.0f}", f"{w + 1:.0f}", f"{h:.0f}", town))
+        for k in range(int(w // 14)):
+            if rng.random() < 0.5:
+                out.append(pane(round(x + 5 + k * 14), round(256 - h), 6, 6, time, rng.random() < 0.6, late, town))
+        x += w
+    # the river and its shimmer
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#1E2A48"}[time]
+    out.append(rect(0, 250, 640, 110, water) + rect(0, 248, 640, 6, "#7FA050"))
+    for i in range(40):
+        y = 262 + (i * 37) % 90
+        xx = (i * 113) % 620
+        out.append(stroke(f"M{xx} {y} h{18 + i % 4 * 6}", "#FFFFFF", 1.5, 'opacity="0.5"'))
+    if time == "y":
+        for i in range(8):
+            out.append(stroke(f"M{470 - 30 + i * 3} {262 + i * 11} h{60 - i * 5}", "#FFD79A", 3))
+    if time == "n":
+        late.append("".join(stroke(f"M{140 + i * 2} {262 + i * 12} h{20 - i * 2}", "#FFF4D0", 2, 'opacity="0.7"')
+                            for i in range(7)))
+    # the bridge: deck, piers, rail and lamps
+    out.append(poly(((250, 212), (640, 200), (640, 218), (250, 226)), "#C8C2B6", "#7E786E"))
+    for x in (300, 400, 500, 600):
+        out.append(rect(x - 6, 222, 12, 32, "#A8A296"))
+    out.append(stroke("M250 208 L640 194", "#7E786E", 2))
+    for x in range(256, 640, 12):
+        out.append(stroke(f"M{x} {208 - (x - 250) * 14 / 390:.1f} v6", "#7E786E", 1.2))
+    for x in (300, 400, 500, 600):
+        y = 212 - (x - 250) * 12 / 390
+        out.append(rect(x - 1, y - 20, 2, 20, "#5E646A") + oval(x, y - 22, 4, 3, "#E8E8E0"))
+        if time != "day":
+            late.append(glow(x, y - 20, 24) + oval(x, y - 22, 4, 3, "#FFF6D8"))
+            late.append(stroke(f"M{x} 264 v40", "#FFD98A", 3, 'opacity="0.5"'))
+    # the near bank: grass slope and the path along the top
+    out.append('<path d="M0 350 Q320 334 640 352 V480 H0 Z" fill="#7FA050"/>')
+    out.append('<path d="M0 380 Q320 370 640 384 V480 H0 Z" fill="#8DB05A"/>')
+    for i in range(70):
+        x = (i * 53) % 640
+        y = 356 + (i * 29) % 70
+        out.append(stroke(f"M{x} {y} l-3 -12 M{x} {y} l4 -10", "#5E8436", 1.5))
+    for i in range(10):
+        x = 20 + i * 66
+        out.append(stroke(f"M{x} 352 q-4 -30 -10 -44 M{x + 6} 352 q2 -26 8 -38", "#6E8A3A", 2))
+    out.append('<path d="M0 440 Q320 430 640 444 V480 H0 Z" fill="#C8B898"/>')
+    out.append(stroke("M0 442 Q320 432 640 446", "#A89878", 2))
+    return finish(out, time, late)
+
+
+def hill_road(time):
+    """bg014: the hill road above the town: the guard rail, the curve mirror, the sea far off."""
+    late = []
+    out = [open_sky(215, time)]
+    night_sky(time, late, (0, 0, 640, 180), 8, (90, 60))
+    sea = {"day": "#5E90B8", "y": "#C88A8A", "n": "#141C38"}[time]
+    out.append(rect(0, 196, 640, 30, sea) + stroke("M0 196 H640", "#FFFFFF", 1, 'opacity="0.6"'))
+    if time == "n":
+        late.append(oval(560, 200, 2.5, 2.5, "#FFD98A") + glow(560, 200, 14))
+    # the town below: rows of small roofs
+    land = {"day": "#9CB07A", "y": "#A08070", "n": "#1E2436"}[time]
+    out.append('<path d="M0 226 H640 V480 H0 Z" fill="%s"/>' % land)
+    rng = random.Random(14)
+    roofs = ("#8C9AAE", "#B0604A", "#6A7A8A", "#C8C0B0", "#5A6A7E")
+    for row in range(7):
+        y = 232 + row * 16
+        s = 1 + row * 0.35
+        x = -rng.random() * 20
+        while x < 640:
+            w = (14 + rng.random() * 10) * s
+            out.append(rect(f"{x:.0f}", f"{y:.0f}", f"{w * 0.9:.0f}", f"{8 * s:.0f}", "#E8E2D6" if time == "day" else "#9A8E8A"))
+            out.append(poly(((x - 1, y), (x + w * 0.9 + 1, y), (x + w * 0.75, y - 5 * s), (x + w * 0.15, y - 5 * s)),
+                            roofs[int(rng.random() * 5)], "#4E4A46", 0.8))
+            if rng.random() < 0.5:
+                out.append(pane(round(x + w * 0.3), round(y + 2 * s), round(3 * s), round(3 * s), time, True, late, "#4E4A46"))
+            x += w + rng.random() * 8 * s
+    # the slope and trees on the uphill side, the road, the rail
+    out.append('<path d="M380 480 C420 380 520 330 640 300 V480 Z" fill="#6E8A4A"/>')
+    for i, (x, y, r) in enumerate(((600, 300, 60), (520, 330, 46), (470, 370, 40))):
+        out.append(tree(x, y + 40, 50, r, "#4E7A32", seed=40 + i))
+    out.append('<path d="M120 480 C260 420 420 360 640 330 L640 360 C470 390 420 420 380 480 Z" fill="#8A8A8C"/>')
+    out.append(stroke("M150 480 C280 424 440 366 640 338", "#ECECE4", 3, 'stroke-dasharray="26 18"'))
+    out.append('<path d="M0 430 C180 380 380 330 640 300" fill="none" stroke="#E8E8E8" stroke-width="10"/>')
+    out.append('<path d="M0 430 C180 380 380 330 640 300" fill="none" stroke="#9A9A9A" stroke-width="1.5"/>')
+    for i in range(9):
+        t = i / 8
+        x = t * 640
+        y = 430 - 130 * t + 18 * t * (1 - t) * -1
+        out.append(rect(f"{x - 3:.0f}", f"{y:.0f}", "6", f"{36 - t * 14:.0f}", "#D0D0CC"))
+    # the curve mirror and a lamp
+    out.append(rect(496, 240, 8, 160, "#E8742E") + oval(500, 228, 30, 30, "#E8742E", "#8A3E14", 2)
+               + oval(500, 228, 23, 23, "#C8D6E0") + '<path d="M484 222 q16 -14 32 0" fill="none" stroke="#FFFFFF" stroke-width="3"/>')
+    out.append(street_lamp(300, 420, 180, time, late, 1))
+    out.append(utility_pole(40, 120, 480, ((0, 140), (300, 220))))
+    return finish(out, time, late)
+
+
+def festival(time):
+    """bg015n: 月見坂神社 on festival night: lanterns, stalls, the torii."""
+    late = []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 140), 9, (540, 60))
+    late.append("".join(stroke(f"M120 90 l{40 * math.cos(a):.1f} {40 * math.sin(a):.1f}", "#FFB0C8", 2.5)
+                        for a in (k * math.pi / 8 for k in range(16))))
+    # wooded hill and the shrine hall
+    out.append('<path d="M0 220 Q200 150 320 170 Q460 140 640 210 V320 H0 Z" fill="#2E4A36"/>')
+    out.append(poly(((250, 214), (390, 214), (362, 188), (278, 188)), "#3A3236", "#1E1A1C"))
+    out.append(outline(266, 214, 108, 46, "#8A5A3C", "#4E3020", 2))
+    hall = outline(280, 222, 80, 30, "#FFD98A", "#4E3020", 1.5) + stroke(
+        "M296 222 v30 M312 222 v30 M328 222 v30 M344 222 v30 M280 237 h80", "#8A5A3C", 1.5)
+    out.append(hall)
+    late.append(hall + glow(320, 236, 60))
+    # the gravel approach
+    out.append(poly(((0, 480), (640, 480), (400, 262), (240, 262)), "#BDB4A4", "#BDB4A4"))
+    out.append(poly(((0, 262), (240, 262), (0, 480)), "#5A5048") + poly(((640, 262), (400, 262), (640, 480)), "#5A5048"))
+    for i in range(60):
+        x, y = (i * 67) % 640, 280 + (i * 41) % 200
+        out.append(oval(x, y, 2, 1.2, "#A89E8E"))
+    # stalls down both sides: a lit opening, a counter of wares, a striped awning
+    view = dict(vy=262, f=260)
+    for z in (10.5, 6.5, 2.5):
+        for side in (-1, 1):
+            X, back = 3.4 * side, 4.8 * side
+            out.append(quad(((X, 0, z), (back, 0, z), (back, 2.4, z), (X, 2.4, z)), "#5A3A26", "#2E1E14", **view))
+            out.append(quad(((X, 0, z), (X, 0, z + 3.4), (X, 2.4, z + 3.4), (X, 2.4, z)), "#6E4A32", "#2E1E14", **view))
+            opening = quad(((X, 0.95, z + 0.2), (X, 0.95, z + 3.2), (X, 2.1, z + 3.2), (X, 2.1, z + 0.2)),
+                           "#FFD98A", "#6E4A32", **view)
+            out.append(opening)
+            late.append(opening)
+            for k in range(6):
+                c = ("#E8402E", "#F2C230", "#5AA0E0", "#F2F2F2", "#E08AC8", "#8ED08A")[(k + int(z)) % 6]
+                cx, cy = proj(X, 1.05, z + 0.5 + k * 0.45, **view)
+                r = 60 / (z + k * 0.45)
+                late.append(oval(cx, cy - r, r * 0.5, r * 0.8, c, "#4E3020", 1))
+            counter = quad(((X, 0.8, z), (X, 0.8, z + 3.4), (X, 0.95, z + 3.4), (X, 0.95, z)), "#C8A070", "#4E3020", **view)
+            out.append(counter)
+            late.append(counter)
+            for k in range(7):
+                a, b = z + k * 3.6 / 7 - 0.1, z + (k + 1) * 3.6 / 7 - 0.1
+                out.append(quad(((X, 2.7, a), (X, 2.7, b), (X - 0.7 * side, 2.25, b), (X - 0.7 * side, 2.25, a)),
+                                ("#D9342E", "#FFFFFF")[k % 2], "#6E2A1E", 1, **view))
+    # the torii and stone lanterns
+    red = "#C8402E"
+    out.append(rect(248, 150, 16, 140, red) + rect(376, 150, 16, 140, red))
+    out.append(rect(236, 172, 168, 10, red) + poly(((216, 136), (424, 136), (412, 152), (228, 152)), "#2A2226", "#1A1416"))
+    out.append(rect(232, 150, 176, 10, red) + rect(314, 152, 12, 20, red))
+    for x in (200, 440):
+        out.append(rect(x - 5, 250, 10, 40, "#8A867E") + poly(((x - 16, 252), (x + 16, 252), (x, 236)), "#8A867E", "#5A564E", 1)
+                   + outline(x - 9, 254, 18, 14, "#6A665E", "#5A564E", 1))
+        late.append(rect(x - 6, 256, 12, 10, "#FFD98A") + glow(x, 260, 30))
+    # strings of paper lanterns
+    for side in (-1, 1):
+        a, b = (320 + side * 330, 110), (320 + side * 80, 176)
+        out.append(stroke(f"M{a[0]} {a[1]} Q{(a[0] + b[0]) / 2} {(a[1] + b[1]) / 2 + 24} {b[0]} {b[1]}", "#2A2226", 1.5))
+        for k in range(1, 9):
+            t = k / 9
+            x = a[0] + (b[0] - a[0]) * t
+            y = a[1] + (b[1] - a[1]) * t + 48 * t * (1 - t)
+            r = 13 - t * 7
+            lantern = (oval(x, y + r * 1.3, r, r * 1.3, ("#E8402E", "#FFF4E0")[k % 2], "#6E2A1E", 1)
+                       + rect(f"{x - r * 0.5:.1f}", f"{y:.1f}", f"{r:.1f}", "2", "#2A2226"))
+            out.append(lantern)
+            late.append(glow(x, y + r * 1.3, r * 3.5) + lantern)
+    return finish(out, time, late)
+
+
 PLACES = {
+    "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
+    "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
+    "bg010": ("Tsukimizaka station, the platform.", station_platform, ("day", "y", "n")),
+    "bg011": ("Tsukimizaka station, the station front.", station_front, ("day", "y", "n")),
+    "bg012": ("The shopping street.", shopping_street, ("day", "y", "n")),
+    "bg013": ("The river bank.", river_bank, ("day", "y", "n")),
+    "bg014": ("The hill road above the town.", hill_road, ("day", "y", "n")),
+    "bg015": ("The shrine on festival night.", festival, ("n",)),
     "bg034": ("The office, the hub: desks with light tables, whiteboard schedule, storyboards, window.",
               office, ("day", "y", "n")),
     "bg036": ("The ink-and-paint room: paint jars, cel racks, the long table.", paint_room, ("day", "y", "n")),
