@@ -120,13 +120,30 @@ def glow(cx, cy, r, cool=False):
     return f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="{r}" fill="url(#{"coolglow" if cool else "glow"})"/>'
 
 
+TINT_FILL = {"y": ("#FF8A3D", 0.16), "n": ("#101A44", 0.52)}
+
+
+def tint_filter(time):
+    """The tint as a filter, so that a layer is tinted only where it is drawn."""
+    colour, opacity = TINT_FILL[time]
+    return (f'<filter id="tint" x="0" y="0" width="640" height="480" filterUnits="userSpaceOnUse" color-interpolation-filters="sRGB">'
+            f'<feFlood flood-color="{colour}" flood-opacity="{opacity}"/>'
+            f'<feComposite in2="SourceGraphic" operator="atop"/></filter>')
+
+
+def dusk(parts, time, late=()):
+    """One layer of a picture: tinted for the time of day, then what stays bright through it.
+
+    Drawing a place as several layers keeps a lit window of the back layer from
+    shining through a tree or a pole in front of it."""
+    if time == "day":
+        return "".join(parts)
+    return f'<g filter="url(#tint)">{"".join(parts)}</g>' + "".join(late)
+
+
 def finish(out, time, late, warm=(), cool=()):
-    """The tint, then what stays bright through it, then the lamp glows."""
-    out.append(TINT[time])
-    if time != "day":
-        out.extend(late)
-    out.append(lamps(time, warm, cool))
-    return "".join(out)
+    """The last layer, then the lamp glows over everything."""
+    return dusk(out, time, late) + lamps(time, warm, cool)
 
 
 def pane(x, y, w, h, time, lit, late, frame="#55505A", day=None):
@@ -594,7 +611,7 @@ def yota_room(time):
 
 def ginkgo_house(time):
     """bg002: 銀杏荘 from the alley: a two-storey wooden apartment house and its ginkgo."""
-    late = []
+    late, layers = [], []
     out = [open_sky(400, time)]
     night_sky(time, late, (0, 0, 440, 96), 2, (90, 60))
     # roofs beyond
@@ -632,6 +649,8 @@ def ginkgo_house(time):
         t = i / 9
         out.append(stroke(f"M{30 + t * 82:.0f} {400 - t * 116:.0f} h18", "#5E3A2A", 3))
     out.append(stroke("M20 356 L106 248 M20 356 V400", "#8A5A44", 3))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
     # the alley
     out.append(rect(0, 400, 640, 80, "#8C8A86") + rect(0, 400, 640, 8, "#A8A49C") + stroke("M0 452 H640", "#EDEDE6", 3))
     out.append(utility_pole(620, 40, 420, ((420, 0), (700, 40))))
@@ -650,7 +669,7 @@ def ginkgo_house(time):
         cx, cy = 470 + rng.random() * 180, 30 + rng.random() * 250
         out.append(f'<path d="M{cx:.0f} {cy:.0f} l-10 -13 q4 -4 9 -3 l1 5 l1 -5 q5 -1 9 3 Z" fill="#B8D060" '
                    f'stroke="#5E7A2A" stroke-width="1" transform="rotate({rng.random() * 60 - 30:.0f} {cx:.0f} {cy:.0f})"/>')
-    return finish(out, time, late)
+    return "".join(layers) + finish(out, time, late)
 
 
 def station_platform(time):
@@ -789,7 +808,7 @@ def shop_front(z, side, colour, awning, time, late, seed):
 
 def shopping_street(time):
     """bg012: つきみ通り商店街: shops and awnings down both sides, lamps and bunting."""
-    late = []
+    late, layers = [], []
     out = [open_sky(300, time)]
     night_sky(time, late, (250, 0, 140, 120), 5)
     far = {"day": "#B9B2A4", "y": "#A88A7E", "n": "#2A2E44"}[time]
@@ -807,6 +826,8 @@ def shopping_street(time):
         for side in (-1, 1):
             seed = i * 2 + (side > 0)
             out.append(shop_front(z, side, colours[seed % 6], awnings[(seed * 5) % 6], time, late, seed))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
     # bunting across the street, lamps down both sides
     for Z in (40, 20, 9):
         a, b = proj(-5.5, 6.4, Z), proj(5.5, 6.4, Z)
@@ -831,12 +852,12 @@ def shopping_street(time):
                 out.append(oval(lx, ly, r, r * 1.2, "#F4EEDC", "#4E5258", 1))
                 if time != "day":
                     late.append(glow(lx, ly, r * 7) + oval(lx, ly, r, r * 1.2, "#FFF6D8"))
-    return finish(out, time, late)
+    return "".join(layers) + finish(out, time, late)
 
 
 def river_bank(time):
     """bg013: the bank of the 夕凪川: the river, the bridge, the town across, grass."""
-    late = []
+    late, layers = [], []
     out = [open_sky(260, time)]
     night_sky(time, late, (0, 0, 640, 180), 6, (150, 70))
     town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
@@ -849,6 +870,8 @@ def river_bank(time):
             if rng.random() < 0.5:
                 out.append(pane(round(x + 5 + k * 14), round(256 - h), 6, 6, time, rng.random() < 0.6, late, town))
         x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
     # the river and its shimmer
     water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#1E2A48"}[time]
     out.append(rect(0, 250, 640, 110, water) + rect(0, 248, 640, 6, "#7FA050"))
@@ -887,12 +910,12 @@ def river_bank(time):
         out.append(stroke(f"M{x} 352 q-4 -30 -10 -44 M{x + 6} 352 q2 -26 8 -38", "#6E8A3A", 2))
     out.append('<path d="M0 440 Q320 430 640 444 V480 H0 Z" fill="#C8B898"/>')
     out.append(stroke("M0 442 Q320 432 640 446", "#A89878", 2))
-    return finish(out, time, late)
+    return "".join(layers) + finish(out, time, late)
 
 
 def hill_road(time):
     """bg014: the hill road above the town: the guard rail, the curve mirror, the sea far off."""
-    late = []
+    late, layers = [], []
     out = [open_sky(215, time)]
     night_sky(time, late, (0, 0, 640, 180), 8, (90, 60))
     sea = {"day": "#5E90B8", "y": "#C88A8A", "n": "#141C38"}[time]
@@ -916,6 +939,8 @@ def hill_road(time):
             if rng.random() < 0.5:
                 out.append(pane(round(x + w * 0.3), round(y + 2 * s), round(3 * s), round(3 * s), time, True, late, "#4E4A46"))
             x += w + rng.random() * 8 * s
+    layers.append(dusk(out, time, late))
+    out, late = [], []
     # the slope and trees on the uphill side, the road, the rail
     out.append('<path d="M380 480 C420 380 520 330 640 300 V480 Z" fill="#6E8A4A"/>')
     for i, (x, y, r) in enumerate(((600, 300, 60), (520, 330, 46), (470, 370, 40))):
@@ -934,7 +959,7 @@ def hill_road(time):
                + oval(500, 228, 23, 23, "#C8D6E0") + '<path d="M484 222 q16 -14 32 0" fill="none" stroke="#FFFFFF" stroke-width="3"/>')
     out.append(street_lamp(300, 420, 180, time, late, 1))
     out.append(utility_pole(40, 120, 480, ((0, 140), (300, 220))))
-    return finish(out, time, late)
+    return "".join(layers) + finish(out, time, late)
 
 
 def festival(time):
@@ -1006,6 +1031,401 @@ def festival(time):
     return finish(out, time, late)
 
 
+# The studio -----------------------------------------------------------------------
+
+def emblem(cx, cy, r):
+    """The studio's mark: a half sun setting into calm water."""
+    return (f'<path d="M{cx - r} {cy} a{r} {r} 0 0 1 {2 * r} 0 Z" fill="#F28C28"/>'
+            + stroke(f"M{cx - r * 1.2:.0f} {cy + r * 0.3:.0f} h{r * 2.4:.0f} M{cx - r * 0.8:.0f} {cy + r * 0.6:.0f} h{r * 1.6:.0f}",
+                     "#3A7BB8", max(2, r / 8)))
+
+
+def van(x, y, time, late, s=1.0):
+    """白玉号, the studio's battered white van, seen from the side (facing left)."""
+    def p(px, py):
+        return (x + px * s, y + py * s)
+    out = [poly((p(0, 80), p(0, 40), p(30, 0), p(250, 0), p(250, 80)), "#F2F2EE", "#6E6E6A", 2),
+           poly((p(10, 40), p(36, 8), p(80, 8), p(80, 40)), GLASS[time], "#6E6E6A", 1.5)]
+    for px in (90, 150, 200):
+        out.append(poly((p(px, 8), p(px + 46, 8), p(px + 46, 40), p(px, 40)), GLASS[time], "#6E6E6A", 1.5))
+    out.append(poly((p(0, 66), p(250, 66), p(250, 72), p(0, 72)), "#9A9A96", "#9A9A96", 0))
+    out.append(poly((p(120, 50), p(160, 36), p(166, 52), p(126, 64)), "#D8D4CC", "#D8D4CC", 0))  # the old dent
+    for px in (40, 200):
+        cx, cy = p(px, 80)
+        out.append(oval(cx, cy, 18 * s, 18 * s, "#2A2A2A") + oval(cx, cy, 8 * s, 8 * s, "#A8A8A8"))
+    hx, hy = p(2, 52)
+    out.append(oval(hx, hy, 4 * s, 6 * s, "#FFF6C0", "#6E6E6A", 1))
+    return "".join(out)
+
+
+def studio_street(time):
+    """bg030: 夕凪動画 from the street: the old rice shop with its flat roof, the van outside."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 76), 10, (560, 40))
+    # the neighbours
+    out.append(outline(-4, 150, 130, 262, "#C9BBA6", "#7A6E5E", 2) + poly(((-10, 150), (134, 150), (120, 126), (0, 126)), "#5A5E68", "#3A3E46"))
+    out.append(pane(20, 176, 80, 48, time, True, late, "#6E6456"))
+    out.append(outline(0, 262, 124, 150, "#A8ACB0", "#6E7276", 2))
+    for y in range(268, 410, 7):
+        out.append(stroke(f"M2 {y} H122", "#8E9296", 1.5))
+    out.append(outline(510, 120, 134, 292, "#D8D0C0", "#7A6E5E", 2) + poly(((504, 120), (644, 120), (630, 96), (516, 96)), "#6A4E44", "#4A3630"))
+    out.append(pane(534, 150, 70, 50, time, False, late, "#6E6456"))
+    # the studio: flat roof with its rail, the plastered upper floor, the shop front below
+    out.append(outline(124, 96, 386, 20, "#CFC6B4", "#7A6E5E", 2))
+    out.append(stroke("M130 96 V70 M504 96 V70 M130 72 H504", "#6E7276", 3))
+    for x in range(150, 500, 24):
+        out.append(stroke(f"M{x} 96 V72", "#6E7276", 2))
+    out.append(rect(440, 52, 4, 44, "#6E7276") + stroke("M442 56 L486 60", "#9A9A9A", 1.2)
+               + rect(456, 58, 12, 16, "#F28C28"))  # somebody's T-shirt drying on the roof
+    out.append(outline(124, 116, 386, 130, "#E6DCC8", "#7A6E5E", 2))
+    for x in (148, 272, 396):
+        out.append(outline(x - 4, 136, 98, 74, "#B9BEC4", "#6E767E", 2))
+        out.append(pane(x + 2, 142, 40, 62, time, True, late, "#8A9096") + pane(x + 46, 142, 40, 62, time, True, late, "#8A9096"))
+        out.append(rect(x - 8, 210, 106, 6, "#B9BEC4"))
+    out.append(poly(((110, 272), (524, 272), (510, 240), (124, 240)), "#4A4E58", "#2E3038"))
+    for x in range(130, 510, 10):
+        out.append(stroke(f"M{x} 242 l-2 28", "#3A3E46", 1))
+    out.append(outline(196, 206, 242, 36, "#6B4A30", "#3E2A1A", 2) + emblem(317, 230, 16))
+    out.append(outline(124, 272, 386, 140, "#5A4030", "#3E2A1A", 2))
+    for x0 in (132, 430):
+        for k in range(11):
+            out.append(rect(x0 + 4 + k * 6.6, 282, 3, 122, "#7A5A40"))
+    out.append(outline(214, 280, 208, 128, "#7A5A40", "#3E2A1A", 2))
+    for i in range(4):
+        out.append(pane(220 + i * 50, 286, 46, 116, time, True, late, "#7A5A40"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # a bicycle against the lattice, the street, a pole, the van
+    out.append(oval(150, 396, 16, 16, "none", "#2A2A2A", 2.5) + oval(196, 396, 16, 16, "none", "#2A2A2A", 2.5)
+               + stroke("M150 396 l14 -22 h24 l8 22 M164 374 l-4 -8 M188 374 l2 -10 h8", "#3A6EA8", 3))
+    out.append(rect(0, 410, 640, 70, "#8E8C88") + rect(0, 408, 640, 10, "#B8B4AC") + rect(0, 418, 640, 6, "#6E6C68"))
+    out.append(utility_pole(96, 20, 440, ((0, 60), (640, 30))))
+    out.append(street_lamp(96, 300, 150, time, late, 1))
+    out.append(van(400, 330, time, late, 0.96))
+    return "".join(layers) + finish(out, time, late, warm=((320, 340, 110),))
+
+
+def entrance(time):
+    """bg031: the studio entrance: shoe shelves, the cut-bag pigeonholes, the step up."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8E0CE"), rect(0, 0, 640, 20, "#D4C9B0")]
+    out.append(outline(250, 24, 140, 8, "#FFFFFF", "#B5AA95", 1))
+    # a small window high on the right, onto the sky
+    out.append(window(560, 40, 70, 90, time, late, "#8A6A4A", "#5A4636", cols=1, town=False))
+    # notice board over the shoe shelf
+    out.append(outline(24, 44, 150, 110, "#C9A77C", "#8A6B3F", 2))
+    for i, (x, y, c) in enumerate(((34, 54, "#FFFFFF"), (84, 60, "#FFF3B0"), (128, 52, "#FFFFFF"), (40, 104, "#CDE8F7"),
+                                   (96, 108, "#FFFFFF"))):
+        out.append(outline(x, y, 38, 40, c, "#A59C8E", 1) + oval(x + 19, y + 3, 3, 3, "#D9534F"))
+        out.append(stroke(f"M{x + 6} {y + 14} h24 M{x + 6} {y + 22} h20 M{x + 6} {y + 30} h26", "#B8B0A0", 1.5))
+    # shoe shelf: open cubbies with shoes
+    out.append(outline(20, 170, 160, 240, "#B08860", "#6E5238", 2))
+    for r in range(4):
+        for c in range(3):
+            x, y = 28 + c * 50, 178 + r * 58
+            out.append(outline(x, y, 44, 50, "#7A5A40", "#6E5238", 1))
+            if (r * 3 + c) % 5 != 3:
+                shoe = ("#FFFFFF", "#3A3A3A", "#C8402E", "#8A6A4A", "#3A6EA8")[(r + c * 2) % 5]
+                out.append(oval(x + 14, y + 40, 12, 7, shoe, "#444", 1) + oval(x + 31, y + 40, 12, 7, shoe, "#444", 1))
+    # the cut-bag pigeonholes: a big rack, bags standing in most slots, a coloured tag each
+    out.append(outline(206, 50, 340, 300, "#C9A46C", "#6E5238", 3))
+    for r in range(5):
+        for c in range(6):
+            x, y = 214 + c * 55, 58 + r * 58
+            out.append(outline(x, y, 50, 52, "#8A6A4A", "#6E5238", 1))
+            k = (r * 7 + c * 3) % 9
+            if k < 7:
+                h = 30 + k * 2
+                out.append(poly(((x + 4, y + 52), (x + 44, y + 52), (x + 44 + k % 2 * 2, y + 52 - h), (x + 6, y + 52 - h)),
+                                "#D2B07A", "#8A6B3F", 1.2))
+                if k % 3 == 0:
+                    out.append(poly(((x + 8, y + 52), (x + 46, y + 52), (x + 46, y + 56 - h), (x + 10, y + 56 - h)),
+                                    "#C9A46C", "#8A6B3F", 1.2))
+                out.append(rect(x + 10, y + 56 - h, 14, 5, ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E")[(r + c) % 4]))
+            out.append(rect(x + 14, y + 50, 22, 4, "#FFFFFF"))
+    # umbrella stand by the door
+    out.append(outline(580, 330, 40, 80, "#9AA0A6", "#5E646A", 2))
+    for i, c in enumerate(("#3A6EA8", "#3A3A3A", "#C8402E")):
+        out.append(stroke(f"M{590 + i * 10} 332 l{-4 + i * 4} -70", c, 5) + stroke(f"M{590 + i * 10} 332 l{-4 + i * 4} -70", "#222", 1))
+    out.append(oval(583, 262, 6, 4, "#3A3A3A"))
+    # the wooden floor, the step's edge, the concrete where the shoes come off
+    out.append(rect(190, 350, 450, 60, "#B8976F") + rect(0, 410, 640, 70, "#A9A6A0"))
+    for x in range(210, 640, 40):
+        out.append(stroke(f"M{x} 352 V408", "#A5865F", 1.5))
+    out.append(rect(0, 404, 640, 14, "#7A5A40"))
+    for i, c in enumerate(("#3A6EA8", "#3A6EA8", "#C8402E", "#C8402E", "#6E8A4A", "#6E8A4A")):
+        x = 250 + (i // 2) * 110 + (i % 2) * 34
+        out.append(f'<rect x="{x}" y="372" width="28" height="30" rx="12" fill="{c}" stroke="#333" stroke-width="1.5"/>')
+    for x, c in ((60, "#FFFFFF"), (130, "#F28C28"), (470, "#3A3A3A")):
+        out.append(oval(x, 450, 18, 9, c, "#444", 1.5) + oval(x + 42, 454, 18, 9, c, "#444", 1.5))
+    return finish(out, time, late, warm=((320, 40, 160),))
+
+
+def animator_desk(x, time, late):
+    """One animator's desk in the drawing room: shelf unit, tilted board, light disc, lamp."""
+    out = [outline(x + 8, 150, 164, 110, "#B08860", "#6E5238", 2)]
+    for r in range(2):
+        y = 156 + r * 50
+        out.append(rect(x + 12, y + 44, 156, 4, "#6E5238"))
+        for i in range(8):
+            c = ("#FFFFFF", "#D2B07A", "#F4F1EA", "#D2B07A", "#FFFFFF", "#CDE8F7", "#D2B07A", "#FFFFFF")[(i + r * 3) % 8]
+            h = 24 + (i * 7 + r * 5) % 16
+            out.append(outline(x + 16 + i * 18, y + 44 - h, 14, h, c, "#8A8276", 1))
+    out.append(outline(x + 150, 120, 16, 30, "#7DA0B0", "#4E6470", 1.5)
+               + stroke(f"M{x + 154} 120 l-4 -16 M{x + 158} 120 V100 M{x + 162} 120 l6 -14", "#D7263D", 2.5))
+    out.append(outline(x, 330, 180, 12, "#C9A77C", "#6E5238"))
+    out.append(poly(((x + 14, 330), (x + 166, 330), (x + 156, 262), (x + 24, 262)), "#8E7D6A", "#4E3F33"))
+    disc = (oval(x + 90, 298, 58, 28, "#F4FAFF", "#6E6A64", 2)
+            + poly(((x + 56, 316), (x + 124, 316), (x + 118, 282), (x + 62, 282)), "#FFFFFF", "#B9B2A6", 1)
+            + stroke(f"M{x + 76} 306 q10 -20 22 -6 q8 8 -4 10 M{x + 96} 292 l10 -6", "#7A7A7A", 1.5)
+            + rect(x + 74, 278, 32, 4, "#9A9A9A"))
+    out.append(disc)
+    if time == "n":
+        late.append(disc)
+    out.append(outline(x + 10, 342, 70, 138, "#9C7550", "#6E5238"))
+    out.append(stroke(f"M{x + 16} 380 h58 M{x + 16} 420 h58", "#6E5238", 2))
+    out.append(rect(x + 164, 342, 8, 138, "#6E5238"))
+    out.append(stroke(f"M{x + 20} 262 L{x + 8} 214 L{x + 40} 196", "#444", 4)
+               + poly(((x + 30, 190), (x + 58, 194), (x + 50, 212)), "#4A7A5A", "#2A4A33", 1.5))
+    return "".join(out)
+
+
+def drawing_room(time):
+    """bg035: the drawing room: animators' desks with light boxes, the director's curtain."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8E4D8"), rect(0, 0, 640, 16, "#D4CEBE"), rect(0, 340, 640, 140, "#A89A84")]
+    for x in (100, 320, 520):
+        out.append(outline(x - 60, 16, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    for x in (20, 200, 380):
+        out.append(window(x + 16, 34, 150, 104, time, late, "#B9BEC4", "#6E767E"))
+    for i, x in enumerate((10, 190, 370)):
+        out.append(animator_desk(x, time, late))
+    # model sheets pinned on the shelf ends
+    for x, y in ((176, 166), (356, 170)):
+        out.append(outline(x, y, 26, 36, "#FFFFFF", "#A59C8E", 1) + oval(x + 13, y + 12, 6, 7, "none", "#7A7A7A", 1)
+                   + stroke(f"M{x + 13} {y + 19} v10 M{x + 7} {y + 24} h12", "#7A7A7A", 1))
+    # the director's corner behind its curtain
+    out.append(rect(548, 22, 92, 5, "#8E8676"))
+    out.append('<path d="M556 26 h84 V470 h-76 c6 -120 -10 -300 -8 -444 Z" fill="#C8B890" stroke="#8A7A56" stroke-width="2"/>'
+               + stroke("M576 30 q-6 200 4 436 M600 30 q6 200 -4 436 M622 30 q-4 200 2 436", "#B0A078", 2))
+    out.append(chair(60, 380, "#3F5C7A") + chair(250, 388, "#7A3F4A") + chair(430, 384, "#3F5C7A"))
+    return finish(out, time, late, warm=((48, 240, 70), (228, 240, 70), (408, 240, 70)))
+
+
+def director_room(time):
+    """bg037: the director's room: a former storeroom of storyboards, the ashtray, the cot."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#D9D0BC"), rect(0, 340, 640, 140, "#8A7A66")]
+    for x in range(0, 640, 36):
+        out.append(stroke(f"M{x} 342 L{x - 30} 480", "#7A6A56", 1.5))
+    out.append(window(250, 36, 150, 86, time, late, "#8A8E92", "#55585C", cols=2))
+    # steel shelves crammed with storyboard bundles and film cans
+    out.append(outline(10, 40, 190, 300, "#8E949A", "#55585C", 2))
+    for r in range(4):
+        y = 48 + r * 72
+        out.append(rect(14, y + 64, 182, 6, "#6E7276"))
+        for i in range(6):
+            kind = (i + r) % 4
+            bx = 20 + i * 29
+            if kind == 3:
+                out.append(oval(bx + 12, y + 56, 13, 8, "#9AA0A6", "#55585C", 1.5))
+            else:
+                h = 34 + (i * 5 + r * 3) % 24
+                out.append(outline(bx, y + 64 - h, 24, h, ("#FFFFFF", "#F4F1EA", "#E8E2D0")[kind], "#8A8276", 1)
+                           + rect(bx + 8, y + 64 - h - 3, 8, 6, "#444"))
+    # storyboard pages pinned over the desk
+    for r in range(2):
+        for c in range(4):
+            out.append(storyboard(214 + c * 50, 140 + r * 84))
+    # the desk: ashtray, barley tea, a page in progress
+    out.append(outline(200, 320, 246, 14, "#9C7550", "#5E4630") + outline(210, 334, 80, 146, "#8A6A4A", "#5E4630")
+               + rect(430, 334, 8, 146, "#5E4630"))
+    out.append(poly(((300, 318), (380, 318), (372, 286), (306, 286)), "#FFFFFF", "#A59C8E", 1))
+    for i in range(3):
+        out.append(outline(312, 290 + i * 9, 22, 7, "#FFFFFF", "#6E6E6E", 1))
+    out.append(oval(250, 314, 24, 7, "#C8D6E0", "#7A8A96", 2))
+    for i in range(5):
+        out.append(stroke(f"M{236 + i * 7} 312 l{4 - i % 3 * 3} -5", "#F4F1EA", 3))
+    out.append(stroke("M246 306 q-8 -16 4 -30 q10 -14 -2 -30", "#B8B8C0", 2.5, 'opacity="0.7"'))
+    out.append(outline(396, 284, 20, 34, "#C8E0E8", "#7A8A96", 1.5) + rect(398, 296, 16, 20, "#B07A3A"))
+    out.append(outline(420, 270, 16, 48, "#D8C9A0", "#8A7A56", 1.5) + rect(422, 264, 12, 8, "#C8402E"))
+    # the cot with its blanket, a jacket on a hook
+    out.append(rect(470, 430, 6, 50, "#6E7276") + rect(620, 430, 6, 50, "#6E7276"))
+    out.append(outline(460, 404, 180, 30, "#5E7A5A", "#3A4E38", 2))
+    out.append('<path d="M480 404 q40 -30 80 -6 q30 -20 70 4 v30 h-150 Z" fill="#8E8A9A" stroke="#55526A" stroke-width="2"/>')
+    out.append('<rect x="584" y="384" width="48" height="24" rx="8" fill="#F4F1EA" stroke="#A59C8E" stroke-width="2"/>')
+    out.append(oval(540, 150, 4, 4, "#444") + stroke("M540 152 l-30 18 h60 Z", "#444", 2)
+               + '<path d="M510 170 l30 -12 l30 12 l6 114 h-72 Z" fill="#6B4F2A" stroke="#3E2E18" stroke-width="2"/>'
+               + stroke("M528 164 l12 36 l12 -36 M540 200 V284", "#3E2E18", 2))
+    # one bare bulb
+    out.append(stroke("M320 0 V140", "#444", 2) + oval(320, 150, 9, 11, "#F4F1E0", "#8A8470", 1.5))
+    if time != "day":
+        late.append(oval(320, 150, 9, 11, "#FFF6D0"))
+    return finish(out, time, late, warm=((320, 160, 200),))
+
+
+def poster_giant(x, y):
+    """Film 0's poster: a giant made of windmills over a seaside town."""
+    out = [outline(x, y, 160, 220, "#7EC4EC", "#333", 2), rect(x, y + 150, 160, 70, "#3E7AB8")]
+    for i in range(6):
+        out.append(rect(x + 8 + i * 25, y + 140 - i % 2 * 8, 18, 20 + i % 2 * 8, ("#F4F1EA", "#F2D35E", "#E8A06A")[i % 3]))
+    out.append(poly(((x + 50, y + 150), (x + 110, y + 150), (x + 104, y + 80), (x + 56, y + 80)), "#8A5A3C", "#3E2A1A", 2))
+    out.append(outline(x + 62, y + 44, 36, 36, "#A06A44", "#3E2A1A", 2) + oval(x + 72, y + 60, 5, 5, "#FFD23F")
+               + oval(x + 88, y + 60, 5, 5, "#FFD23F"))
+    for cx, cy in ((x + 42, y + 92), (x + 118, y + 92)):
+        for a in (0, 90, 180, 270):
+            out.append(poly(((cx, cy), (cx + 30, cy - 6), (cx + 30, cy + 4)), "#F4F1EA", "#3E2A1A", 1.5,
+                            f'transform="rotate({a + 20} {cx} {cy})"'))
+        out.append(oval(cx, cy, 5, 5, "#3E2A1A"))
+    out.append(stroke(f"M{x + 10} {y + 30} q20 -8 40 0 M{x + 110} {y + 22} q20 -8 40 0", "#FFFFFF", 3))
+    return "".join(out)
+
+
+def poster_mist(x, y):
+    """Film 1's poster: a wolf-eyed girl in the mist under the moon."""
+    out = [outline(x, y, 160, 220, "#1E2A44", "#333", 2), oval(x + 116, y + 44, 20, 20, "#F4EED0")]
+    out.append(f'<path d="M{x} {y + 150} l40 -50 l30 30 l40 -60 l50 70 V{y + 220} H{x} Z" fill="#2E3A54"/>')
+    out.append(f'<path d="M{x + 46} {y + 220} q0 -60 34 -70 q-20 -8 -18 -40 q4 -30 30 -30 q26 0 28 30 q2 30 -16 40 '
+               f'q30 14 30 70 Z" fill="#101522"/>')
+    out.append(f'<path d="M{x + 92} {y + 84} q30 0 40 40 q-20 -20 -38 -24 Z" fill="#101522"/>')
+    out.append(poly(((x + 78, y + 108), (x + 90, y + 104), (x + 88, y + 110)), "#FFB000", "#FFB000", 1)
+               + poly(((x + 98, y + 104), (x + 110, y + 108), (x + 100, y + 110)), "#FFB000", "#FFB000", 1))
+    for k in range(4):
+        out.append(oval(x + 80, y + 150 + k * 20, 100, 8, "#E8EEF4", extra='opacity="0.45"'))
+    return "".join(out)
+
+
+def meeting_room(time):
+    """bg038: the meeting room with the two posters on the wall."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#EEE8DA"), rect(0, 0, 640, 16, "#DAD2C0"), rect(0, 330, 640, 150, "#8F8A80")]
+    for x in (160, 480):
+        out.append(outline(x - 60, 16, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    out.append(poster_giant(110, 60) + poster_mist(370, 60))
+    for x, y in ((116, 64), (264, 64), (376, 64), (524, 64)):
+        out.append(oval(x, y, 4, 4, "#D9534F", "#8A2A2A", 1))
+    out.append(oval(320, 84, 22, 22, "#FFFFFF", "#3A3A3A", 3) + stroke("M320 84 V68 M320 84 L332 90", "#222", 2.5))
+    out.append(outline(20, 60, 70, 100, "#FBFCFD", "#9AA2AA", 3) + stroke("M28 80 h40 M28 96 h50 M28 112 h30", "#337AB7", 2))
+    out.append(outline(570, 40, 56, 240, "#B08860", "#6E5238", 2) + oval(616, 160, 4, 4, "#D8C090"))
+    # chairs behind the long table, things left on it: tea, papers, the president's knitting
+    for x in (90, 200, 310, 420, 530):
+        out.append(f'<rect x="{x - 30}" y="270" width="60" height="70" rx="10" fill="#4E5E74" stroke="#2E3642" stroke-width="2"/>')
+    out.append(outline(30, 330, 580, 18, "#B08860", "#6E5238") + poly(((30, 348), (610, 348), (600, 480), (40, 480)), "#9C7550", "#6E5238"))
+    for x in (120, 300, 470):
+        out.append(outline(x, 314, 14, 16, "#F4F1EA", "#8E8676", 1.5) + rect(x + 2, 318, 10, 4, "#8FA86A"))
+    out.append(poly(((170, 330), (240, 330), (236, 318), (176, 318)), "#FFFFFF", "#A59C8E", 1))
+    out.append(oval(400, 318, 16, 13, "#C9A227", "#8A6E14", 2) + stroke("M388 312 q12 8 24 0 M386 320 q14 6 28 0", "#A8861A", 1.5)
+               + stroke("M410 330 L440 296 M414 330 L448 300", "#B8B8C0", 3))
+    return finish(out, time, late)
+
+
+def roof(time):
+    """bg039: the studio's flat roof: parapet, water tank, washing line, the town beyond."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (130, 0, 350, 196), 11, (220, 70))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    out.append('<path d="M0 230 Q200 200 380 224 Q520 200 640 220 V300 H0 Z" fill="%s"/>' % light_hill(time))
+    rng = random.Random(39)
+    x = 0
+    while x < 640:
+        w, h = 24 + rng.random() * 50, 14 + rng.random() * 50
+        out.append(rect(f"{x:.0f}", f"{290 - h:.0f}", f"{w + 1:.0f}", f"{h + 10:.0f}", town))
+        for k in range(int(w // 12)):
+            if rng.random() < 0.55:
+                out.append(pane(round(x + 4 + k * 12), round(296 - h), 5, 6, time, rng.random() < 0.7, late, town))
+        x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # parapet and rail, the concrete floor
+    out.append(rect(0, 300, 640, 34, "#C8C2B6") + rect(0, 300, 640, 5, "#E0DBD0"))
+    out.append(stroke("M0 252 H640", "#7A7E84", 4))
+    for x in range(10, 640, 40):
+        out.append(rect(x, 252, 4, 50, "#7A7E84"))
+    out.append(rect(0, 334, 640, 146, "#B8B4AC"))
+    for y in (370, 420):
+        out.append(stroke(f"M0 {y} H640", "#A8A49C", 2))
+    out.append(oval(420, 440, 80, 16, "#A8A49C"))
+    # the stair hut and its lamp
+    out.append(outline(0, 150, 110, 184, "#D8D2C4", "#7A7468", 2) + poly(((-6, 150), (116, 150), (116, 138), (-6, 138)), "#8A8E92", "#55585C"))
+    out.append(outline(30, 200, 56, 134, "#8E9AA4", "#55585C", 2) + oval(76, 270, 4, 4, "#D8D8D8"))
+    out.append(oval(58, 176, 9, 6, "#F4F1E0", "#8A8470", 1.5))
+    if time != "day":
+        late.append(oval(58, 176, 9, 6, "#FFF6D0"))
+    # the water tank on its stand
+    out.append(stroke("M500 330 L510 250 M600 330 L590 250 M506 290 H594", "#7A7E84", 5))
+    out.append(f'<rect x="490" y="150" width="120" height="104" rx="16" fill="#E4E0D4" stroke="#7A7468" stroke-width="2"/>'
+               + stroke("M490 186 H610 M490 222 H610", "#C8C2B6", 2))
+    # washing line with towels and a studio T-shirt
+    out.append(rect(150, 230, 5, 104, "#7A7E84") + rect(420, 230, 5, 104, "#7A7E84") + stroke("M152 236 Q290 250 422 236", "#9A9A9A", 1.5))
+    out.append(poly(((180, 240), (224, 243), (222, 290), (182, 288)), "#FFFFFF", "#9A9A9A", 1.5))
+    out.append(poly(((250, 244), (300, 244), (310, 256), (298, 262), (296, 296), (256, 296), (254, 262), (242, 256)),
+                    "#F28C28", "#A8581A", 1.5))
+    out.append(poly(((330, 243), (380, 240), (378, 282), (332, 284)), "#8EC3E6", "#5E8AA8", 1.5))
+    # plastic crates for sitting on, a bucket for the fireworks
+    out.append(outline(200, 400, 60, 44, "#3A7BB8", "#22446E", 2) + outline(270, 408, 60, 40, "#F0C040", "#A8861A", 2))
+    out.append(poly(((540, 420), (580, 420), (576, 460), (544, 460)), "#C8402E", "#6E2A1E", 2) + oval(560, 420, 20, 5, "#8A2A1E"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def light_hill(time):
+    return {"day": "#9FB8A0", "y": "#A07A80", "n": "#1A2034"}[time]
+
+
+def van_inside(time):
+    """bg040: inside 白玉号: the windscreen and the road, the dashboard, cut bags on the seat."""
+    late = []
+    # the view through the windscreen
+    view = [open_sky(250, time)]
+    land = {"day": "#9CB07A", "y": "#A08070", "n": "#1E2436"}[time]
+    view.append(rect(0, 150, 640, 120, land))
+    view.append(poly(((120, 270), (560, 270), (340, 150), (316, 150)), "#7E7E80", "#7E7E80", 0))
+    view.append(stroke("M328 154 L330 270", "#ECECE4", 3, 'stroke-dasharray="14 12"'))
+    for i, (x, h) in enumerate(((80, 60), (180, 36), (250, 22))):
+        view.append(rect(x - 3, 170 - h, 6, h + 10, "#8A8478") + rect(x - 12, 172 - h, 24, 3, "#6E6A64"))
+    view.append(rect(430, 120, 90, 50, "#E6DCC8") + poly(((424, 122), (526, 122), (506, 100), (444, 100)), "#6A4E44", "#4A3630"))
+    view.append(pane(444, 134, 20, 16, time, True, late, "#6E6456") + pane(484, 134, 20, 16, time, True, late, "#6E6456"))
+    view.append(tree(580, 170, 40, 40, seed=60) + tree(40, 170, 30, 34, seed=61))
+    night_sky(time, late, (120, 50, 420, 70), 12)
+    if time == "n":
+        late.append('<path d="M200 270 L300 170 L370 170 L500 270 Z" fill="#FFF4C0" opacity="0.35"/>')
+    seen = ('<clipPath id="screen"><path d="M70 50 L570 50 L610 250 L30 250 Z"/></clipPath>'
+            f'<g clip-path="url(#screen)">{dusk(view, time, late)}</g>')
+    out, late = [], []
+    # the cab around it: roof lining, pillars, the mirror and a charm
+    out.append('<path d="M0 0 H640 V480 H0 Z M70 50 L30 250 L610 250 L570 50 Z" fill="#6E6A66" fill-rule="evenodd"/>')
+    out.append(rect(0, 0, 640, 44, "#D7D2C8") + poly(((0, 0), (70, 50), (30, 250), (0, 260)), "#4A4844", "#2E2C2A")
+               + poly(((640, 0), (570, 50), (610, 250), (640, 260)), "#4A4844", "#2E2C2A"))
+    out.append(poly(((120, 46), (230, 46), (226, 74), (124, 74)), "#C8C2B6", "#8A8478", 1.5))
+    out.append(f'<rect x="280" y="52" width="90" height="24" rx="6" fill="#3A3836" stroke="#222" stroke-width="2"/>'
+               + rect(286, 56, 78, 16, GLASS[time]) + stroke("M325 76 V104", "#C8402E", 1.5)
+               + f'<rect x="318" y="104" width="14" height="20" rx="3" fill="#C8402E" stroke="#6E1E14" stroke-width="1.5"/>')
+    # the dashboard and the wheel on the right
+    out.append('<path d="M0 250 H640 V320 Q320 296 0 320 Z" fill="#4A4A50" stroke="#2A2A2E" stroke-width="2"/>')
+    out.append(poly(((60, 252), (200, 252), (196, 272), (64, 272)), "#F4F1EA", "#8E8676", 1.5)
+               + stroke("M80 262 l30 -4 l30 6 l40 -4", "#D9534F", 2))
+    gauges = ""
+    for cx in (420, 470):
+        gauges += oval(cx, 290, 18, 14, "#1E1E22", "#888", 1.5) + stroke(f"M{cx} 290 l-10 -6", "#F28C28", 2)
+    out.append(gauges)
+    if time == "n":
+        late.append("".join(oval(cx, 290, 18, 14, "#183038", "#6EC8D8", 2) + stroke(f"M{cx} 290 l-10 -6", "#F28C28", 2)
+                            for cx in (420, 470)))
+    out.append(oval(445, 340, 92, 78, "none", "#2A2A2E", 16) + oval(445, 340, 22, 18, "#3A3A3E", "#222", 2)
+               + stroke("M360 344 L423 340 M530 344 L467 340", "#2A2A2E", 12))
+    out.append(poly(((250, 480), (390, 480), (370, 330), (270, 330)), "#3A3A3E", "#222"))
+    out.append(stroke("M320 420 V380", "#222", 6) + oval(320, 376, 10, 10, "#1E1E1E"))
+    # the seats at either edge; cut bags piled on the passenger's
+    out.append('<path d="M-20 480 L-20 340 Q60 300 190 330 L200 480 Z" fill="#5E6674" stroke="#2E3440" stroke-width="3"/>')
+    out.append('<path d="M560 480 L566 350 Q620 330 660 340 V480 Z" fill="#5E6674" stroke="#2E3440" stroke-width="3"/>')
+    for i in range(4):
+        out.append(poly(((20 + i * 6, 372 - i * 16), (150 + i * 4, 366 - i * 16), (152 + i * 4, 386 - i * 16), (22 + i * 6, 392 - i * 16)),
+                        ("#D2B07A", "#C9A46C")[i % 2], "#8A6B3F", 1.5))
+        out.append(rect(60 + i * 6, 374 - i * 16, 20, 5, ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E")[i]))
+    return seen + finish(out, time, late)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -1015,6 +1435,13 @@ PLACES = {
     "bg013": ("The river bank.", river_bank, ("day", "y", "n")),
     "bg014": ("The hill road above the town.", hill_road, ("day", "y", "n")),
     "bg015": ("The shrine on festival night.", festival, ("n",)),
+    "bg030": ("The studio from the street.", studio_street, ("day", "y", "n")),
+    "bg031": ("The studio entrance: shoe shelves, the cut-bag pigeonholes.", entrance, ("day", "y", "n")),
+    "bg035": ("The drawing room: animators' desks with light boxes.", drawing_room, ("day", "y", "n")),
+    "bg037": ("The director's room: storyboards, the ashtray, the cot.", director_room, ("day", "y", "n")),
+    "bg038": ("The meeting room with the two posters.", meeting_room, ("day",)),
+    "bg039": ("The studio's roof.", roof, ("day", "y", "n")),
+    "bg040": ("Inside the studio van.", van_inside, ("day", "y", "n")),
     "bg034": ("The office, the hub: desks with light tables, whiteboard schedule, storyboards, window.",
               office, ("day", "y", "n")),
     "bg036": ("The ink-and-paint room: paint jars, cel racks, the long table.", paint_room, ("day", "y", "n")),
@@ -1029,11 +1456,12 @@ def main():
             suffix = "" if time == "day" else time
             label = {"day": "by day", "y": "in the evening", "n": "at night"}[time]
             body = draw(time)
+            defs = sky_defs(time) + (tint_filter(time) if "url(#tint)" in body else "")
             with open(os.path.join(HERE, name + suffix + ".svg"), "w", encoding="utf-8") as f:
                 f.write(f'<?xml version="1.0" encoding="UTF-8"?>\n'
                         f'<!-- {what} ({label}). Written by make_backgrounds.py; edit that. -->\n'
                         f'<svg xmlns="http://www.w3.org/2000/svg" width="640" height="480" viewBox="0 0 640 480">\n'
-                        f'<defs>{sky_defs(time)}</defs>\n{body}\n</svg>\n')
+                        f'<defs>{defs}</defs>\n{body}\n</svg>\n')
 
 
 if __name__ == "__main__":
