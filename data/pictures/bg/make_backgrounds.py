@@ -159,9 +159,9 @@ def pane(x, y, w, h, time, lit, late, frame="#55505A", day=None):
     return out
 
 
-def window(x, y, w, h, time, late, frame="#6E5A48", line="#4E3F33", cols=2, rows=1, town=True):
-    """A window seen from inside onto the sky; at night the glass is drawn over the tint."""
-    glass = [sky(x + 8, y + 8, w - 16, h - 16, time, town)]
+def window(x, y, w, h, time, late, frame="#6E5A48", line="#4E3F33", cols=2, rows=1, town=True, view=None):
+    """A window seen from inside onto the sky (or `view`); at night the glass is drawn over the tint."""
+    glass = [(view or sky)(x + 8, y + 8, w - 16, h - 16, time, town)]
     for i in range(1, cols):
         glass.append(stroke(f"M{x + w * i / cols:.1f} {y + 8} V{y + h - 8}", frame, 6, cap="butt"))
     for j in range(1, rows):
@@ -1426,6 +1426,801 @@ def van_inside(time):
     return seen + finish(out, time, late)
 
 
+# Places on the map: the people who draw, paint and shoot the film ----------------
+
+def robot(x, ground, s, colour):
+    """An assembled model kit: a giant robot standing on a shelf."""
+    def r(px, py, w, h, fill):
+        return outline(f"{x + px * s:.1f}", f"{ground - py * s:.1f}", f"{w * s:.1f}", f"{h * s:.1f}", fill, "#333", 1)
+    return (r(-7, 20, 6, 20, "#E8E8EC") + r(1, 20, 6, 20, "#E8E8EC") + r(-9, 40, 18, 20, colour)
+            + r(-15, 40, 6, 16, "#E8E8EC") + r(9, 40, 6, 16, "#E8E8EC") + r(-16, 44, 8, 6, colour) + r(8, 44, 8, 6, colour)
+            + r(-5, 50, 10, 10, "#E8E8EC") + r(-4, 46, 8, 3, "#5AC8E0")
+            + stroke(f"M{x:.1f} {ground - 50 * s:.1f} l{-6 * s:.1f} {-6 * s:.1f} M{x:.1f} {ground - 50 * s:.1f} l{6 * s:.1f} {-6 * s:.1f}",
+                     "#F2C230", max(1.5, 2 * s)))
+
+
+def kit_box(x, y, w, h, colour):
+    return (outline(x, y, w, h, colour, "#333", 1) + poly(((x, y + h), (x + w * 0.5, y + h), (x + w, y + h * 0.3), (x + w, y + h * 0.6)),
+                                                           "#FFFFFF", "#FFFFFF", 0, 'opacity="0.5"')
+            + rect(x + 3, y + 3, w * 0.3, h * 0.25, "#F2C230"))
+
+
+def danchi_view(x, y, w, h, time, town=True):
+    """The view from one danchi flat: the next block, balconies in rows."""
+    out = [rect(x, y, w, h, "url(#sky)"), rect(x + w * 0.1, y + h * 0.25, w * 0.9, h * 0.75, "#C8C4BC" if time == "day" else "#8A8490")]
+    for r in range(5):
+        yy = y + h * 0.3 + r * h * 0.14
+        out.append(rect(x + w * 0.1, yy + h * 0.08, w * 0.9, h * 0.025, "#9A968E"))
+        for c in range(4):
+            xx = x + w * 0.15 + c * w * 0.22
+            lit = time != "day" and (r + c) % 3 != 0
+            out.append(rect(f"{xx:.1f}", f"{yy:.1f}", f"{w * 0.12:.1f}", f"{h * 0.07:.1f}", LIT[time] if lit else GLASS[time]))
+    return "".join(out)
+
+
+def terakado_flat(time):
+    """bg050: 原画マンＡ, 寺門's danchi flat: model kits everywhere, curtains half shut."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E2DCCB"), rect(0, 330, 640, 150, "#9A8E7A"), rect(0, 326, 640, 6, "#7A6A56")]
+    out.append(window(40, 60, 220, 210, time, late, "#B9BEC4", "#6E767E", view=danchi_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(rect(28, 52, 244, 6, "#6E6A64"))
+    for x0, d in ((30, 1), (270, -1)):
+        out.append(f'<path d="M{x0} 56 h{84 * d} c{-8 * d} 70 {6 * d} 150 {-4 * d} 226 h{-80 * d} Z" fill="#7A5A6A" '
+                   f'stroke="#4E3644" stroke-width="2"/>'
+                   + stroke(f"M{x0 + 30 * d} 60 q{6 * d} 110 0 220 M{x0 + 56 * d} 60 q{-6 * d} 110 0 220", "#5E4452", 2))
+    # shelves of kit boxes and finished robots
+    out.append(outline(420, 30, 210, 300, "#8E949A", "#55585C", 2))
+    for r in range(4):
+        y = 36 + r * 74
+        out.append(rect(424, y + 66, 202, 6, "#6E7276"))
+        if r % 2 == 0:
+            for i in range(5):
+                out.append(robot(446 + i * 40, y + 66, 1.0 - (i % 2) * 0.12, ("#3A6EA8", "#C8402E", "#E8E8EC", "#2E7D5B", "#F2C230")[(i + r) % 5]))
+        else:
+            for i in range(4):
+                out.append(kit_box(428 + i * 50, y + 24 + (i % 2) * 10, 46, 42 - (i % 2) * 10,
+                                   ("#2F5FA8", "#C8402E", "#E08A2E", "#5E6674")[(i + r) % 4]))
+    # his desk: light box, a half-built robot on a sprue, paint bottles, the ashtray
+    out.append(desk(250, 330, 170, "#A08A70", "#8A7660"))
+    out.append(light_table(270, 330, 110, time != "day"))
+    out.append(robot(400, 330, 0.8, "#3A6EA8"))
+    out.append(outline(330, 300, 40, 24, "#B8B8BC", "#6E6E72", 1.5, 'transform="rotate(-8 350 312)"')
+               + stroke("M336 306 h28 M336 314 h28 M346 302 v20", "#6E6E72", 1.5))
+    for i, c in enumerate(("#C8402E", "#3A6EA8", "#F2C230", "#FFFFFF")):
+        out.append(outline(256 + i * 9, 318, 7, 12, c, "#333", 1))
+    out.append(oval(240, 326, 16, 5, "#C8D6E0", "#7A8A96", 1.5))
+    # kit boxes and magazines on the floor
+    for i, (x, y, w, h, c) in enumerate(((20, 400, 90, 40, "#2F5FA8"), (30, 370, 80, 32, "#C8402E"), (120, 420, 100, 44, "#E08A2E"),
+                                        (470, 400, 120, 48, "#5E6674"), (490, 372, 90, 30, "#2E7D5B"))):
+        out.append(kit_box(x, y, w, h, c))
+    out.append(poly(((250, 470), (320, 462), (330, 478), (258, 480)), "#F0C040", "#555", 1))
+    return "".join(layers) + finish(out, time, late, warm=((335, 300, 80),))
+
+
+def cat(x, ground, s, fur, curled=False):
+    """One of 沢渡's cats, sitting or curled up asleep."""
+    eye = "#2A2A2A"
+    if curled:
+        return (oval(x, ground - 12 * s, 30 * s, 13 * s, fur, "#3A3A3A", 1.5)
+                + oval(x - 22 * s, ground - 14 * s, 11 * s, 10 * s, fur, "#3A3A3A", 1.5)
+                + poly(((x - 30 * s, ground - 20 * s), (x - 28 * s, ground - 30 * s), (x - 22 * s, ground - 23 * s)), fur, "#3A3A3A", 1.2)
+                + poly(((x - 20 * s, ground - 23 * s), (x - 14 * s, ground - 31 * s), (x - 12 * s, ground - 21 * s)), fur, "#3A3A3A", 1.2)
+                + stroke(f"M{x - 27 * s:.1f} {ground - 15 * s:.1f} q3 2 6 0 M{x - 19 * s:.1f} {ground - 15 * s:.1f} q3 2 6 0", eye, 1.2)
+                + stroke(f"M{x + 26 * s:.1f} {ground - 6 * s:.1f} q-20 10 -44 4", fur, 6 * s)
+                + stroke(f"M{x + 26 * s:.1f} {ground - 6 * s:.1f} q-20 10 -44 4", "#3A3A3A", 1))
+    return (stroke(f"M{x + 14 * s:.1f} {ground - 4 * s:.1f} q24 -4 18 -30", fur, 6 * s)
+            + oval(x, ground - 20 * s, 18 * s, 22 * s, fur, "#3A3A3A", 1.5)
+            + oval(x, ground - 48 * s, 14 * s, 12 * s, fur, "#3A3A3A", 1.5)
+            + poly(((x - 13 * s, ground - 52 * s), (x - 11 * s, ground - 66 * s), (x - 3 * s, ground - 58 * s)), fur, "#3A3A3A", 1.2)
+            + poly(((x + 13 * s, ground - 52 * s), (x + 11 * s, ground - 66 * s), (x + 3 * s, ground - 58 * s)), fur, "#3A3A3A", 1.2)
+            + oval(x - 5 * s, ground - 49 * s, 2 * s, 3 * s, eye) + oval(x + 5 * s, ground - 49 * s, 2 * s, 3 * s, eye)
+            + stroke(f"M{x - 2 * s:.1f} {ground - 43 * s:.1f} l2 1.5 l2 -1.5", eye, 1))
+
+
+def bakery_view(x, y, w, h, time, town=True):
+    """From the flat above the bakery: houses across the street, the bakery's awning below."""
+    out = [sky(x, y, w, h, time, town)]
+    stripe = h * 0.16
+    for i in range(int(w // 20) + 1):
+        out.append(rect(f"{x + i * 20:.1f}", f"{y + h - stripe:.1f}", f"{min(20, x + w - (x + i * 20)):.1f}", f"{stripe:.1f}",
+                        ("#8A5A3C", "#F4E6C4")[i % 2]))
+    return "".join(out)
+
+
+def sawatari_flat(time):
+    """bg051: 原画マンＢ, 沢渡's studio flat above a bakery: her desk and her two cats."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F2E6D2"), rect(0, 320, 640, 160, "#B88A5E"), rect(0, 316, 640, 6, "#8A6440")]
+    for x in range(0, 640, 40):
+        out.append(stroke(f"M{x} 322 V480", "#A87A50", 1.5))
+    out.append(window(60, 50, 240, 210, time, late, "#F4F0E6", "#A8A08E", view=bakery_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(outline(50, 258, 260, 12, "#F4F0E6", "#A8A08E", 1.5) + outline(60, 234, 90, 24, "#B0603A", "#6E3A22", 1.5))
+    for i in range(5):
+        out.append(oval(72 + i * 16, 230, 8, 7, ("#E8402E", "#F2C230", "#E08AC8")[i % 3], "#8A2A2A", 1))
+    out.append(cat(230, 258, 0.8, "#8A8E98"))
+    # exposure sheets and drawings on the wall
+    for i in range(4):
+        x = 340 + i * 68
+        out.append(outline(x, 60, 56, 80, "#FFFFFF", "#A59C8E", 1) + oval(x + 28, 64, 3, 3, "#D9534F"))
+        for k in range(6):
+            out.append(stroke(f"M{x + 6} {74 + k * 10} h44", "#C8C0B0", 1))
+    out.append(outline(340, 150, 120, 90, "#FFFFFF", "#A59C8E", 1)
+               + stroke("M360 220 q20 -50 40 -30 q14 14 30 -10", "#7A7A7A", 1.5) + oval(380, 180, 10, 12, "none", "#7A7A7A", 1.5))
+    # the desk, the light box, a mug, the ginger cat asleep beside her work
+    out.append(desk(350, 320, 270, "#C9A77C", "#A8865E"))
+    out.append(light_table(430, 320, 130, time != "day"))
+    out.append(cat(395, 320, 0.9, "#E8A05A", curled=True))
+    out.append(outline(580, 298, 18, 22, "#F4F1EA", "#8E8676", 1.5) + stroke("M598 304 q8 4 0 10", "#8E8676", 2))
+    out.append(chair(450, 360, "#C86A5A"))
+    # bread from downstairs on a stool, cat bowls, a plant
+    out.append(outline(60, 380, 110, 14, "#A87A50", "#6E4A30") + rect(70, 394, 8, 86, "#6E4A30") + rect(152, 394, 8, 86, "#6E4A30"))
+    out.append(poly(((80, 380), (130, 380), (126, 330), (84, 330)), "#D8B888", "#8A6B3F", 1.5)
+               + f'<rect x="96" y="300" width="16" height="50" rx="8" fill="#D89A4E" stroke="#8A5A2A" stroke-width="1.5" transform="rotate(14 104 325)"/>')
+    out.append(oval(230, 462, 20, 7, "#5AA0E0", "#3A6E9A", 1.5) + oval(274, 466, 20, 7, "#E8607A", "#9A3A4A", 1.5))
+    out.append(poly(((596, 480), (632, 480), (636, 440), (592, 440)), "#C4663E", "#6E3A22", 1.5))
+    for a in (-50, -20, 10, 40):
+        out.append(oval(614, 400, 10, 34, "#5E8C3A", "#3E6A2A", 1.5, f'transform="rotate({a} 614 436)"'))
+    return "".join(layers) + finish(out, time, late, warm=((500, 260, 110),))
+
+
+def city_view(x, y, w, h, time, town=True):
+    """Office blocks seen from an office block."""
+    out = [rect(x, y, w, h, "url(#sky)")]
+    rng = random.Random(int(x))
+    bx = x
+    while bx < x + w:
+        bw = 30 + rng.random() * 40
+        top = y + h * (0.15 + rng.random() * 0.4)
+        out.append(rect(f"{bx:.1f}", f"{top:.1f}", f"{min(bw, x + w - bx):.1f}", f"{y + h - top:.1f}",
+                        ("#9AA8B8", "#B8C0C8", "#8A98A8")[int(rng.random() * 3)] if time == "day" else "#3A4060"))
+        for yy in range(int(top) + 6, int(y + h) - 4, 10):
+            for xx in range(int(bx) + 4, int(min(bx + bw, x + w)) - 6, 9):
+                if time != "day" and rng.random() < 0.5:
+                    out.append(rect(xx, yy, 5, 5, LIT[time]))
+                elif time == "day":
+                    out.append(rect(xx, yy, 5, 5, "#CFE0EC"))
+        bx += bw + 4
+    return "".join(out)
+
+
+def tsubakuro(time):
+    """bg052: スタジオ・ツバクロ, a key-animation house on an office floor."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E4E6E8"), rect(0, 330, 640, 150, "#9098A0")]
+    for x in range(0, 640, 64):
+        out.append(stroke(f"M{x} 330 L{x - 40} 480", "#848C94", 1.5))
+    out.append(rect(0, 0, 640, 24, "#D4D8DC"))
+    for x in (80, 240, 400, 560):
+        out.append(outline(x - 50, 4, 100, 14, "#FFFFFF", "#B4BAC0", 1))
+    for x in (10, 140, 400, 530):
+        out.append(window(x, 40, 120 if x in (10, 400) else 100, 150, time, late, "#B9BEC4", "#7E858B", view=city_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the company's swallow on the wall between the windows
+    out.append(outline(262, 56, 116, 110, "#FFFFFF", "#B4BAC0", 2))
+    out.append('<path d="M316 104 Q296 74 262 68 Q290 92 306 116 Z" fill="#22406E"/>'
+               '<path d="M330 114 Q348 142 380 150 Q354 124 340 104 Z" fill="#22406E"/>'
+               '<path d="M312 114 L280 130 L300 116 L286 140 L318 120 Z" fill="#22406E"/>'
+               + oval(326, 110, 18, 8, "#22406E", extra='transform="rotate(-35 326 110)"')
+               + oval(340, 99, 8, 7, "#22406E") + oval(341, 104, 4, 3, "#C8402E") + oval(342, 97, 1.8, 1.8, "#FFFFFF"))
+    out.append(outline(600, 338, 26, 14, "#8A9096", "#444", 1.5) + f'<rect x="598" y="330" width="30" height="8" rx="4" fill="#6E767E"/>')
+    # partitions with the desks behind them, papers pinned, lamps showing over the top
+    for i in range(4):
+        x = 20 + i * 155
+        out.append(stroke(f"M{x + 110} 236 L{x + 96} 200 L{x + 120} 188", "#444", 3)
+                   + poly(((x + 112, 184), (x + 134, 186), (x + 128, 200)), "#6E7A8A", "#3E4A5A", 1.5))
+        out.append(outline(x, 236, 140, 96, "#8E9AAA", "#55606E", 2))
+        for k in range(3):
+            out.append(outline(x + 10 + k * 42, 248 + (k % 2) * 8, 34, 44, "#FFFFFF", "#A8AEB6", 1) + oval(x + 27 + k * 42, 250 + (k % 2) * 8, 2.5, 2.5, "#D9534F"))
+    # steel cabinet on the left, the reception counter in front
+    out.append(outline(0, 200, 20, 200, "#A8B0B8", "#6E7680", 2))
+    out.append(outline(360, 360, 280, 120, "#D8DCE0", "#7E858B", 2) + rect(360, 350, 280, 14, "#5E6A7A"))
+    out.append(oval(420, 346, 12, 5, "#C8C8D0", "#6E6E72", 1.5) + oval(420, 341, 4, 4, "#8A8A90"))
+    out.append(outline(470, 330, 80, 20, "#8A9AAA", "#55606E", 1.5))
+    for k in range(3):
+        out.append(poly(((478 + k * 6, 330 - k * 5), (540 + k * 4, 330 - k * 5), (540 + k * 4, 324 - k * 5), (478 + k * 6, 324 - k * 5)),
+                        "#D2B07A", "#8A6B3F", 1))
+    out.append(poly(((580, 350), (600, 350), (598, 310), (582, 310)), "#5E8C3A", "#3E6A2A", 1.5))
+    return "".join(layers) + finish(out, time, late, cool=((160, 40, 140), (480, 40, 140)))
+
+
+def shoji(x, y, w, h, lit=False):
+    """Paper sliding doors: a wooden lattice over white paper."""
+    out = [outline(x, y, w, h, "#FFF4D6" if lit else "#F6F2E8", "#8A6A4A", 3)]
+    for i in range(1, 4):
+        out.append(stroke(f"M{x + w * i / 4:.1f} {y} V{y + h}", "#A8885E", 2))
+    for j in range(1, 7):
+        out.append(stroke(f"M{x} {y + h * j / 7:.1f} H{x + w}", "#A8885E", 2))
+    return "".join(out)
+
+
+def garden_view(x, y, w, h, time, town=False):
+    out = [sky(x, y, w, h, time, False), rect(x, y + h * 0.55, w, h * 0.45, "#6E8A4A")]
+    out.append(tree(x + w * 0.3, y + h * 0.7, h * 0.3, h * 0.22, "#4E7A32", seed=70))
+    out.append(oval(x + w * 0.75, y + h * 0.72, w * 0.2, h * 0.12, "#5E8C3A", "#3E6A2A", 1.5))
+    lx = x + w * 0.62
+    out.append(rect(lx - 4, y + h * 0.6, 8, h * 0.25, "#9A968E") + poly(((lx - 12, y + h * 0.6), (lx + 12, y + h * 0.6), (lx, y + h * 0.5)), "#8A867E", "#5A564E", 1))
+    return "".join(out)
+
+
+def parapara_do(time):
+    """bg053: ぱらぱら堂, in-betweeners at low desks in an old wooden house."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#EDE4CE"), rect(0, 0, 640, 40, "#8A6A4A"), rect(0, 40, 640, 8, "#6E5238")]
+    # the open doors onto the veranda and the garden
+    out.append(outline(200, 60, 240, 250, "#8A6A4A", "#5A4636", 2))
+    out.append(garden_view(204, 64, 232, 210, time))
+    out.append(rect(204, 274, 232, 36, "#B8966A") + stroke("M204 286 H436 M204 298 H436", "#A07E54", 1.5))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(shoji(20, 60, 180, 250, time == "n") + shoji(440, 60, 180, 250, time == "n"))
+    out.append(rect(0, 52, 20, 270, "#8A6A4A") + rect(620, 52, 20, 270, "#8A6A4A"))
+    out.append(stroke("M320 48 V74", "#444", 1) + oval(320, 80, 8, 7, "#C8E0F0", "#6E8AA0", 1.5)
+               + stroke("M320 86 V106", "#6E8AA0", 1) + rect(314, 106, 12, 20, "#F4F1EA"))
+    # the clock on the pillar
+    out.append(outline(586, 80, 34, 70, "#6E4A30", "#3E2A1A", 2) + oval(603, 98, 12, 12, "#F4F1EA", "#3E2A1A", 1.5)
+               + stroke("M603 98 V90 M603 98 l5 3", "#222", 1.5) + stroke("M603 116 V140", "#C8A030", 2) + oval(603, 142, 4, 4, "#C8A030"))
+    # tatami
+    out.append(rect(0, 310, 640, 170, "#D8CC94") + rect(0, 306, 640, 6, "#7A5C3E"))
+    out.append(stroke("M0 390 H640", "#5B5A3A", 6, cap="butt"))
+    for top, bottom in ((180, 150), (460, 490)):
+        out.append(stroke(f"M{top} 312 L{bottom} 390", "#5B5A3A", 5, cap="butt"))
+    # low desks with little light boxes, cushions, bundles of drawings
+    for i, x in enumerate((40, 250, 460)):
+        out.append(oval(x + 70, 470, 56, 14, ("#8A3A4A", "#3A4A7A", "#4A6A3A")[i], "#2A2A2A", 1.5))
+        out.append(outline(x, 380, 150, 12, "#8A5A3C", "#4E3020") + rect(x + 8, 392, 8, 40, "#4E3020") + rect(x + 134, 392, 8, 40, "#4E3020"))
+        box = (poly(((x + 30, 380), (x + 120, 380), (x + 112, 344), (x + 38, 344)), "#E8F2F8" if time != "n" else "#F8FCFF", "#6E6A64", 1.5)
+               + poly(((x + 48, 376), (x + 104, 376), (x + 100, 350), (x + 52, 350)), "#FFFFFF", "#B9B2A6", 1))
+        out.append(box)
+        if time == "n":
+            late.append(box)
+        out.append(stroke(f"M{x + 62} 368 q10 -14 20 -2", "#8A8A8A", 1.2))
+        for k in range(3):
+            out.append(outline(x + 122 - k * 2, 366 - k * 6, 26, 10, "#FFFFFF", "#A59C8E", 1))
+        out.append(stroke(f"M{x + 136} 360 V378", "#C8402E", 2))
+    out.append(oval(200, 440, 30, 8, "#8A5A3C", "#4E3020", 1.5) + oval(192, 428, 10, 8, "#6E7A5A", "#3E4A2A", 1.5)
+               + outline(208, 426, 8, 10, "#F4F1EA", "#8E8676", 1) + outline(220, 428, 8, 10, "#F4F1EA", "#8E8676", 1))
+    # the hanging lamp
+    out.append(stroke("M120 48 V90", "#444", 1.5) + poly(((96, 120), (144, 120), (134, 90), (106, 90)), "#F4E6C4", "#8E7F60", 2))
+    return "".join(layers) + finish(out, time, late, warm=((120, 130, 140),))
+
+
+def otokura(time):
+    """bg054: 音蔵スタジオ: the mixing desk, and through the glass the booth with its microphones."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#4A3E3A"), rect(0, 0, 640, 30, "#3A302C")]
+    for x in range(0, 640, 32):
+        out.append(rect(x, 30, 30, 300, "#52443F"))
+    # the booth behind the glass: acoustic panels, the picture, microphones and stands
+    out.append(outline(100, 60, 440, 210, "#2A2220", "#1A1412", 6))
+    out.append(rect(106, 66, 428, 198, "#C8C0B0"))
+    for r in range(4):
+        for c in range(9):
+            out.append(rect(110 + c * 47, 70 + r * 26, 43, 22, ("#8A9AAA", "#9AA8B4")[(r + c) % 2]))
+    out.append(outline(230, 74, 180, 90, "#1E1E22", "#111", 3) + rect(236, 80, 168, 78, "#6A9AC8")
+               + rect(236, 132, 168, 26, "#5E8C4A") + oval(330, 110, 14, 24, "#F28C28") + oval(330, 80, 10, 10, "#FCE6D4"))
+    out.append(oval(120, 80, 6, 6, "#D9342E") + glow(120, 80, 20))
+    for x in (200, 320, 440):
+        out.append(stroke(f"M{x} 264 V190 L{x + 20} 176", "#3A3A3E", 4) + f'<rect x="{x + 14}" y="160" width="14" height="26" rx="7" fill="#8A8A90" stroke="#333" stroke-width="1.5"/>'
+                   + oval(x + 4, 180, 11, 11, "none", "#333", 1.5))
+        out.append(stroke(f"M{x - 30} 264 L{x - 24} 214", "#3A3A3E", 3) + poly(((x - 50, 218), (x, 210), (x + 4, 222), (x - 46, 230)), "#F4F1EA", "#8E8676", 1.5))
+    out.append(rect(100, 266, 440, 10, "#1A1412"))
+    # speakers either side
+    for x in (20, 560):
+        out.append(outline(x, 90, 60, 96, "#2A2A2E", "#111", 2) + oval(x + 30, 120, 16, 16, "#4A4A50", "#111", 2) + oval(x + 30, 164, 10, 10, "#4A4A50", "#111", 2))
+    # the mixing desk: rows of knobs, faders, meters
+    out.append(poly(((0, 330), (640, 330), (640, 480), (0, 480)), "#3A3A40", "#222"))
+    out.append(poly(((40, 330), (600, 330), (620, 300), (20, 300)), "#8A8A90", "#444"))
+    for i in range(8):
+        x = 60 + i * 64
+        out.append(outline(x, 304, 40, 18, "#F4F1E0", "#444", 1.5) + stroke(f"M{x + 20} 320 l{-8 + i % 3 * 6} -12", "#222", 1.5))
+    for r in range(3):
+        for c in range(24):
+            out.append(oval(44 + c * 23, 348 + r * 20, 5, 5, ("#D9534F", "#F0AD4E", "#5AA0E0", "#E8E8E8")[(r + c // 6) % 4], "#222", 1))
+    for c in range(24):
+        x = 44 + c * 23
+        out.append(rect(x - 2, 412, 4, 56, "#1E1E22") + rect(x - 7, 430 + (c * 7) % 24, 14, 8, "#E8E8E8"))
+    return finish(out, time, late)
+
+
+def hue(h, s=0.62, v=0.88):
+    """A colour round the wheel, for the rainbow of paint jars."""
+    i = int(h * 6) % 6
+    f = h * 6 - int(h * 6)
+    p, q, t = v * (1 - s), v * (1 - s * f), v * (1 - s * (1 - f))
+    r, g, b = ((v, t, p), (q, v, p), (p, v, t), (p, q, v), (t, p, v), (v, p, q))[i]
+    if g > 0.95 and r < 0.05 and b < 0.05:
+        g = 0.9
+    return "#%02X%02X%02X" % (int(r * 255), int(g * 255), int(b * 255))
+
+
+def trout(x, y, s):
+    """にじます's sign: a rainbow trout."""
+    return (f'<path d="M{x} {y} q{30 * s} {-22 * s} {70 * s} {-4 * s} l{16 * s} {-12 * s} v{32 * s} l{-16 * s} {-12 * s} '
+            f'q{-40 * s} {18 * s} {-70 * s} {-4 * s} Z" fill="#A8B4A0" stroke="#4E5A48" stroke-width="2"/>'
+            + stroke(f"M{x + 8 * s} {y - 2 * s} q{30 * s} {-10 * s} {62 * s} {-4 * s}", "#E87A8A", 5 * s)
+            + oval(x + 12 * s, y - 6 * s, 2.5 * s, 2.5 * s, "#222"))
+
+
+def nijimasu(time):
+    """bg055: 彩色工房にじます, the paint house: a wall of paint jars in rainbow order."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F0EEE8"), rect(0, 330, 640, 150, "#B8B0A0"), rect(0, 326, 640, 6, "#8A8272")]
+    for x in (20, 560):
+        out.append(window(x, 30, 60, 110, time, late, "#B9BEC4", "#7E858B", cols=1, town=False))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the rainbow: shelves of jars sorted by colour
+    out.append(outline(96, 24, 448, 196, "#C9B79A", "#6E5E4B", 2))
+    for r in range(4):
+        y = 32 + r * 47
+        out.append(rect(100, y + 38, 440, 5, "#6E5E4B"))
+        for i in range(24):
+            c = hue(i / 24, 0.5 + r * 0.12, 0.95 - r * 0.12)
+            out.append(outline(106 + i * 18, y + 14, 14, 24, c, "#555", 1) + outline(105 + i * 18, y + 9, 16, 6, "#E0E0E0", "#7A7A7A", 1))
+    out.append(outline(470, 228, 150, 60, "#FFFFFF", "#8A9096", 2) + trout(490, 262, 1.2))
+    # the drying rack
+    out.append(outline(10, 150, 70, 200, "#B7A58E", "#6E5E4B", 2))
+    for r in range(4):
+        for i in range(5):
+            out.append(f'<rect x="{16 + i * 12}" y="{156 + r * 48}" width="8" height="40" fill="{("#EAF4FA", "#F9EAF0", "#EEF8EA")[(r + i) % 3]}" '
+                       f'stroke="#93A8B5" stroke-width="1"/>')
+    # two rows of painting tables
+    for row, (y, s) in enumerate(((262, 0.7), (356, 1.0))):
+        out.append(outline(100 - row * 60, y, 440 + row * 120, 14 * s, "#D8C8A8", "#6E5E4B"))
+        out.append(rect(110 - row * 60, y + 14 * s, 8, 480 - y, "#8E7D66") + rect(522 + row * 60, y + 14 * s, 8, 480 - y, "#8E7D66"))
+        for k in range(4 + row):
+            x = 130 - row * 50 + k * (100 + row * 10) * 1.0
+            out.append(poly(((x, y), (x + 60 * s, y), (x + 54 * s, y - 26 * s), (x + 6 * s, y - 26 * s)), "#EAF6FB", "#8FB2C4", 1.2))
+            out.append(oval(x + 30 * s, y - 12 * s, 10 * s, 7 * s, hue(((k * 5 + row * 3) % 12) / 12), "#444", 1))
+            for j in range(3):
+                out.append(outline(x + 64 * s + j * 9 * s, y - 14 * s, 7 * s, 12 * s, hue(((k * 7 + j * 3) % 24) / 24), "#555", 1))
+    for x in (160, 340, 500):
+        out.append(oval(x, 420, 26, 8, "#5E6E84", "#2E3642", 2) + rect(x - 4, 428, 8, 52, "#3A3F48"))
+    for x in (200, 440):
+        out.append(stroke(f"M{x} 0 V12", "#444", 2) + outline(x - 60, 12, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    return "".join(layers) + finish(out, time, late, cool=((200, 40, 150), (440, 40, 150)))
+
+
+def painted_board(x, y, w, h, kind):
+    """A background painting on board, as 青嵐美術 paints them for the film."""
+    out = [outline(x, y, w, h, "#FFFFFF", "#6E6A64", 2)]
+    if kind == "sky":
+        out.append(f'<rect x="{x + 3}" y="{y + 3}" width="{w - 6}" height="{h - 6}" fill="url(#paintedsky)"/>')
+        out.append(oval(x + w * 0.35, y + h * 0.4, w * 0.2, h * 0.12, "#FFFFFF") + oval(x + w * 0.55, y + h * 0.32, w * 0.16, h * 0.1, "#FFFFFF"))
+    elif kind == "sea":
+        out.append(rect(x + 3, y + 3, w - 6, h * 0.5, "#8ECBEA") + rect(x + 3, y + h * 0.5, w - 6, h * 0.5 - 3, "#3E7AB8"))
+        for i in range(4):
+            out.append(rect(f"{x + 6 + i * w * 0.2:.1f}", f"{y + h * 0.34:.1f}", f"{w * 0.14:.1f}", f"{h * 0.16:.1f}", ("#F4F1EA", "#F2D35E", "#E8A06A")[i % 3]))
+        out.append(rect(f"{x + w * 0.8:.1f}", f"{y + h * 0.15:.1f}", "3", f"{h * 0.35:.1f}", "#6E5A48"))
+    elif kind == "night":
+        out.append(rect(x + 3, y + 3, w - 6, h - 6, "#1E2A44") + oval(x + w * 0.7, y + h * 0.3, h * 0.1, h * 0.1, "#F4EED0"))
+        out.append(f'<path d="M{x + 3} {y + h - 3} l{w * 0.2:.1f} {-h * 0.5:.1f} l{w * 0.2:.1f} {h * 0.3:.1f} l{w * 0.25:.1f} {-h * 0.4:.1f} '
+                   f'L{x + w - 3} {y + h * 0.6:.1f} V{y + h - 3} Z" fill="#0E1626"/>')
+        out.append(oval(x + w * 0.5, y + h * 0.75, w * 0.45, h * 0.06, "#C8D0DC", extra='opacity="0.5"'))
+    else:
+        out.append(rect(x + 3, y + 3, w - 6, h * 0.6, "#9ED0EE") + rect(x + 3, y + h * 0.6, w - 6, h * 0.4 - 3, "#7FA850"))
+        out.append(tree(x + w * 0.3, y + h * 0.66, h * 0.2, h * 0.16, "#4E7A32", seed=int(x)))
+    return "".join(out)
+
+
+def seiran(time):
+    """bg056: 青嵐美術, the background studio: painted boards, poster colours, the big brush."""
+    late, layers = [], []
+    out = ['<defs><linearGradient id="paintedsky" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#4E9AD8"/>'
+           '<stop offset="1" stop-color="#D8F0FA"/></linearGradient></defs>',
+           rect(0, 0, 640, 480, "#E6EAEE"), rect(0, 330, 640, 150, "#9E958A"), rect(0, 326, 640, 6, "#6E665A")]
+    out.append(window(470, 30, 160, 220, time, late, "#8A9AAA", "#55606E", cols=2, rows=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for (x, y, w, h, k) in ((20, 30, 150, 100, "sea"), (190, 30, 120, 90, "night"), (330, 36, 120, 84, "field"),
+                            (20, 150, 110, 76, "night"), (150, 140, 130, 90, "sky")):
+        out.append(painted_board(x, y, w, h, k) + oval(x + w / 2, y + 3, 3, 3, "#D9534F"))
+    # the tilted table with a sky half painted
+    out.append(poly(((150, 340), (450, 340), (420, 240), (180, 240)), "#8E7D6A", "#4E3F33"))
+    out.append('<clipPath id="board"><path d="M176 334 L424 334 L400 252 L200 252 Z"/></clipPath>'
+               '<g clip-path="url(#board)"><rect x="170" y="250" width="260" height="90" fill="url(#paintedsky)"/>'
+               '<rect x="300" y="250" width="130" height="90" fill="#FFFFFF"/>'
+               + oval(240, 280, 30, 8, "#FFFFFF") + '</g>'
+               + poly(((176, 334), (424, 334), (400, 252), (200, 252)), "none", "#6E6A64", 2))
+    out.append(outline(140, 340, 320, 12, "#C9A77C", "#6E5238") + rect(156, 352, 10, 128, "#6E5238") + rect(434, 352, 10, 128, "#6E5238"))
+    # jars of poster colour, a palette, the house-painter's brush in its bucket
+    for i in range(8):
+        out.append(outline(60 + i * 14, 300, 12, 16, hue(0.5 + i / 16, 0.55, 0.85), "#555", 1))
+    out.append(outline(40, 316, 110, 10, "#B08860", "#6E5238", 1.5) + rect(50, 326, 8, 154, "#6E5238") + rect(132, 326, 8, 154, "#6E5238"))
+    out.append(outline(330, 330, 60, 8, "#FFFFFF", "#9A9A9A", 1) + oval(342, 332, 5, 3, "#3E7AB8") + oval(358, 332, 5, 3, "#8ECBEA") + oval(374, 332, 5, 3, "#FFFFFF", "#CCC", 1))
+    out.append(poly(((500, 470), (560, 470), (566, 400), (494, 400)), "#8A9AAA", "#55606E", 2) + oval(530, 400, 36, 8, "#3E7AB8", "#55606E", 2))
+    out.append(stroke("M520 400 L500 300", "#A87A50", 8) + poly(((486, 300), (516, 300), (512, 270), (490, 270)), "#D8C8A0", "#6E5A48", 1.5)
+               + poly(((490, 270), (512, 270), (514, 250), (488, 250)), "#3E7AB8", "#2E5A8A", 1.5))
+    out.append(outline(580, 420, 40, 50, "#C8D6E0", "#6E7E8A", 2) + rect(582, 436, 36, 32, "#7AA0C8"))
+    return "".join(layers) + finish(out, time, late, warm=((300, 200, 160),))
+
+
+def crow(x, y, s=1.0, flip=1):
+    return (f'<path d="M{x} {y} q{8 * s * flip} {-10 * s} {20 * s * flip} {-6 * s} l{6 * s * flip} {-4 * s} l{-2 * s * flip} {6 * s} '
+            f'q{-4 * s * flip} {10 * s} {-18 * s * flip} {10 * s} l{-10 * s * flip} {4 * s} Z" fill="#1A1A22"/>'
+            + stroke(f"M{x + 8 * s * flip} {y + 4 * s} v{6 * s}", "#1A1A22", 1.2))
+
+
+def farmhouse(time):
+    """bg057: 梶玄斎's farmhouse: a thatched roof in the mist, crows in the persimmon tree."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 110), 57, (520, 50))
+    hills = {"day": ("#7F9A8A", "#6A8878"), "y": ("#8A6E78", "#735A68"), "n": ("#1E2A3A", "#182232")}[time]
+    out.append('<path d="M0 180 Q120 110 260 170 Q400 90 640 160 V340 H0 Z" fill="%s"/>' % hills[0])
+    out.append('<path d="M0 230 Q200 180 360 220 Q520 190 640 210 V340 H0 Z" fill="%s"/>' % hills[1])
+    for y, o in ((200, 0.55), (240, 0.45)):
+        out.append(f'<path d="M0 {y} Q160 {y - 14} 320 {y} T640 {y} V{y + 22} Q480 {y + 34} 320 {y + 22} T0 {y + 22} Z" fill="#F4F6F8" opacity="{o}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the house: thatch, dark timber, the veranda open onto his painting room
+    out.append(rect(0, 330, 640, 150, "#B8A888"))
+    out.append(poly(((140, 170), (560, 170), (620, 290), (80, 290)), "#B59A62", "#6E5A38", 3))
+    for i in range(26):
+        x = 100 + i * 20
+        out.append(stroke(f"M{x} 288 l{(x - 350) * 0.08:.0f} -24", "#9A7E48", 1.5))
+    out.append(poly(((250, 170), (450, 170), (420, 140), (280, 140)), "#8A7448", "#5A4A2A", 2))
+    out.append(outline(120, 290, 460, 110, "#4E3A2A", "#2E2014", 2))
+    inside = outline(150, 298, 280, 90, "#6E5A48", "#2E2014", 2)
+    out.append(inside)
+    out.append(outline(200, 330, 110, 60, "#1E2A44", "#6E6A64", 2) + oval(280, 344, 6, 6, "#F4EED0")
+               + oval(255, 370, 50, 6, "#C8D0DC", extra='opacity="0.6"'))
+    for x in (150, 290, 430):
+        out.append(rect(x - 4, 290, 8, 110, "#3A2A1E"))
+    out.append(shoji(440, 300, 120, 90, time != "day"))
+    if time != "day":
+        late.append(shoji(440, 300, 120, 90, True) + glow(500, 345, 90))
+    out.append(rect(110, 388, 480, 14, "#8A6A4A") + rect(110, 402, 480, 8, "#5A4636"))
+    # firewood and a water jar
+    for i in range(5):
+        out.append(oval(600 + (i % 2) * 10, 440 - i * 10, 18, 6, "#A0784F", "#5E4630", 1.5))
+    out.append(poly(((40, 470), (90, 470), (96, 420), (34, 420)), "#6E5A48", "#3E2A1A", 2) + oval(65, 420, 31, 7, "#3E5A6E"))
+    # the persimmon tree with its crows
+    out.append(tree(40, 330, 150, 70, "#4E7A32", "#5A4030", seed=57))
+    out.append(stroke("M40 230 L100 200", "#5A4030", 5))
+    for x, y, f in ((96, 198, -1), (60, 150, 1), (360, 138, -1)):
+        out.append(crow(x, y, 1.2, f))
+    for x, y in ((20, 200), (70, 240), (30, 270)):
+        out.append(oval(x, y, 5, 5, "#E8842E"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def mizusumashi(time):
+    """bg058: ミズスマシ動画, this month's desk of the studios' shared courier run."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E8ECEA"), rect(0, 340, 640, 140, "#A8A8A0")]
+    out.append(window(20, 40, 150, 150, time, late, "#B9BEC4", "#7E858B"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the company's whirligig beetle on the wall
+    out.append(oval(260, 90, 52, 14, "none", "#6EA8D0", 2) + oval(260, 90, 72, 22, "none", "#9EC8E0", 1.5))
+    out.append(oval(260, 80, 22, 16, "#22262E") + stroke("M246 76 q14 -10 28 0", "#6A7080", 2) + oval(252, 74, 3, 3, "#9EC8E0"))
+    # the sorting shelf: one steel slot per member studio, bags waiting in them
+    out.append(outline(360, 30, 270, 290, "#A8B0B8", "#5E666E", 3))
+    tags = ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E", "#8E6CC4", "#F28C28", "#2E9E6B", "#E08AC8")
+    for r in range(4):
+        for c in range(4):
+            x, y = 368 + c * 65, 38 + r * 70
+            out.append(outline(x, y, 60, 64, "#8A929A", "#5E666E", 1.5) + rect(x + 4, y + 4, 52, 6, tags[(r * 4 + c) % 8]))
+            for k in range((r + c * 3) % 4):
+                out.append(poly(((x + 6 + k * 4, y + 62), (x + 52 + k * 2, y + 62), (x + 52 + k * 2, y + 30 - k * 4), (x + 8 + k * 4, y + 30 - k * 4)),
+                                ("#D2B07A", "#C9A46C")[k % 2], "#8A6B3F", 1))
+    # the duty roster board
+    out.append(outline(190, 150, 150, 110, "#FBFCFD", "#9AA2AA", 3))
+    for r in range(5):
+        for c in range(6):
+            if (r * 5 + c * 3) % 4 == 0:
+                out.append(oval(206 + c * 22, 168 + r * 20, 5, 5, tags[(r + c) % 8]))
+            out.append(rect(196 + c * 22, 160 + r * 20, 20, 1, "#D0D6DC"))
+    # the counter, its piles of cut bags, a trolley, the kettle where the gossip happens
+    out.append(outline(0, 330, 400, 150, "#C9A46C", "#6E5238", 2) + rect(0, 320, 410, 14, "#8A6A4A"))
+    for x in range(40, 400, 60):
+        out.append(stroke(f"M{x} 336 V480", "#B08C58", 3))
+    for i, n in enumerate((5, 3, 6, 2)):
+        for k in range(n):
+            out.append(poly(((40 + i * 80 + k % 2 * 3, 320 - k * 9), (100 + i * 80, 320 - k * 9), (100 + i * 80, 312 - k * 9),
+                             (40 + i * 80 + k % 2 * 3, 312 - k * 9)), ("#D2B07A", "#C9A46C")[k % 2], "#8A6B3F", 1))
+            out.append(rect(46 + i * 80, 313 - k * 9, 10, 4, tags[(i + k) % 8]))
+    out.append(outline(430, 360, 140, 70, "#B8BEC4", "#5E666E", 2) + oval(450, 440, 10, 10, "#2A2A2A") + oval(550, 440, 10, 10, "#2A2A2A")
+               + stroke("M570 360 L590 300", "#5E666E", 5))
+    for k in range(3):
+        out.append(outline(440 + k * 40, 316 - k % 2 * 10, 40, 44 + k % 2 * 10, "#C9A46C", "#8A6B3F", 1.5))
+    out.append(outline(250, 296, 26, 24, "#D8DCE0", "#6E767E", 1.5) + stroke("M276 302 q10 4 0 12", "#6E767E", 2) + rect(258, 290, 10, 6, "#444"))
+    return "".join(layers) + finish(out, time, late, cool=((320, 20, 180),))
+
+
+def yatsume(time):
+    """bg059: 八ツ目撮影, the rostrum camera over its table under two lamps."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#2E2E34"), rect(0, 380, 640, 100, "#24242A")]
+    out.append(window(520, 30, 100, 80, time, late, "#4A4A50", "#1A1A1E", cols=1, town=False))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append('<path d="M516 26 h60 c-4 30 4 60 -2 90 h-58 Z" fill="#1A1A20" stroke="#000" stroke-width="1.5"/>')
+    # the column, the camera with its film magazine, the compound table
+    out.append(rect(300, 20, 30, 320, "#8A8E96") + rect(306, 20, 6, 320, "#A8ACB4"))
+    out.append(outline(262, 110, 100, 70, "#3A3A40", "#111", 2) + rect(292, 180, 40, 30, "#2A2A2E") + oval(312, 214, 16, 6, "#111"))
+    out.append(oval(282, 92, 26, 26, "#3A3A40", "#111", 2) + oval(342, 92, 26, 26, "#3A3A40", "#111", 2)
+               + oval(282, 92, 8, 8, "#8A8E96") + oval(342, 92, 8, 8, "#8A8E96"))
+    out.append(rect(340, 130, 40, 12, "#8A8E96") + oval(390, 136, 10, 10, "#3A3A40", "#111", 2))
+    out.append(poly(((120, 380), (520, 380), (480, 330), (160, 330)), "#5A5E66", "#222"))
+    board = (poly(((200, 372), (440, 372), (418, 338), (222, 338)), "#7EC4EC", "#333", 1.5)
+             + poly(((200, 372), (440, 372), (436, 362), (204, 362)), "#7FA850", "#7FA850", 0)
+             + oval(330, 352, 10, 12, "#F28C28") + oval(330, 340, 7, 7, "#FCE6D4")
+             + rect(280, 333, 80, 5, "#C8C8D0"))
+    out.append(board)
+    out.append(rect(140, 380, 12, 100, "#3A3A40") + rect(488, 380, 12, 100, "#3A3A40"))
+    # the two lamps angled at the table, always on while shooting
+    for x, d in ((150, 1), (490, -1)):
+        out.append(stroke(f"M{x} 380 V220", "#6E7276", 5))
+        out.append(poly(((x - 24 * d, 200), (x + 20 * d, 216), (x + 8 * d, 248), (x - 30 * d, 230)), "#6E7276", "#222", 2))
+        out.append(f'<path d="M{x + 14 * d} 232 L{320 - 100 * d} 372 L{320 + 40 * d} 372 Z" fill="#FFF6D8" opacity="0.18"/>')
+    late.append(board)
+    # the desk with exposure sheets and the frame counter
+    out.append(outline(0, 300, 110, 12, "#6E5A48", "#3E2A1A") + rect(10, 312, 8, 168, "#3E2A1A") + rect(92, 312, 8, 168, "#3E2A1A"))
+    out.append(outline(10, 270, 50, 30, "#4A4A50", "#111", 1.5) + rect(16, 278, 38, 12, "#3A1010") + rect(20, 281, 30, 6, "#E8402E"))
+    out.append(poly(((62, 300), (104, 300), (100, 262), (66, 262)), "#FFFFFF", "#9A9A9A", 1))
+    for k in range(6):
+        out.append(stroke(f"M68 {268 + k * 5} h30", "#C8C0B0", 1))
+    return "".join(layers) + finish(out, time, late, warm=((170, 230, 110), (470, 230, 110)))
+
+
+def tsugihagi(time):
+    """bg060: つぎはぎ編集室, the flatbed editing table and the trim bin."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#5A5650"), rect(0, 350, 640, 130, "#3E3A36")]
+    out.append(window(20, 40, 130, 120, time, late, "#7A7670", "#3A3632", cols=1))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for y in range(48, 150, 12):
+        out.append(rect(28, y, 114, 5, "#C8C2B6"))
+    # shelves of film cans
+    out.append(outline(180, 40, 160, 180, "#6E665E", "#2E2A26", 2))
+    for r in range(3):
+        out.append(rect(184, 94 + r * 60, 152, 5, "#2E2A26"))
+        for k in range(4):
+            out.append(oval(204 + k * 36, 82 + r * 60, 16, 12, "#9AA0A6", "#444", 1.5) + rect(194 + k * 36, 78 + r * 60, 20, 4, ("#D9534F", "#F0AD4E", "#5AA0E0")[(k + r) % 3]))
+    # the flatbed: table, plates with reels, the hooded screen
+    out.append(poly(((60, 400), (540, 400), (500, 300), (100, 300)), "#5E6E6A", "#2A3230", 2))
+    out.append(rect(60, 400, 480, 30, "#4A5854") + rect(80, 430, 14, 50, "#2A3230") + rect(506, 430, 14, 50, "#2A3230"))
+    for cx, cy, r in ((150, 350, 48), (260, 350, 42), (380, 350, 42), (480, 350, 46)):
+        out.append(oval(cx, cy, r, r * 0.35, "#6A5848", "#222", 1.5) + oval(cx, cy, r * 0.25, r * 0.09, "#9AA0A6"))
+    out.append(stroke("M198 350 L218 336 L302 336 L338 350 M422 350 L434 340", "#2A2A2A", 2))
+    screen = outline(270, 232, 100, 72, "#DDE6F0", "#222", 4) + oval(320, 262, 16, 20, "#F28C28") + rect(272, 286, 96, 16, "#7FA850")
+    out.append(outline(262, 224, 116, 88, "#3A4240", "#111", 2) + screen)
+    late.append(screen + glow(320, 268, 80, cool=True))
+    # the trim bin: film strips hanging from pins
+    out.append(stroke("M560 100 H636", "#888", 4))
+    for k in range(6):
+        x = 566 + k * 12
+        out.append(rect(x, 100, 7, 160 + (k * 23) % 50, "#6A5848") + stroke(f"M{x + 1.5} 102 v{150 + (k * 23) % 50}", "#2A2A2A", 1, 'stroke-dasharray="2 3"'))
+    out.append(poly(((550, 260), (636, 260), (628, 420), (558, 420)), "#C8B890", "#6E5E3E", 2))
+    # splicer and grease pencil by the screen
+    out.append(outline(410, 302, 40, 12, "#B8BCC4", "#444", 1.5) + stroke("M100 318 l30 -6", "#D9342E", 4))
+    out.append(stroke("M560 0 V40", "#222", 2) + poly(((540, 60), (580, 60), (572, 40), (548, 40)), "#3A4240", "#111", 1.5))
+    return "".join(layers) + finish(out, time, late, warm=((560, 80, 120),))
+
+
+def gyoko(time):
+    """bg061: 暁光現像所, the corridor and the hatch where film goes in and out."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E4DCC8"), rect(0, 250, 640, 230, "#4E6458"), rect(0, 246, 640, 6, "#3A4A40"), rect(0, 400, 640, 80, "#8A8A84")]
+    out.append(window(20, 60, 120, 140, time, late, "#9AA0A6", "#5E646A", cols=1, rows=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the hatch: a frosted sliding window and its counter
+    out.append(outline(220, 140, 200, 150, "#7A7E84", "#3E4246", 4))
+    hatch = (rect(228, 148, 90, 134, "#E8EEF0") + rect(322, 148, 90, 134, "#D8E0E4")
+             + stroke("M318 148 V282", "#7A7E84", 4))
+    out.append(hatch)
+    if time != "day":
+        late.append(rect(228, 148, 90, 134, "#FFF0C8") + rect(322, 148, 90, 134, "#F4E4BC") + stroke("M318 148 V282", "#7A7E84", 4)
+                    + glow(320, 215, 120))
+    out.append(outline(206, 288, 228, 14, "#A8A49C", "#5E5A54", 2))
+    out.append(oval(250, 284, 10, 4, "#C8A030", "#6E5A14", 1.5) + oval(250, 279, 4, 4, "#8A7020"))
+    out.append(outline(300, 276, 70, 12, "#9AA0A6", "#444", 1.5))
+    for k in range(3):
+        out.append(oval(335, 272 - k * 6, 24, 5, "#8A9096", "#444", 1.5))
+    # a red lamp over the dark-room door, film cans in a stack, a bench, a notice board
+    out.append(outline(480, 120, 110, 280, "#5A6A60", "#2E3A32", 2) + oval(575, 270, 5, 5, "#C8C8C0"))
+    out.append(oval(535, 100, 12, 8, "#C83A2E", "#6E1E14", 2))
+    late.append(glow(535, 100, 30) + oval(535, 100, 12, 8, "#FF5A4A"))
+    for k in range(5):
+        out.append(oval(440, 392 - k * 12, 26, 7, "#9AA0A6", "#444", 1.5) + rect(426, 386 - k * 12, 10, 4, ("#D9534F", "#F0AD4E", "#5AA0E0")[k % 3]))
+    out.append(outline(20, 330, 150, 14, "#A87A50", "#5E4630") + rect(30, 344, 8, 56, "#5E4630") + rect(152, 344, 8, 56, "#5E4630"))
+    out.append(outline(160, 40, 120, 80, "#C9A77C", "#8A6B3F", 2))
+    for x, y in ((168, 48), (206, 52), (244, 46), (180, 84)):
+        out.append(outline(x, y, 30, 30, "#FFFFFF", "#A59C8E", 1) + oval(x + 15, y + 3, 2.5, 2.5, "#D9534F"))
+    out.append(outline(270, 116, 100, 8, "#FFFFFF", "#B5AA95", 1))
+    return "".join(layers) + finish(out, time, late, cool=((320, 120, 120),))
+
+
+def preview_theatre(time):
+    """bg062: 暁光現像所's preview theatre: a small screen, red seats, the beam."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#2A2226"), rect(0, 0, 640, 30, "#1E181A")]
+    for x in range(0, 640, 40):
+        out.append(rect(x, 30, 36, 300, "#34292E"))
+    # the screen between its curtains, softly lit
+    out.append(rect(120, 50, 400, 220, "#1A1416") + rect(130, 60, 380, 200, "#E8E6E0"))
+    out.append(f'<rect x="130" y="60" width="380" height="200" fill="url(#coolglow)"/>')
+    for x0, d in ((60, 1), (580, -1)):
+        out.append(f'<path d="M{x0} 40 h{80 * d} c{-10 * d} 80 {10 * d} 180 {-6 * d} 260 h{-74 * d} Z" fill="#8A1E24" stroke="#4A0E12" stroke-width="2"/>'
+                   + stroke(f"M{x0 + 26 * d} 44 q{6 * d} 130 0 256 M{x0 + 52 * d} 44 q{-6 * d} 130 0 256", "#6E161C", 2))
+    out.append(rect(0, 28, 640, 18, "#8A1E24") + rect(0, 44, 640, 4, "#4A0E12"))
+    # the projector's beam from the back wall
+    out.append('<path d="M300 -10 L340 -10 L510 250 L130 250 Z" fill="#FFF8E0" opacity="0.07"/>')
+    for x in (30, 610):
+        out.append(oval(x, 200, 10, 14, "#F4E0B0") + glow(x, 200, 40))
+    # rows of seats from behind, the front row lowest
+    out.append(rect(0, 300, 640, 180, "#3A2E2A"))
+    for row, (y, h, n) in enumerate(((300, 40, 11), (340, 54, 9), (400, 80, 6))):
+        w = 640 / n
+        for k in range(n + 1):
+            x = k * w - (w / 2 if row % 2 else 0)
+            out.append(f'<rect x="{x + 4:.1f}" y="{y:.1f}" width="{w - 8:.1f}" height="{h + 30}" rx="{h / 4:.1f}" '
+                       f'fill="#9A2A30" stroke="#4A0E12" stroke-width="2"/>')
+            out.append(rect(f"{x + 10:.1f}", f"{y + h * 0.2:.1f}", f"{w - 20:.1f}", "3", "#B84048"))
+    return finish(out, time, late)
+
+
+# The convenience store and the hospital ------------------------------------------
+
+def moonflower(cx, cy, r):
+    """ヨルガオマート's sign: a white moonflower."""
+    out = []
+    for a in range(0, 360, 72):
+        out.append(oval(cx, cy - r * 0.55, r * 0.42, r * 0.55, "#FFFFFF", "#C8D8D0", 1, f'transform="rotate({a} {cx} {cy})"'))
+    return "".join(out) + oval(cx, cy, r * 0.22, r * 0.22, "#F7E36A")
+
+
+def store_lot(time):
+    """bg071: the convenience store from its parking lot."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 100), 71, (90, 50))
+    out.append(tree(600, 250, 80, 50, seed=71) + tree(30, 250, 70, 44, seed=72))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the shop: sign band, glass front with the shelves inside, the stripes
+    out.append(outline(60, 130, 600, 250, "#F4F6F2", "#9AA0A6", 2))
+    sign = (rect(60, 130, 600, 50, "#FFFFFF") + rect(60, 172, 600, 10, "#2E9E6B") + rect(60, 184, 600, 5, "#FFFFFF")
+            + rect(60, 189, 600, 8, "#2E9E6B") + moonflower(150, 155, 24) + rect(200, 146, 260, 18, "#2E9E6B"))
+    out.append(sign)
+    late.append(sign)
+    inside = {"day": "#E8F0EC", "y": "#FFF4D8", "n": "#FFFBEA"}[time]
+    glass = [outline(80, 206, 540, 170, inside, "#6E767E", 3)]
+    for x in range(96, 600, 60):
+        glass.append(outline(x, 250, 44, 100, "#E3E5E8", "#9AA0A6", 1))
+        for r in range(3):
+            for k in range(3):
+                glass.append(rect(x + 4 + k * 13, 256 + r * 32, 10, 20, ("#E05A5A", "#F0C040", "#5AA0E0", "#8ED08A", "#F59A3A")[(x // 60 + r + k) % 5]))
+    for x in (260, 380):
+        glass.append(stroke(f"M{x} 206 V376", "#6E767E", 4))
+    glass.append(rect(80, 206, 540, 12, "#FFFFFF"))
+    out.extend(glass)
+    if time != "day":
+        late.extend(glass)
+    out.append(outline(262, 210, 116, 166, "none", "#5E646A", 3) + stroke("M320 210 V376", "#5E646A", 3))
+    # the lot: white lines, wheel stops, a bicycle, bins, a vending machine
+    out.append(rect(0, 380, 640, 100, "#7E7C78") + rect(0, 376, 640, 6, "#B8B4AC"))
+    if time == "n":
+        late.append('<path d="M80 382 L620 382 L700 480 L0 480 Z" fill="#FFF6D8" opacity="0.22"/>')
+    for x in range(-40, 700, 110):
+        out.append(stroke(f"M{x} 480 L{x + 50} 390", "#F4F4F0", 4))
+        out.append(rect(x + 50, 396, 50, 8, "#C8C4BC"))
+    out.append(outline(0, 250, 60, 130, "#D8402E", "#6E1E14", 2) + outline(8, 262, 44, 60, "#FFFFFF", "#6E1E14", 1))
+    for r in range(2):
+        for k in range(4):
+            out.append(rect(12 + k * 10, 268 + r * 28, 7, 18, ("#3A7BD5", "#E05A5A", "#F0C040", "#8A5A3C")[(r + k) % 4]))
+    if time != "day":
+        late.append(outline(8, 262, 44, 60, "#FFFFFF", "#6E1E14", 1) + glow(30, 300, 50))
+    for k, c in enumerate(("#3A6EA8", "#4E8A5A", "#C8C4BC")):
+        out.append(outline(80 + k * 34, 320, 30, 56, c, "#333", 1.5) + oval(95 + k * 34, 330, 8, 5, "#222"))
+    out.append(oval(530, 440, 20, 20, "none", "#2A2A2A", 3) + oval(600, 440, 20, 20, "none", "#2A2A2A", 3)
+               + stroke("M530 440 l22 -32 h34 l14 32 M552 408 l-6 -12 M586 408 l2 -14 h10", "#C8402E", 4))
+    return "".join(layers) + finish(out, time, late)
+
+
+def hospital_lobby(time):
+    """bg072: 月見坂中央病院, the lobby: reception, rows of benches, guide lines on the floor."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F2F0EA"), rect(0, 0, 640, 20, "#E0DED6")]
+    out.append(window(30, 50, 300, 190, time, late, "#C8CCD0", "#8A9096", cols=3, view=garden_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for x in (120, 320, 520):
+        out.append(outline(x - 60, 20, 120, 8, "#FFFFFF", "#C0C4C8", 1))
+    # reception counter with its window, a clock, direction boards (arrows and colours only)
+    out.append(outline(360, 60, 260, 180, "#E4E8EA", "#9AA0A6", 2) + rect(380, 100, 220, 100, "#C8D8E0"))
+    out.append(stroke("M453 100 V200 M527 100 V200", "#9AA0A6", 3))
+    out.append(outline(360, 240, 270, 110, "#D8CCB4", "#8A7E66", 2) + rect(356, 232, 278, 12, "#B8A88A"))
+    out.append(oval(490, 40, 16, 16, "#FFFFFF", "#555", 2.5) + stroke("M490 40 V30 M490 40 l8 4", "#222", 2))
+    for k, c in enumerate(("#3A7BB8", "#E8842E", "#2E9E6B")):
+        out.append(outline(360 + k * 90, 206, 80, 22, c, "#555", 1) + poly(((364 + k * 90, 217), (376 + k * 90, 209), (376 + k * 90, 225)), "#FFFFFF", "#FFFFFF", 0))
+    # the floor with its coloured guide lines
+    out.append(rect(0, 350, 640, 130, "#C8D0C8"))
+    for y in range(360, 480, 24):
+        out.append(stroke(f"M0 {y} H640", "#B8C0B8", 1.5))
+    for k, c in enumerate(("#3A7BB8", "#E8842E", "#2E9E6B")):
+        out.append(stroke(f"M{-20 + k * 14} {470 - k * 14} Q300 {400 - k * 14} {640} {380 - k * 10}", c, 6))
+    # waiting benches and a plant
+    for row, (y, x0) in enumerate(((300, 30), (380, 10))):
+        for k in range(2):
+            x = x0 + k * 170
+            out.append(f'<rect x="{x}" y="{y}" width="150" height="40" rx="10" fill="#5A8AB8" stroke="#2E5A84" stroke-width="2"/>'
+                       + f'<rect x="{x}" y="{y + 34}" width="150" height="16" rx="6" fill="#4A7AA8" stroke="#2E5A84" stroke-width="2"/>'
+                       + rect(x + 12, y + 50, 6, 30, "#7A8088") + rect(x + 132, y + 50, 6, 30, "#7A8088"))
+    out.append(poly(((330, 350), (370, 350), (366, 310), (334, 310)), "#C4663E", "#6E3A22", 2))
+    for a in (-50, -25, 0, 25, 50):
+        out.append(oval(350, 250, 12, 44, "#4E7A32", "#2E5A22", 1.5, f'transform="rotate({a} 350 300)"'))
+    return "".join(layers) + finish(out, time, late, cool=((120, 30, 120), (320, 30, 120), (520, 30, 120)))
+
+
+def ward_corridor(time):
+    """bg073: the ward corridor: doors down both sides, hand rails, a window at the end."""
+    late, layers = [], []
+    view = dict(vx=320, vy=220, f=300, eye=1.5)
+    W, H, far = 1.6, 2.8, 22
+    out = [rect(0, 0, 640, 480, "#EDE8DA")]
+    end = [proj(-W, 0, far, **view), proj(W, 0, far, **view), proj(W, H, far, **view), proj(-W, H, far, **view)]
+    out.append(poly(end, "#E4DECE", "#B8B0A0", 1.5))
+    wx0, wy0 = proj(-0.8, 2.3, far, **view)
+    wx1, wy1 = proj(0.8, 0.9, far, **view)
+    out.append(window(wx0 - 8, wy0 - 8, wx1 - wx0 + 16, wy1 - wy0 + 16, time, late, "#C8CCD0", "#8A9096", cols=2, town=True))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    near = [proj(-W, 0, 1, **view), proj(W, 0, 1, **view), proj(W, H, 1, **view), proj(-W, H, 1, **view)]
+    out.append(poly((near[0], near[1], end[1], end[0]), "#C8D0C4", "#C8D0C4", 0))
+    out.append(poly((near[3], near[2], end[2], end[3]), "#F4F2EC", "#F4F2EC", 0))
+    out.append(poly((near[0], near[3], end[3], end[0]), "#EDE8DA", "#EDE8DA", 0))
+    out.append(poly((near[1], near[2], end[2], end[1]), "#E6E0D2", "#E6E0D2", 0))
+    for z in (3, 4, 5.5, 7.5, 10.5, 15):
+        a, b = proj(-W, 0, z, **view), proj(W, 0, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} H{b[0]:.0f}", "#B8C0B4", 1.5))
+    for z0 in (2.2, 6.0, 11.0):
+        for side in (-1, 1):
+            X = W * side
+            door = quad(((X, 0, z0), (X, 0, z0 + 1.6), (X, 2.1, z0 + 1.6), (X, 2.1, z0)), "#D8C8A8", "#8A7A5A", 2, **view)
+            pane_ = quad(((X, 1.2, z0 + 0.5), (X, 1.2, z0 + 0.9), (X, 1.8, z0 + 0.9), (X, 1.8, z0 + 0.5)),
+                         "#C8D8E0" if time != "n" else "#3A4460", "#8A7A5A", 1.5, **view)
+            plate = quad(((X, 2.2, z0 + 0.2), (X, 2.2, z0 + 1.0), (X, 2.4, z0 + 1.0), (X, 2.4, z0 + 0.2)), "#FFFFFF", "#8A9096", 1, **view)
+            out.append(door + pane_ + plate)
+    for side in (-1, 1):
+        X = W * side
+        a, b = proj(X, 0.85, 1.2, **view), proj(X, 0.85, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#B8966A", 6))
+        a, b = proj(X, 0.12, 1.2, **view), proj(X, 0.12, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#9AA098", 8))
+    for z in (3.5, 7, 12, 18):
+        lamp = quad(((-0.4, H, z), (0.4, H, z), (0.4, H, z + 0.6), (-0.4, H, z + 0.6)), "#FFFFFF", "#C0C4C8", 1, **view)
+        out.append(lamp)
+        if time != "n" or z in (7, 18):
+            late.append(lamp)
+    # the green exit sign over the end window, a wheelchair by the wall, the drip stand
+    ex, ey = proj(-0.4, 2.75, 10, **view)
+    sign = (stroke(f"M{ex + 6:.0f} {ey - 10:.0f} v10 M{ex + 18:.0f} {ey - 10:.0f} v10", "#8A9096", 1.5)
+            + outline(f"{ex:.0f}", f"{ey:.0f}", 24, 10, "#2EA05A", "#1E6A3A", 1)
+            + stroke(f"M{ex + 7:.0f} {ey + 9:.0f} l4 -6 l4 6 M{ex + 11:.0f} {ey + 3:.0f} l6 -2", "#FFFFFF", 1.5))
+    out.append(sign)
+    late.append(sign + glow(ex + 15, ey + 6, 30, cool=True))
+    out.append(oval(120, 440, 36, 36, "none", "#5E646A", 4) + oval(120, 440, 6, 6, "#5E646A")
+               + stroke("M100 400 h56 l-6 -70 M96 400 l-10 -70 h20", "#5E646A", 4)
+               + poly(((98, 400), (154, 400), (150, 380), (102, 380)), "#3A6EA8", "#22446E", 2)
+               + poly(((88, 330), (106, 330), (104, 380), (92, 380)), "#3A6EA8", "#22446E", 2))
+    out.append(stroke("M560 470 V210 M540 470 h40", "#9AA0A6", 4) + stroke("M548 212 h24", "#9AA0A6", 3)
+               + f'<rect x="552" y="214" width="16" height="28" rx="4" fill="#E8F2F8" stroke="#8AA6B8" stroke-width="1.5"/>'
+               + stroke("M560 242 q-6 60 4 120", "#C8D8E0", 1.5))
+    if time == "n":
+        return "".join(layers) + dusk(out, time, late) + glow(320, 168, 70, cool=True) + glow(320, 200, 30, cool=True)
+    return "".join(layers) + finish(out, time, late, cool=((320, 60, 160),))
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -1445,7 +2240,23 @@ PLACES = {
     "bg034": ("The office, the hub: desks with light tables, whiteboard schedule, storyboards, window.",
               office, ("day", "y", "n")),
     "bg036": ("The ink-and-paint room: paint jars, cel racks, the long table.", paint_room, ("day", "y", "n")),
+    "bg050": ("Key animator A: Terakado's danchi flat full of model kits.", terakado_flat, ("day", "y", "n")),
+    "bg051": ("Key animator B: Sawatari's studio flat above a bakery, her cats.", sawatari_flat, ("day", "y", "n")),
+    "bg052": ("Studio Tsubakuro, a key-animation house in an office block.", tsubakuro, ("day", "y", "n")),
+    "bg053": ("Parapara-do, the in-between house in an old wooden house.", parapara_do, ("day", "y", "n")),
+    "bg054": ("Otokura Studio: the control room and the booth.", otokura, ("day",)),
+    "bg055": ("Nijimasu, the ink-and-paint subcontractor.", nijimasu, ("day", "y", "n")),
+    "bg056": ("Seiran, the background studio.", seiran, ("day", "y", "n")),
+    "bg057": ("Kaji Gensai's farmhouse.", farmhouse, ("day", "y", "n")),
+    "bg058": ("Mizusumashi, this month's desk of the shared courier run.", mizusumashi, ("day", "y", "n")),
+    "bg059": ("Yatsume, the rostrum camera.", yatsume, ("day", "y", "n")),
+    "bg060": ("Tsugihagi, the cutting room and its flatbed.", tsugihagi, ("day", "y", "n")),
+    "bg061": ("Gyoko film laboratory, the hatch.", gyoko, ("day", "y", "n")),
+    "bg062": ("Gyoko film laboratory, the preview theatre.", preview_theatre, ("day",)),
     "bg070": ("The convenience store, inside.", store, ("day", "y", "n")),
+    "bg071": ("The convenience store from its parking lot.", store_lot, ("day", "y", "n")),
+    "bg072": ("The hospital, the lobby.", hospital_lobby, ("day", "y", "n")),
+    "bg073": ("The hospital, the ward corridor.", ward_corridor, ("day", "y", "n")),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
 }
 
