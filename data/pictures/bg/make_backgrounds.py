@@ -10,7 +10,9 @@ The SVGs it writes are committed; the data build reads them and never runs
 this script.  Run it again after editing: python3 make_backgrounds.py
 """
 
+import math
 import os
+import random
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -86,6 +88,168 @@ def lamps(time, spots, cool=()):
         for cx, cy, r in cool:
             out.append(f'<ellipse cx="{cx}" cy="{cy}" rx="{r}" ry="{r * 0.6}" fill="url(#coolglow)"/>')
     return "".join(out)
+
+
+# Shapes and light for the places drawn since ---------------------------------------
+#
+# A place builds two lists: `out`, the picture by day, and `late`, things drawn
+# over the evening/night tint so that they stay bright (lit windows, lamp heads,
+# lanterns, the night sky seen through glass).
+
+GLASS = {"day": "#A9C4D8", "y": "#D99A82", "n": "#28304E"}
+LIT = {"day": "#A9C4D8", "y": "#FFD27A", "n": "#FFD98A"}
+
+
+def poly(points, fill, line="#5A4636", sw=2, extra=""):
+    d = "M" + " L".join(f"{x:.1f} {y:.1f}" for x, y in points) + " Z"
+    return (f'<path d="{d}" fill="{fill}" stroke="{line}" stroke-width="{sw}" '
+            f'stroke-linejoin="round" {extra}/>')
+
+
+def stroke(d, colour, sw=2, extra="", cap="round"):
+    return (f'<path d="{d}" fill="none" stroke="{colour}" stroke-width="{sw}" '
+            f'stroke-linecap="{cap}" stroke-linejoin="round" {extra}/>')
+
+
+def oval(cx, cy, rx, ry, fill, line=None, sw=2, extra=""):
+    edge = f' stroke="{line}" stroke-width="{sw}"' if line else ""
+    return f'<ellipse cx="{cx:.1f}" cy="{cy:.1f}" rx="{rx:.1f}" ry="{ry:.1f}" fill="{fill}"{edge} {extra}/>'
+
+
+def glow(cx, cy, r, cool=False):
+    return f'<circle cx="{cx:.1f}" cy="{cy:.1f}" r="{r}" fill="url(#{"coolglow" if cool else "glow"})"/>'
+
+
+TINT_FILL = {"y": ("#FF8A3D", 0.16), "n": ("#101A44", 0.52)}
+
+
+def tint_filter(time):
+    """The tint as a filter, so that a layer is tinted only where it is drawn."""
+    colour, opacity = TINT_FILL[time]
+    return (f'<filter id="tint" x="0" y="0" width="640" height="480" filterUnits="userSpaceOnUse" color-interpolation-filters="sRGB">'
+            f'<feFlood flood-color="{colour}" flood-opacity="{opacity}"/>'
+            f'<feComposite in2="SourceGraphic" operator="atop"/></filter>')
+
+
+def dusk(parts, time, late=()):
+    """One layer of a picture: tinted for the time of day, then what stays bright through it.
+
+    Drawing a place as several layers keeps a lit window of the back layer from
+    shining through a tree or a pole in front of it."""
+    if time == "day":
+        return "".join(parts)
+    return f'<g filter="url(#tint)">{"".join(parts)}</g>' + "".join(late)
+
+
+def finish(out, time, late, warm=(), cool=()):
+    """The last layer, then the lamp glows over everything."""
+    return dusk(out, time, late) + lamps(time, warm, cool)
+
+
+def pane(x, y, w, h, time, lit, late, frame="#55505A", day=None):
+    """A window seen from outside: glass by day, a lit or dark pane after dusk."""
+    glass = day if (day and time == "day") else GLASS[time]
+    out = outline(x, y, w, h, glass, frame, 1.5)
+    if lit and time != "day":
+        lit_pane = outline(x, y, w, h, LIT[time], frame, 1.5)
+        if time == "n":
+            late.append(lit_pane)
+        else:
+            out = lit_pane
+    return out
+
+
+def window(x, y, w, h, time, late, frame="#6E5A48", line="#4E3F33", cols=2, rows=1, town=True, view=None):
+    """A window seen from inside onto the sky (or `view`); at night the glass is drawn over the tint."""
+    glass = [(view or sky)(x + 8, y + 8, w - 16, h - 16, time, town)]
+    for i in range(1, cols):
+        glass.append(stroke(f"M{x + w * i / cols:.1f} {y + 8} V{y + h - 8}", frame, 6, cap="butt"))
+    for j in range(1, rows):
+        glass.append(stroke(f"M{x + 8} {y + h * j / rows:.1f} H{x + w - 8}", frame, 6, cap="butt"))
+    if time == "n":
+        late.append("".join(glass))
+    return outline(x, y, w, h, frame, line, 2) + "".join(glass)
+
+
+def stars(x, y, w, h, count, seed):
+    rng = random.Random(seed)
+    return "".join(f'<circle cx="{x + rng.random() * w:.1f}" cy="{y + rng.random() * h:.1f}" '
+                   f'r="{0.8 + rng.random() * 1.1:.1f}" fill="#FFF6E0"/>' for _ in range(count))
+
+
+def moon(cx, cy, r):
+    return glow(cx, cy, r * 4) + oval(cx, cy, r, r, "#FFF4D0")
+
+
+def open_sky(h, time, seed=1):
+    """A whole sky above a street or a roof: gradient, clouds or sun; stars and moon come late."""
+    out = [rect(0, 0, 640, h, "url(#sky)")]
+    if time == "day":
+        for cx, cy, rx in ((120, h * 0.22, 70), (200, h * 0.3, 44), (470, h * 0.16, 80), (560, h * 0.26, 40)):
+            out.append(oval(cx, cy, rx, rx * 0.28, "#FFFFFF", extra='opacity="0.85"'))
+    elif time == "y":
+        out.append(glow(470, h * 0.8, 140) + oval(470, h * 0.8, 34, 34, "#FFD79A"))
+        for cx, cy, rx in ((140, h * 0.3, 90), (360, h * 0.18, 70)):
+            out.append(oval(cx, cy, rx, rx * 0.16, "#F7B48A", extra='opacity="0.8"'))
+    return "".join(out)
+
+
+def night_sky(time, late, region, seed=1, moon_at=None):
+    """Stars (and the moon) over the tint, only inside `region` (x, y, w, h), the open sky."""
+    if time == "n":
+        x, y, w, h = region
+        late.append(stars(x, y, w, h, max(6, int(w * h / 2400)), seed))
+        if moon_at:
+            late.append(moon(moon_at[0], moon_at[1], 16))
+
+
+def tree(x, ground, h, r, leaf="#5E8C3A", trunk="#6B4A33", seed=0):
+    """A round summer tree: a trunk and a crown of overlapping leaf clumps."""
+    rng = random.Random(seed)
+    out = [rect(x - r * 0.12, ground - h, r * 0.24, h, trunk)]
+    top = ground - h
+    for i in range(7):
+        dx, dy = (rng.random() - 0.5) * r * 1.3, (rng.random() - 0.6) * r * 0.9
+        rr = r * (0.5 + rng.random() * 0.3)
+        shade = leaf if i % 3 else dark_leaf(leaf)
+        out.append(oval(x + dx, top + dy, rr, rr * 0.85, shade, dark_leaf(leaf, 0.6), 1.5))
+    return "".join(out)
+
+
+def dark_leaf(hex_colour, f=0.8):
+    r, g, b = (int(hex_colour[i:i + 2], 16) for i in (1, 3, 5))
+    return "#%02X%02X%02X" % (int(r * f), int(g * f), int(b * f))
+
+
+def street_lamp(x, ground, h, time, late, arm=1):
+    """A street lamp on a pole; after dusk its head shines over the tint."""
+    head = (x + 22 * arm, ground - h + 8)
+    out = (rect(x - 3, ground - h, 6, h, "#5E646A")
+           + stroke(f"M{x} {ground - h + 2} q{12 * arm} -8 {22 * arm} 2", "#5E646A", 4)
+           + oval(head[0], head[1], 10, 5, "#D8DDE2", "#5E646A", 1.5))
+    if time != "day":
+        late.append(glow(head[0], head[1] + 4, 70) + oval(head[0], head[1], 10, 5, "#FFF6D8"))
+    return out
+
+
+def utility_pole(x, top, ground, wires=()):
+    """A concrete pole with a cross-arm and wires running to the given points."""
+    out = [rect(x - 6, top, 12, ground - top, "#9A968E"), rect(x - 34, top + 18, 68, 6, "#6E6A64")]
+    out.append(f'<rect x="{x + 8}" y="{top + 40}" width="18" height="26" rx="6" fill="#8A8E92" stroke="#55585C" stroke-width="1.5"/>')
+    for tx, ty in wires:
+        for dx in (-30, 30):
+            mid_x, mid_y = (x + dx + tx) / 2, (top + 20 + ty) / 2 + 18
+            out.append(stroke(f"M{x + dx} {top + 20} Q{mid_x:.0f} {mid_y:.0f} {tx} {ty}", "#3A3A3E", 1.2))
+    return "".join(out)
+
+
+def proj(X, Y, Z, vx=320, vy=230, f=300, eye=1.5):
+    """Perspective for the street and corridor views: metres to pixels."""
+    return (vx + X * f / Z, vy - (Y - eye) * f / Z)
+
+
+def quad(corners, fill, line="#4E4A46", sw=1.5, **view):
+    return poly([proj(*c, **view) for c in corners], fill, line, sw)
 
 
 # Furniture shared by the studio rooms ------------------------------------------
@@ -371,11 +535,1728 @@ def apartment(time):
     return "".join(out)
 
 
+# The town -------------------------------------------------------------------------
+
+def yota_room(time):
+    """bg001: Yōta's room at 銀杏荘: tatami, futon, electric fan, the box of magazines."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8DEC6"), rect(0, 0, 640, 22, "#D6C9AA"), rect(0, 62, 640, 10, "#9C7A55"),
+           rect(0, 0, 16, 320, "#9C7A55"), rect(624, 0, 16, 320, "#9C7A55")]
+    # tatami, the dark cloth edges of the mats converging a little towards the wall
+    out.append(rect(0, 318, 640, 162, "#D4C88E") + rect(0, 312, 640, 8, "#7A5C3E"))
+    out.append(stroke("M0 378 H640", "#5B5A3A", 6, cap="butt"))
+    for top, bottom in ((214, 190), (470, 500)):
+        out.append(stroke(f"M{top} 320 L{(top + bottom) / 2:.0f} 378", "#5B5A3A", 5, cap="butt"))
+    for top, bottom in ((120, 60), (400, 430)):
+        out.append(stroke(f"M{top} 378 L{bottom} 480", "#5B5A3A", 6, cap="butt"))
+    for y in range(326, 478, 9):
+        out.append(stroke(f"M0 {y} H640", "#C7BB80", 1))
+    # the window with a thin curtain drawn to one side
+    out.append(window(70, 96, 220, 184, time, late, "#B9BEC4", "#6E767E"))
+    out.append(outline(60, 278, 240, 8, "#CFC6B0", "#8E8676", 1.5))
+    out.append(rect(40, 86, 280, 5, "#8E8676"))
+    out.append('<path d="M42 90 h34 c-4 60 4 130 -2 196 h-32 c6 -60 -4 -130 0 -196 Z" fill="#E9A45A" '
+               'stroke="#A86A30" stroke-width="2"/>'
+               + stroke("M52 100 q4 90 -2 180 M64 100 q-4 90 2 180", "#C9843E", 1.5))
+    # a poster of a space cartoon, no words
+    out.append(outline(320, 96, 92, 118, "#243A6A", "#11182E", 2))
+    out.append(oval(388, 124, 14, 14, "#F2A03D") + oval(388, 124, 24, 5, "none", "#F7D27A", 2))
+    out.append('<path d="M346 196 l14 -48 l14 48 Z" fill="#E8E8F0" stroke="#8A8AA0" stroke-width="1.5"/>'
+               '<path d="M352 196 l8 14 l8 -14 Z" fill="#F28C28"/>' + stars(326, 100, 80, 60, 8, 7))
+    # the closet with its sliding paper doors
+    out.append(outline(430, 80, 194, 236, "#EFE6CF", "#8A6B4F", 4))
+    out.append(stroke("M527 82 V314", "#8A6B4F", 4) + rect(430, 196, 194, 5, "#8A6B4F"))
+    for x in (510, 544):
+        out.append(oval(x, 150, 5, 8, "#5A4636"))
+    out.append(stroke("M444 110 q20 -8 40 0 t40 0 M540 250 q20 -8 40 0 t40 0", "#D8CBB0", 2))
+    # round ceiling lamp with a pull cord
+    out.append(stroke("M470 0 V34", "#6E6A64", 2) + oval(470, 44, 58, 12, "#F4F1E8", "#A59C8E", 2)
+               + stroke("M492 52 V118", "#6E6A64", 1.2) + oval(492, 120, 3, 5, "#D9534F"))
+    # the electric fan by the window
+    out.append(oval(360, 398, 36, 10, "#E9EEF2", "#7E8A96") + rect(356, 300, 8, 98, "#D7DEE4"))
+    out.append(oval(360, 262, 46, 46, "#E4F0F7", "#7E8A96", 2.5))
+    for a in (0, 120, 240):
+        out.append(oval(360, 242, 11, 22, "#8EC3E6", "#5E8AA8", 1.5,
+                        f'transform="rotate({a + 20} 360 262)" opacity="0.9"'))
+    out.append(oval(360, 262, 30, 30, "none", "#9AA8B4", 1) + oval(360, 262, 9, 9, "#F4F4F4", "#7E8A96", 1.5))
+    out.append(oval(360, 330, 16, 6, "#C8D2DA", "#7E8A96", 1.5))
+    # the futon, still out
+    out.append(poly(((70, 372), (272, 372), (300, 470), (30, 470)), "#F4F0E6", "#A8A08E"))
+    out.append(f'<rect x="110" y="378" width="96" height="24" rx="10" fill="#E8D9B5" stroke="#A8906A" stroke-width="2"/>')
+    out.append(poly(((52, 404), (284, 404), (308, 478), (22, 478)), "#6F8FC0", "#3E5680"))
+    for i in range(1, 6):
+        out.append(stroke(f"M{52 + i * 38.7:.0f} 404 L{22 + i * 47.7:.0f} 478", "#8EA8D0", 2))
+    out.append(stroke("M40 440 H296", "#8EA8D0", 2))
+    # the low table with a cup and a map
+    out.append(oval(380, 420, 66, 16, "#A0784F", "#5E4630", 2) + rect(328, 430, 8, 30, "#5E4630")
+               + rect(424, 430, 8, 30, "#5E4630"))
+    out.append(poly(((352, 410), (396, 406), (404, 420), (360, 424)), "#FFFFFF", "#9A9A9A", 1))
+    out.append(stroke("M360 414 l10 2 l8 -4 l12 4", "#D9534F", 1.5))
+    out.append(outline(408, 400, 14, 16, "#F4F1EA", "#8E8676", 1.5))
+    # the cardboard box of magazines
+    out.append(poly(((470, 374), (610, 374), (604, 348), (476, 348)), "#7A6A5A", "#5A4636", 1))
+    for i, c in enumerate(("#E05A5A", "#F0C040", "#5AA0E0", "#F2F2F2", "#8ED08A", "#E08AC8", "#F59A3A")):
+        out.append(poly(((486 + i * 17, 376), (500 + i * 17, 376), (504 + i * 17, 352 - i % 3 * 6),
+                         (490 + i * 17, 354 - i % 3 * 6)), c, "#555", 1))
+    out.append(outline(466, 372, 150, 96, "#C9A46C", "#8A6B3F", 2))
+    out.append(poly(((466, 372), (448, 350), (476, 346), (490, 372)), "#D2B07A", "#8A6B3F", 1.5))
+    out.append(poly(((616, 372), (634, 352), (604, 346), (594, 372)), "#D2B07A", "#8A6B3F", 1.5))
+    out.append(rect(466, 410, 150, 10, "#B89460"))
+    out.append(poly(((520, 472), (590, 466), (604, 478), (530, 480)), "#5AA0E0", "#555", 1))
+    # the evening sun on the floor
+    if time == "y":
+        out.append('<path d="M78 320 L282 320 L420 470 L120 470 Z" fill="#FFB066" opacity="0.3"/>')
+    return finish(out, time, late, warm=((470, 60, 150),))
+
+
+def ginkgo_house(time):
+    """bg002: 銀杏荘 from the alley: a two-storey wooden apartment house and its ginkgo."""
+    late, layers = [], []
+    out = [open_sky(400, time)]
+    night_sky(time, late, (0, 0, 440, 96), 2, (90, 60))
+    # roofs beyond
+    far = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    out.append(poly(((0, 200), (60, 180), (140, 186), (140, 400), (0, 400)), far, far))
+    # the house: siding, roof, the upper walkway with its rusty rail
+    out.append(poly(((100, 132), (600, 132), (588, 104), (112, 104)), "#4E5563", "#2E333D"))
+    for x in range(118, 590, 12):
+        out.append(stroke(f"M{x} 106 l-2 24", "#3E4552", 1))
+    out.append(outline(112, 132, 478, 268, "#D8C9A8", "#8A7656", 2))
+    for y in range(140, 400, 9):
+        out.append(stroke(f"M113 {y} H589", "#C4B290", 1))
+    for x in (170, 300, 430):
+        for y, h in ((172, 110), (300, 100)):
+            out.append(outline(x, y, 52, h, "#8A6A4A", "#4E3A28", 2) + oval(x + 44, y + h * 0.55, 3, 3, "#D8C090"))
+            out.append(pane(x + 66, y + 14, 44, 30, time, (x + y) % 3 != 1, late, "#6E6456", "#D6DCE0"))
+            out.append(stroke(f"M{x + 77} {y + 14} v30 M{x + 88} {y + 14} v30 M{x + 99} {y + 14} v30", "#6E6456", 1.5))
+            out.append(oval(x + 26, y - 10, 6, 5, "#F4F0E0", "#8A7656", 1.5))
+            if time != "day":
+                late.append(glow(x + 26, y - 6, 40) + oval(x + 26, y - 10, 6, 5, "#FFF6D8"))
+    out.append(rect(112, 282, 478, 10, "#8E8A84"))
+    out.append(rect(112, 244, 478, 5, "#8A5A44"))
+    for x in range(116, 590, 10):
+        out.append(rect(x, 248, 3, 34, "#8A5A44"))
+    # washing machine and pots by the lower doors
+    out.append(outline(236, 352, 40, 48, "#EEF0F2", "#8E969C", 2) + oval(256, 372, 11, 11, "#C8D6E0", "#8E969C", 1.5))
+    for x, c in ((366, "#C4663E"), (386, "#B0583A")):
+        out.append(poly(((x, 400), (x + 16, 400), (x + 19, 380), (x - 3, 380)), c, "#6E3A22", 1.5)
+                   + oval(x + 8, 372, 12, 10, "#5E8C3A", "#3E6A2A", 1.5))
+    # mail boxes and the iron stairs up the left end
+    for i in range(6):
+        out.append(outline(122 + (i % 3) * 15, 318 + (i // 3) * 14, 13, 12, "#A8B0B6", "#5E646A", 1))
+    out.append(poly(((30, 400), (46, 400), (132, 292), (112, 284)), "#7A4E3A", "#4E3024"))
+    for i in range(1, 9):
+        t = i / 9
+        out.append(stroke(f"M{30 + t * 82:.0f} {400 - t * 116:.0f} h18", "#5E3A2A", 3))
+    out.append(stroke("M20 356 L106 248 M20 356 V400", "#8A5A44", 3))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the alley
+    out.append(rect(0, 400, 640, 80, "#8C8A86") + rect(0, 400, 640, 8, "#A8A49C") + stroke("M0 452 H640", "#EDEDE6", 3))
+    out.append(utility_pole(620, 40, 420, ((420, 0), (700, 40))))
+    # the ginkgo: a tall fan-leaved crown in front of the right end
+    out.append(poly(((536, 420), (548, 250), (566, 250), (582, 420)), "#6B5B4B", "#3E3226"))
+    out.append(stroke("M558 300 l-40 -60 M560 280 l40 -56", "#6B5B4B", 8))
+    rng = random.Random(5)
+    for i in range(34):
+        a = i / 34
+        cx = 560 + (rng.random() - 0.5) * 200 * (0.4 + a)
+        cy = 40 + a * 240 + rng.random() * 20
+        r = 26 + rng.random() * 18
+        shade = ("#7FA03A", "#6C8E30", "#8DB048")[i % 3]
+        out.append(oval(cx, cy, r, r * 0.8, shade, "#4E6A22", 1.5))
+    for i in range(26):
+        cx, cy = 470 + rng.random() * 180, 30 + rng.random() * 250
+        out.append(f'<path d="M{cx:.0f} {cy:.0f} l-10 -13 q4 -4 9 -3 l1 5 l1 -5 q5 -1 9 3 Z" fill="#B8D060" '
+                   f'stroke="#5E7A2A" stroke-width="1" transform="rotate({rng.random() * 60 - 30:.0f} {cx:.0f} {cy:.0f})"/>')
+    return "".join(layers) + finish(out, time, late)
+
+
+def station_platform(time):
+    """bg010: 月見坂駅, the platform at the end of the line."""
+    late = []
+    out = [open_sky(330, time)]
+    night_sky(time, late, (0, 76, 640, 140), 3, (250, 150))
+    hills = {"day": ("#7FA88A", "#6A9478"), "y": ("#8A6E78", "#735A68"), "n": ("#1E2A3A", "#182232")}[time]
+    out.append('<path d="M0 250 Q120 170 260 240 Q380 180 520 236 Q590 210 640 230 V330 H0 Z" fill="%s"/>' % hills[0])
+    out.append('<path d="M0 290 Q160 240 320 280 Q480 250 640 276 V330 H0 Z" fill="%s"/>' % hills[1])
+    for i, x in enumerate((40, 150, 300, 430, 560)):
+        out.append(tree(x, 312, 20, 22, "#5E8C3A", seed=i + 20))
+    # fence and the field beyond the tracks
+    out.append(rect(0, 300, 640, 34, "#9CB070"))
+    for x in range(0, 640, 16):
+        out.append(rect(x, 296, 4, 34, "#8A8478"))
+    out.append(stroke("M0 302 H640 M0 318 H640", "#8A8478", 2))
+    # the track and the buffer stop at its end
+    out.append(rect(0, 330, 640, 52, "#9A938A"))
+    for x in range(0, 640, 26):
+        out.append(rect(x, 338, 14, 40, "#6A5444"))
+    out.append(rect(0, 344, 600, 5, "#7A7A80") + rect(0, 366, 600, 5, "#7A7A80") + rect(0, 344, 600, 2, "#D0D0D8")
+               + rect(0, 366, 600, 2, "#D0D0D8"))
+    out.append(outline(584, 326, 44, 52, "#F2C230", "#3A3A3A", 2))
+    for y in range(332, 378, 12):
+        out.append(poly(((584, y), (628, y - 6), (628, y), (584, y + 6)), "#2A2A2A", "#2A2A2A", 0))
+    # the platform: white edge, yellow tactile strip, the floor
+    out.append(rect(0, 380, 640, 100, "#B8B2A6") + rect(0, 380, 640, 6, "#F4F4F0") + rect(0, 396, 640, 14, "#F2C230"))
+    for x in range(6, 640, 12):
+        out.append(oval(x, 403, 3, 2, "#D8A420"))
+    # the station name board: a moon and an arrow, no words
+    out.append(rect(336, 226, 6, 166, "#5A6470") + rect(488, 226, 6, 166, "#5A6470"))
+    board = (outline(320, 170, 190, 70, "#FBFBF8", "#5A6470", 3) + rect(322, 222, 186, 16, "#2F5FA8")
+             + '<path d="M430 180 a22 22 0 1 0 14 40 a17 17 0 1 1 -14 -40 Z" fill="#F2C230" stroke="#B8901E" stroke-width="1.5"/>'
+             + '<path d="M346 230 l12 -6 v12 Z" fill="#FFFFFF"/>')
+    out.append(board)
+    if time == "n":
+        late.append(board)
+    # the bench
+    out.append(outline(70, 412, 170, 22, "#3A6EA8", "#22446E", 2) + outline(70, 386, 170, 22, "#3A6EA8", "#22446E", 2)
+               + rect(84, 434, 8, 30, "#55585C") + rect(218, 434, 8, 30, "#55585C"))
+    # the canopy, its pillars, the hanging clock and the lamps
+    out.append(rect(0, 0, 640, 54, "#7C8691") + rect(0, 54, 640, 10, "#5A6470"))
+    for x in range(40, 640, 80):
+        out.append(stroke(f"M{x} 0 V54", "#5A6470", 3))
+    for x in (30, 600):
+        out.append(rect(x - 9, 60, 18, 420, "#5A6470") + rect(x - 5, 60, 4, 420, "#7C8691"))
+    out.append(stroke("M160 64 V84", "#3A3A3A", 2) + oval(160, 104, 20, 20, "#FFFFFF", "#3A3A3A", 3)
+               + stroke("M160 104 V92 M160 104 L170 110", "#222", 2.5))
+    for x in (120, 330, 540):
+        out.append(outline(x - 50, 64, 100, 8, "#F4F6F8", "#8A9096", 1))
+        if time != "day":
+            late.append(outline(x - 50, 64, 100, 8, "#FFFFFF", "#8A9096", 1))
+    return finish(out, time, late, warm=(), cool=((120, 110, 120), (330, 110, 120), (540, 110, 120)))
+
+
+def station_front(time):
+    """bg011: 月見坂駅 from its forecourt: the little station building, taxis, bicycles."""
+    late = []
+    out = [open_sky(360, time)]
+    night_sky(time, late, (0, 0, 640, 92), 4, (110, 60))
+    for i, x in enumerate((40, 600)):
+        out.append(tree(x, 300, 80, 50, seed=i + 30))
+    # overhead line poles behind the roof
+    for x in (170, 470):
+        out.append(rect(x - 4, 80, 8, 150, "#7A7E84") + rect(x - 40, 96, 80, 5, "#7A7E84"))
+    out.append(stroke("M0 100 H640", "#3A3A3E", 1.2))
+    # the station building
+    out.append(poly(((100, 200), (540, 200), (500, 148), (140, 148)), "#3E4A66", "#232B3E"))
+    for i in range(1, 12):
+        out.append(stroke(f"M{140 + i * 30} 150 l{(i - 6) * 3} 48", "#313A52", 1.2))
+    out.append(poly(((270, 160), (370, 160), (320, 118)), "#3E4A66", "#232B3E"))
+    out.append(outline(120, 200, 400, 184, "#EDE4D0", "#8A7E66", 2) + rect(120, 200, 400, 10, "#8A6A4A"))
+    clock = oval(320, 176, 17, 17, "#FFFFFF", "#232B3E", 3) + stroke("M320 176 V164 M320 176 L329 180", "#222", 2.5)
+    out.append(clock)
+    if time != "day":
+        late.append(clock)
+    out.append(outline(250, 250, 140, 134, "#6E5A48", "#4E3F33", 2))
+    for i in range(4):
+        out.append(pane(256 + i * 33, 258, 29, 120, time, True, late, "#6E5A48"))
+    out.append(rect(250, 222, 140, 22, "#2F5FA8") + '<path d="M312 226 a8 8 0 1 0 6 14 a6 6 0 1 1 -6 -14 Z" fill="#F2C230"/>')
+    for x in (140, 190, 420, 470):
+        out.append(pane(x, 240, 36, 56, time, x in (140, 470), late, "#6E5A48"))
+    out.append(outline(140, 310, 86, 40, "#D8CDB8", "#8A7E66", 1.5) + pane(150, 314, 66, 26, time, True, late, "#6E5A48"))
+    # forecourt: kerb, the taxi, the phone box, bicycles, the bus stop
+    out.append(rect(0, 384, 640, 96, "#8E8C88") + rect(0, 378, 640, 8, "#B8B4AC"))
+    out.append(stroke("M0 440 H640", "#D8D8D0", 3, 'stroke-dasharray="30 20"'))
+    out.append(f'<path d="M20 448 h120 l-4 -28 l-26 -20 h-56 l-22 22 Z" fill="#F2D35E" stroke="#6E5A1E" stroke-width="2"/>')
+    out.append(pane(54, 404, 24, 16, time, False, late, "#6E5A1E") + pane(82, 404, 24, 16, time, False, late, "#6E5A1E"))
+    out.append(oval(50, 450, 12, 12, "#2A2A2A") + oval(116, 450, 12, 12, "#2A2A2A") + rect(74, 394, 16, 6, "#FFFFFF"))
+    out.append(outline(30, 290, 44, 92, "#A8D4C4", "#4E7A6A", 2) + rect(26, 284, 52, 10, "#4E7A6A"))
+    out.append(pane(36, 300, 32, 60, time, True, late, "#4E7A6A"))
+    for i in range(4):
+        x = 540 + i * 24
+        out.append(oval(x, 372, 12, 12, "none", "#3A3A3E", 2) + oval(x + 10, 372, 12, 12, "none", "#3A3A3E", 2)
+                   + stroke(f"M{x} 372 l6 -14 l8 14 M{x + 6} 358 h8", ("#D9534F", "#3A7BD5", "#E8E8E8", "#5CB85C")[i], 2.5))
+    out.append(rect(600, 300, 5, 84, "#7A7E84") + oval(602, 296, 16, 16, "#2F5FA8", "#1E3A66", 2) + oval(602, 296, 9, 9, "#FFFFFF"))
+    out.append(street_lamp(232, 384, 160, time, late, -1))
+    return finish(out, time, late)
+
+
+def shop_front(z, side, colour, awning, time, late, seed):
+    """One shop on the shopping street, `side` -1 left or 1 right, from depth z to z+5 metres."""
+    X = 5.5 * side
+    out = []
+    h = 7 + (seed % 3) * 0.6
+    out.append(quad(((X, 0, z), (X, 0, z + 5), (X, h, z + 5), (X, h, z)), colour))
+    inside = {"day": "#E8D2A0", "y": "#F4C878", "n": "#FFD98A"}[time]
+    shut = seed % 4 == 1
+    front = quad(((X, 0.1, z + 0.4), (X, 0.1, z + 4.6), (X, 2.4, z + 4.6), (X, 2.4, z + 0.4)),
+                 "#A8A8A8" if shut and time == "n" else inside)
+    out.append(front)
+    if time == "n" and not shut:
+        late.append(front)
+    for k in (1.5, 3.5):
+        out.append(quad(((X, 0.2, z + k - 0.9), (X, 0.2, z + k + 0.7), (X, 1.6, z + k + 0.7),
+                         (X, 1.6, z + k - 0.9)), ("#D9534F", "#5AA0E0", "#F0C040", "#8ED08A")[(seed + int(k)) % 4],
+                        "#6E5A48", 1))
+    win = quad(((X, 4.0, z + 1), (X, 4.0, z + 4), (X, 5.6, z + 4), (X, 5.6, z + 1)),
+               LIT[time] if seed % 2 and time != "day" else GLASS[time])
+    out.append(win)
+    if seed % 2 and time == "n":
+        late.append(win)
+    lean = X - 1.2 * side
+    out.append(quad(((X, 3.0, z + 0.2), (X, 3.0, z + 4.8), (lean, 2.5, z + 4.8), (lean, 2.5, z + 0.2)), awning))
+    for k in range(1, 5):
+        out.append(quad(((X, 3.0, z + k - 0.1), (X, 3.0, z + k + 0.35), (lean, 2.5, z + k + 0.35),
+                         (lean, 2.5, z + k - 0.1)), "#FFFFFF", "#FFFFFF", 0.5))
+    sign = quad(((X, 3.4, z + 0.3), (X - 0.7 * side, 3.4, z + 0.3), (X - 0.7 * side, 6.2, z + 0.3),
+                 (X, 6.2, z + 0.3)), ("#C8402E", "#2F5FA8", "#F2C230", "#2E7D5B")[seed % 4], "#3A3A3A", 1.5)
+    out.append(sign)
+    if time == "n":
+        late.append(sign)
+    return "".join(out)
+
+
+def shopping_street(time):
+    """bg012: つきみ通り商店街: shops and awnings down both sides, lamps and bunting."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (250, 0, 140, 120), 5)
+    far = {"day": "#B9B2A4", "y": "#A88A7E", "n": "#2A2E44"}[time]
+    out.append(poly((proj(-5.5, 0, 80), proj(5.5, 0, 80), proj(5.5, 8, 80), proj(2, 9.5, 80), proj(-5.5, 8, 80)), far, far))
+    out.append(rect(0, 230, 640, 250, "#C9B79A"))
+    for X in (-3, -1, 1, 3):
+        a, b = proj(X, 0, 2.2), proj(X, 0, 80)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#B8A688", 1.5))
+    for Z in (3, 4.5, 7, 10, 15, 22, 32, 48):
+        a, b = proj(-5.5, 0, Z), proj(5.5, 0, Z)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} H{b[0]:.0f}", "#B8A688", 1.5))
+    colours = ("#E6DCC8", "#D8C4A8", "#E8E0D0", "#CDBBA0", "#E0D4BC", "#D4CCBE")
+    awnings = ("#C8402E", "#2E7D5B", "#2F5FA8", "#E08A2E", "#8E4E8E", "#C8402E")
+    for i, z in reversed(list(enumerate(range(3, 78, 5)))):
+        for side in (-1, 1):
+            seed = i * 2 + (side > 0)
+            out.append(shop_front(z, side, colours[seed % 6], awnings[(seed * 5) % 6], time, late, seed))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # bunting across the street, lamps down both sides
+    for Z in (40, 20, 9):
+        a, b = proj(-5.5, 6.4, Z), proj(5.5, 6.4, Z)
+        sag = 40 / Z * 4
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} Q320 {a[1] + sag:.0f} {b[0]:.0f} {b[1]:.0f}", "#5A5A5A", 1.2))
+        n = 12
+        for k in range(1, n):
+            t = k / n
+            x = a[0] + (b[0] - a[0]) * t
+            y = a[1] + 2 * t * (1 - t) * sag
+            s = 24 / Z * 3
+            out.append(poly(((x - s, y), (x + s, y), (x, y + 2 * s)), ("#D9534F", "#F0C040", "#5AA0E0", "#FFFFFF")[k % 4],
+                            "#5A5A5A", 0.8))
+    for Z in (36, 18, 6):
+        for side in (-1, 1):
+            base, top = proj(4.4 * side, 0, Z), proj(4.4 * side, 4.2, Z)
+            w = 1.2 * 300 / Z / 10
+            out.append(rect(f"{base[0] - w:.1f}", f"{top[1]:.1f}", f"{2 * w:.1f}", f"{base[1] - top[1]:.1f}", "#4E5258"))
+            for k in (-1, 1):
+                lx, ly, r = top[0] + k * w * 4, top[1] + w * 3, w * 2.6
+                out.append(stroke(f"M{top[0]:.1f} {top[1]:.1f} Q{lx:.1f} {top[1] - w:.1f} {lx:.1f} {ly - r:.1f}", "#4E5258", max(1, w)))
+                out.append(oval(lx, ly, r, r * 1.2, "#F4EEDC", "#4E5258", 1))
+                if time != "day":
+                    late.append(glow(lx, ly, r * 7) + oval(lx, ly, r, r * 1.2, "#FFF6D8"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def river_bank(time):
+    """bg013: the bank of the 夕凪川: the river, the bridge, the town across, grass."""
+    late, layers = [], []
+    out = [open_sky(260, time)]
+    night_sky(time, late, (0, 0, 640, 180), 6, (150, 70))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(13)
+    x = 0
+    while x < 640:
+        w, h = 30 + rng.random() * 40, 16 + rng.random() * 44
+        out.append(rect(f"{x:.0f}", f"{250 - h:.0f}", f"{w + 1:.0f}", f"{h:.0f}", town))
+        for k in range(int(w // 14)):
+            if rng.random() < 0.5:
+                out.append(pane(round(x + 5 + k * 14), round(256 - h), 6, 6, time, rng.random() < 0.6, late, town))
+        x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the river and its shimmer
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#1E2A48"}[time]
+    out.append(rect(0, 250, 640, 110, water) + rect(0, 248, 640, 6, "#7FA050"))
+    for i in range(40):
+        y = 262 + (i * 37) % 90
+        xx = (i * 113) % 620
+        out.append(stroke(f"M{xx} {y} h{18 + i % 4 * 6}", "#FFFFFF", 1.5, 'opacity="0.5"'))
+    if time == "y":
+        for i in range(8):
+            out.append(stroke(f"M{470 - 30 + i * 3} {262 + i * 11} h{60 - i * 5}", "#FFD79A", 3))
+    if time == "n":
+        late.append("".join(stroke(f"M{140 + i * 2} {262 + i * 12} h{20 - i * 2}", "#FFF4D0", 2, 'opacity="0.7"')
+                            for i in range(7)))
+    # the bridge: deck, piers, rail and lamps
+    out.append(poly(((250, 212), (640, 200), (640, 218), (250, 226)), "#C8C2B6", "#7E786E"))
+    for x in (300, 400, 500, 600):
+        out.append(rect(x - 6, 222, 12, 32, "#A8A296"))
+    out.append(stroke("M250 208 L640 194", "#7E786E", 2))
+    for x in range(256, 640, 12):
+        out.append(stroke(f"M{x} {208 - (x - 250) * 14 / 390:.1f} v6", "#7E786E", 1.2))
+    for x in (300, 400, 500, 600):
+        y = 212 - (x - 250) * 12 / 390
+        out.append(rect(x - 1, y - 20, 2, 20, "#5E646A") + oval(x, y - 22, 4, 3, "#E8E8E0"))
+        if time != "day":
+            late.append(glow(x, y - 20, 24) + oval(x, y - 22, 4, 3, "#FFF6D8"))
+            late.append(stroke(f"M{x} 264 v40", "#FFD98A", 3, 'opacity="0.5"'))
+    # the near bank: grass slope and the path along the top
+    out.append('<path d="M0 350 Q320 334 640 352 V480 H0 Z" fill="#7FA050"/>')
+    out.append('<path d="M0 380 Q320 370 640 384 V480 H0 Z" fill="#8DB05A"/>')
+    for i in range(70):
+        x = (i * 53) % 640
+        y = 356 + (i * 29) % 70
+        out.append(stroke(f"M{x} {y} l-3 -12 M{x} {y} l4 -10", "#5E8436", 1.5))
+    for i in range(10):
+        x = 20 + i * 66
+        out.append(stroke(f"M{x} 352 q-4 -30 -10 -44 M{x + 6} 352 q2 -26 8 -38", "#6E8A3A", 2))
+    out.append('<path d="M0 440 Q320 430 640 444 V480 H0 Z" fill="#C8B898"/>')
+    out.append(stroke("M0 442 Q320 432 640 446", "#A89878", 2))
+    return "".join(layers) + finish(out, time, late)
+
+
+def hill_road(time):
+    """bg014: the hill road above the town: the guard rail, the curve mirror, the sea far off."""
+    late, layers = [], []
+    out = [open_sky(215, time)]
+    night_sky(time, late, (0, 0, 640, 180), 8, (90, 60))
+    sea = {"day": "#5E90B8", "y": "#C88A8A", "n": "#141C38"}[time]
+    out.append(rect(0, 196, 640, 30, sea) + stroke("M0 196 H640", "#FFFFFF", 1, 'opacity="0.6"'))
+    if time == "n":
+        late.append(oval(560, 200, 2.5, 2.5, "#FFD98A") + glow(560, 200, 14))
+    # the town below: rows of small roofs
+    land = {"day": "#9CB07A", "y": "#A08070", "n": "#1E2436"}[time]
+    out.append('<path d="M0 226 H640 V480 H0 Z" fill="%s"/>' % land)
+    rng = random.Random(14)
+    roofs = ("#8C9AAE", "#B0604A", "#6A7A8A", "#C8C0B0", "#5A6A7E")
+    for row in range(7):
+        y = 232 + row * 16
+        s = 1 + row * 0.35
+        x = -rng.random() * 20
+        while x < 640:
+            w = (14 + rng.random() * 10) * s
+            out.append(rect(f"{x:.0f}", f"{y:.0f}", f"{w * 0.9:.0f}", f"{8 * s:.0f}", "#E8E2D6" if time == "day" else "#9A8E8A"))
+            out.append(poly(((x - 1, y), (x + w * 0.9 + 1, y), (x + w * 0.75, y - 5 * s), (x + w * 0.15, y - 5 * s)),
+                            roofs[int(rng.random() * 5)], "#4E4A46", 0.8))
+            if rng.random() < 0.5:
+                out.append(pane(round(x + w * 0.3), round(y + 2 * s), round(3 * s), round(3 * s), time, True, late, "#4E4A46"))
+            x += w + rng.random() * 8 * s
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the slope and trees on the uphill side, the road, the rail
+    out.append('<path d="M380 480 C420 380 520 330 640 300 V480 Z" fill="#6E8A4A"/>')
+    for i, (x, y, r) in enumerate(((600, 300, 60), (520, 330, 46), (470, 370, 40))):
+        out.append(tree(x, y + 40, 50, r, "#4E7A32", seed=40 + i))
+    out.append('<path d="M120 480 C260 420 420 360 640 330 L640 360 C470 390 420 420 380 480 Z" fill="#8A8A8C"/>')
+    out.append(stroke("M150 480 C280 424 440 366 640 338", "#ECECE4", 3, 'stroke-dasharray="26 18"'))
+    out.append('<path d="M0 430 C180 380 380 330 640 300" fill="none" stroke="#E8E8E8" stroke-width="10"/>')
+    out.append('<path d="M0 430 C180 380 380 330 640 300" fill="none" stroke="#9A9A9A" stroke-width="1.5"/>')
+    for i in range(9):
+        t = i / 8
+        x = t * 640
+        y = 430 - 130 * t + 18 * t * (1 - t) * -1
+        out.append(rect(f"{x - 3:.0f}", f"{y:.0f}", "6", f"{36 - t * 14:.0f}", "#D0D0CC"))
+    # the curve mirror and a lamp
+    out.append(rect(496, 240, 8, 160, "#E8742E") + oval(500, 228, 30, 30, "#E8742E", "#8A3E14", 2)
+               + oval(500, 228, 23, 23, "#C8D6E0") + '<path d="M484 222 q16 -14 32 0" fill="none" stroke="#FFFFFF" stroke-width="3"/>')
+    out.append(street_lamp(300, 420, 180, time, late, 1))
+    out.append(utility_pole(40, 120, 480, ((0, 140), (300, 220))))
+    return "".join(layers) + finish(out, time, late)
+
+
+def festival(time):
+    """bg015n: 月見坂神社 on festival night: lanterns, stalls, the torii."""
+    late = []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 140), 9, (540, 60))
+    late.append("".join(stroke(f"M120 90 l{40 * math.cos(a):.1f} {40 * math.sin(a):.1f}", "#FFB0C8", 2.5)
+                        for a in (k * math.pi / 8 for k in range(16))))
+    # wooded hill and the shrine hall
+    out.append('<path d="M0 220 Q200 150 320 170 Q460 140 640 210 V320 H0 Z" fill="#2E4A36"/>')
+    out.append(poly(((250, 214), (390, 214), (362, 188), (278, 188)), "#3A3236", "#1E1A1C"))
+    out.append(outline(266, 214, 108, 46, "#8A5A3C", "#4E3020", 2))
+    hall = outline(280, 222, 80, 30, "#FFD98A", "#4E3020", 1.5) + stroke(
+        "M296 222 v30 M312 222 v30 M328 222 v30 M344 222 v30 M280 237 h80", "#8A5A3C", 1.5)
+    out.append(hall)
+    late.append(hall + glow(320, 236, 60))
+    # the gravel approach
+    out.append(poly(((0, 480), (640, 480), (400, 262), (240, 262)), "#BDB4A4", "#BDB4A4"))
+    out.append(poly(((0, 262), (240, 262), (0, 480)), "#5A5048") + poly(((640, 262), (400, 262), (640, 480)), "#5A5048"))
+    for i in range(60):
+        x, y = (i * 67) % 640, 280 + (i * 41) % 200
+        out.append(oval(x, y, 2, 1.2, "#A89E8E"))
+    # stalls down both sides: a lit opening, a counter of wares, a striped awning
+    view = dict(vy=262, f=260)
+    for z in (10.5, 6.5, 2.5):
+        for side in (-1, 1):
+            X, back = 3.4 * side, 4.8 * side
+            out.append(quad(((X, 0, z), (back, 0, z), (back, 2.4, z), (X, 2.4, z)), "#5A3A26", "#2E1E14", **view))
+            out.append(quad(((X, 0, z), (X, 0, z + 3.4), (X, 2.4, z + 3.4), (X, 2.4, z)), "#6E4A32", "#2E1E14", **view))
+            opening = quad(((X, 0.95, z + 0.2), (X, 0.95, z + 3.2), (X, 2.1, z + 3.2), (X, 2.1, z + 0.2)),
+                           "#FFD98A", "#6E4A32", **view)
+            out.append(opening)
+            late.append(opening)
+            for k in range(6):
+                c = ("#E8402E", "#F2C230", "#5AA0E0", "#F2F2F2", "#E08AC8", "#8ED08A")[(k + int(z)) % 6]
+                cx, cy = proj(X, 1.05, z + 0.5 + k * 0.45, **view)
+                r = 60 / (z + k * 0.45)
+                late.append(oval(cx, cy - r, r * 0.5, r * 0.8, c, "#4E3020", 1))
+            counter = quad(((X, 0.8, z), (X, 0.8, z + 3.4), (X, 0.95, z + 3.4), (X, 0.95, z)), "#C8A070", "#4E3020", **view)
+            out.append(counter)
+            late.append(counter)
+            for k in range(7):
+                a, b = z + k * 3.6 / 7 - 0.1, z + (k + 1) * 3.6 / 7 - 0.1
+                out.append(quad(((X, 2.7, a), (X, 2.7, b), (X - 0.7 * side, 2.25, b), (X - 0.7 * side, 2.25, a)),
+                                ("#D9342E", "#FFFFFF")[k % 2], "#6E2A1E", 1, **view))
+    # the torii and stone lanterns
+    red = "#C8402E"
+    out.append(rect(248, 150, 16, 140, red) + rect(376, 150, 16, 140, red))
+    out.append(rect(236, 172, 168, 10, red) + poly(((216, 136), (424, 136), (412, 152), (228, 152)), "#2A2226", "#1A1416"))
+    out.append(rect(232, 150, 176, 10, red) + rect(314, 152, 12, 20, red))
+    for x in (200, 440):
+        out.append(rect(x - 5, 250, 10, 40, "#8A867E") + poly(((x - 16, 252), (x + 16, 252), (x, 236)), "#8A867E", "#5A564E", 1)
+                   + outline(x - 9, 254, 18, 14, "#6A665E", "#5A564E", 1))
+        late.append(rect(x - 6, 256, 12, 10, "#FFD98A") + glow(x, 260, 30))
+    # strings of paper lanterns
+    for side in (-1, 1):
+        a, b = (320 + side * 330, 110), (320 + side * 80, 176)
+        out.append(stroke(f"M{a[0]} {a[1]} Q{(a[0] + b[0]) / 2} {(a[1] + b[1]) / 2 + 24} {b[0]} {b[1]}", "#2A2226", 1.5))
+        for k in range(1, 9):
+            t = k / 9
+            x = a[0] + (b[0] - a[0]) * t
+            y = a[1] + (b[1] - a[1]) * t + 48 * t * (1 - t)
+            r = 13 - t * 7
+            lantern = (oval(x, y + r * 1.3, r, r * 1.3, ("#E8402E", "#FFF4E0")[k % 2], "#6E2A1E", 1)
+                       + rect(f"{x - r * 0.5:.1f}", f"{y:.1f}", f"{r:.1f}", "2", "#2A2226"))
+            out.append(lantern)
+            late.append(glow(x, y + r * 1.3, r * 3.5) + lantern)
+    return finish(out, time, late)
+
+
+# The studio -----------------------------------------------------------------------
+
+def emblem(cx, cy, r):
+    """The studio's mark: a half sun setting into calm water."""
+    return (f'<path d="M{cx - r} {cy} a{r} {r} 0 0 1 {2 * r} 0 Z" fill="#F28C28"/>'
+            + stroke(f"M{cx - r * 1.2:.0f} {cy + r * 0.3:.0f} h{r * 2.4:.0f} M{cx - r * 0.8:.0f} {cy + r * 0.6:.0f} h{r * 1.6:.0f}",
+                     "#3A7BB8", max(2, r / 8)))
+
+
+def van(x, y, time, late, s=1.0):
+    """白玉号, the studio's battered white van, seen from the side (facing left)."""
+    def p(px, py):
+        return (x + px * s, y + py * s)
+    out = [poly((p(0, 80), p(0, 40), p(30, 0), p(250, 0), p(250, 80)), "#F2F2EE", "#6E6E6A", 2),
+           poly((p(10, 40), p(36, 8), p(80, 8), p(80, 40)), GLASS[time], "#6E6E6A", 1.5)]
+    for px in (90, 150, 200):
+        out.append(poly((p(px, 8), p(px + 46, 8), p(px + 46, 40), p(px, 40)), GLASS[time], "#6E6E6A", 1.5))
+    out.append(poly((p(0, 66), p(250, 66), p(250, 72), p(0, 72)), "#9A9A96", "#9A9A96", 0))
+    out.append(poly((p(120, 50), p(160, 36), p(166, 52), p(126, 64)), "#D8D4CC", "#D8D4CC", 0))  # the old dent
+    for px in (40, 200):
+        cx, cy = p(px, 80)
+        out.append(oval(cx, cy, 18 * s, 18 * s, "#2A2A2A") + oval(cx, cy, 8 * s, 8 * s, "#A8A8A8"))
+    hx, hy = p(2, 52)
+    out.append(oval(hx, hy, 4 * s, 6 * s, "#FFF6C0", "#6E6E6A", 1))
+    return "".join(out)
+
+
+def studio_street(time):
+    """bg030: 夕凪動画 from the street: the old rice shop with its flat roof, the van outside."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 76), 10, (560, 40))
+    # the neighbours
+    out.append(outline(-4, 150, 130, 262, "#C9BBA6", "#7A6E5E", 2) + poly(((-10, 150), (134, 150), (120, 126), (0, 126)), "#5A5E68", "#3A3E46"))
+    out.append(pane(20, 176, 80, 48, time, True, late, "#6E6456"))
+    out.append(outline(0, 262, 124, 150, "#A8ACB0", "#6E7276", 2))
+    for y in range(268, 410, 7):
+        out.append(stroke(f"M2 {y} H122", "#8E9296", 1.5))
+    out.append(outline(510, 120, 134, 292, "#D8D0C0", "#7A6E5E", 2) + poly(((504, 120), (644, 120), (630, 96), (516, 96)), "#6A4E44", "#4A3630"))
+    out.append(pane(534, 150, 70, 50, time, False, late, "#6E6456"))
+    # the studio: flat roof with its rail, the plastered upper floor, the shop front below
+    out.append(outline(124, 96, 386, 20, "#CFC6B4", "#7A6E5E", 2))
+    out.append(stroke("M130 96 V70 M504 96 V70 M130 72 H504", "#6E7276", 3))
+    for x in range(150, 500, 24):
+        out.append(stroke(f"M{x} 96 V72", "#6E7276", 2))
+    out.append(rect(440, 52, 4, 44, "#6E7276") + stroke("M442 56 L486 60", "#9A9A9A", 1.2)
+               + rect(456, 58, 12, 16, "#F28C28"))  # somebody's T-shirt drying on the roof
+    out.append(outline(124, 116, 386, 130, "#E6DCC8", "#7A6E5E", 2))
+    for x in (148, 272, 396):
+        out.append(outline(x - 4, 136, 98, 74, "#B9BEC4", "#6E767E", 2))
+        out.append(pane(x + 2, 142, 40, 62, time, True, late, "#8A9096") + pane(x + 46, 142, 40, 62, time, True, late, "#8A9096"))
+        out.append(rect(x - 8, 210, 106, 6, "#B9BEC4"))
+    out.append(poly(((110, 272), (524, 272), (510, 240), (124, 240)), "#4A4E58", "#2E3038"))
+    for x in range(130, 510, 10):
+        out.append(stroke(f"M{x} 242 l-2 28", "#3A3E46", 1))
+    out.append(outline(196, 206, 242, 36, "#6B4A30", "#3E2A1A", 2) + emblem(317, 230, 16))
+    out.append(outline(124, 272, 386, 140, "#5A4030", "#3E2A1A", 2))
+    for x0 in (132, 430):
+        for k in range(11):
+            out.append(rect(x0 + 4 + k * 6.6, 282, 3, 122, "#7A5A40"))
+    out.append(outline(214, 280, 208, 128, "#7A5A40", "#3E2A1A", 2))
+    for i in range(4):
+        out.append(pane(220 + i * 50, 286, 46, 116, time, True, late, "#7A5A40"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # a bicycle against the lattice, the street, a pole, the van
+    out.append(oval(150, 396, 16, 16, "none", "#2A2A2A", 2.5) + oval(196, 396, 16, 16, "none", "#2A2A2A", 2.5)
+               + stroke("M150 396 l14 -22 h24 l8 22 M164 374 l-4 -8 M188 374 l2 -10 h8", "#3A6EA8", 3))
+    out.append(rect(0, 410, 640, 70, "#8E8C88") + rect(0, 408, 640, 10, "#B8B4AC") + rect(0, 418, 640, 6, "#6E6C68"))
+    out.append(utility_pole(96, 20, 440, ((0, 60), (640, 30))))
+    out.append(street_lamp(96, 300, 150, time, late, 1))
+    out.append(van(400, 330, time, late, 0.96))
+    return "".join(layers) + finish(out, time, late, warm=((320, 340, 110),))
+
+
+def entrance(time):
+    """bg031: the studio entrance: shoe shelves, the cut-bag pigeonholes, the step up."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8E0CE"), rect(0, 0, 640, 20, "#D4C9B0")]
+    out.append(outline(250, 24, 140, 8, "#FFFFFF", "#B5AA95", 1))
+    # a small window high on the right, onto the sky
+    out.append(window(560, 40, 70, 90, time, late, "#8A6A4A", "#5A4636", cols=1, town=False))
+    # notice board over the shoe shelf
+    out.append(outline(24, 44, 150, 110, "#C9A77C", "#8A6B3F", 2))
+    for i, (x, y, c) in enumerate(((34, 54, "#FFFFFF"), (84, 60, "#FFF3B0"), (128, 52, "#FFFFFF"), (40, 104, "#CDE8F7"),
+                                   (96, 108, "#FFFFFF"))):
+        out.append(outline(x, y, 38, 40, c, "#A59C8E", 1) + oval(x + 19, y + 3, 3, 3, "#D9534F"))
+        out.append(stroke(f"M{x + 6} {y + 14} h24 M{x + 6} {y + 22} h20 M{x + 6} {y + 30} h26", "#B8B0A0", 1.5))
+    # shoe shelf: open cubbies with shoes
+    out.append(outline(20, 170, 160, 240, "#B08860", "#6E5238", 2))
+    for r in range(4):
+        for c in range(3):
+            x, y = 28 + c * 50, 178 + r * 58
+            out.append(outline(x, y, 44, 50, "#7A5A40", "#6E5238", 1))
+            if (r * 3 + c) % 5 != 3:
+                shoe = ("#FFFFFF", "#3A3A3A", "#C8402E", "#8A6A4A", "#3A6EA8")[(r + c * 2) % 5]
+                out.append(oval(x + 14, y + 40, 12, 7, shoe, "#444", 1) + oval(x + 31, y + 40, 12, 7, shoe, "#444", 1))
+    # the cut-bag pigeonholes: a big rack, bags standing in most slots, a coloured tag each
+    out.append(outline(206, 50, 340, 300, "#C9A46C", "#6E5238", 3))
+    for r in range(5):
+        for c in range(6):
+            x, y = 214 + c * 55, 58 + r * 58
+            out.append(outline(x, y, 50, 52, "#8A6A4A", "#6E5238", 1))
+            k = (r * 7 + c * 3) % 9
+            if k < 7:
+                h = 30 + k * 2
+                out.append(poly(((x + 4, y + 52), (x + 44, y + 52), (x + 44 + k % 2 * 2, y + 52 - h), (x + 6, y + 52 - h)),
+                                "#D2B07A", "#8A6B3F", 1.2))
+                if k % 3 == 0:
+                    out.append(poly(((x + 8, y + 52), (x + 46, y + 52), (x + 46, y + 56 - h), (x + 10, y + 56 - h)),
+                                    "#C9A46C", "#8A6B3F", 1.2))
+                out.append(rect(x + 10, y + 56 - h, 14, 5, ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E")[(r + c) % 4]))
+            out.append(rect(x + 14, y + 50, 22, 4, "#FFFFFF"))
+    # umbrella stand by the door
+    out.append(outline(580, 330, 40, 80, "#9AA0A6", "#5E646A", 2))
+    for i, c in enumerate(("#3A6EA8", "#3A3A3A", "#C8402E")):
+        out.append(stroke(f"M{590 + i * 10} 332 l{-4 + i * 4} -70", c, 5) + stroke(f"M{590 + i * 10} 332 l{-4 + i * 4} -70", "#222", 1))
+    out.append(oval(583, 262, 6, 4, "#3A3A3A"))
+    # the wooden floor, the step's edge, the concrete where the shoes come off
+    out.append(rect(190, 350, 450, 60, "#B8976F") + rect(0, 410, 640, 70, "#A9A6A0"))
+    for x in range(210, 640, 40):
+        out.append(stroke(f"M{x} 352 V408", "#A5865F", 1.5))
+    out.append(rect(0, 404, 640, 14, "#7A5A40"))
+    for i, c in enumerate(("#3A6EA8", "#3A6EA8", "#C8402E", "#C8402E", "#6E8A4A", "#6E8A4A")):
+        x = 250 + (i // 2) * 110 + (i % 2) * 34
+        out.append(f'<rect x="{x}" y="372" width="28" height="30" rx="12" fill="{c}" stroke="#333" stroke-width="1.5"/>')
+    for x, c in ((60, "#FFFFFF"), (130, "#F28C28"), (470, "#3A3A3A")):
+        out.append(oval(x, 450, 18, 9, c, "#444", 1.5) + oval(x + 42, 454, 18, 9, c, "#444", 1.5))
+    return finish(out, time, late, warm=((320, 40, 160),))
+
+
+def animator_desk(x, time, late):
+    """One animator's desk in the drawing room: shelf unit, tilted board, light disc, lamp."""
+    out = [outline(x + 8, 150, 164, 110, "#B08860", "#6E5238", 2)]
+    for r in range(2):
+        y = 156 + r * 50
+        out.append(rect(x + 12, y + 44, 156, 4, "#6E5238"))
+        for i in range(8):
+            c = ("#FFFFFF", "#D2B07A", "#F4F1EA", "#D2B07A", "#FFFFFF", "#CDE8F7", "#D2B07A", "#FFFFFF")[(i + r * 3) % 8]
+            h = 24 + (i * 7 + r * 5) % 16
+            out.append(outline(x + 16 + i * 18, y + 44 - h, 14, h, c, "#8A8276", 1))
+    out.append(outline(x + 150, 120, 16, 30, "#7DA0B0", "#4E6470", 1.5)
+               + stroke(f"M{x + 154} 120 l-4 -16 M{x + 158} 120 V100 M{x + 162} 120 l6 -14", "#D7263D", 2.5))
+    out.append(outline(x, 330, 180, 12, "#C9A77C", "#6E5238"))
+    out.append(poly(((x + 14, 330), (x + 166, 330), (x + 156, 262), (x + 24, 262)), "#8E7D6A", "#4E3F33"))
+    disc = (oval(x + 90, 298, 58, 28, "#F4FAFF", "#6E6A64", 2)
+            + poly(((x + 56, 316), (x + 124, 316), (x + 118, 282), (x + 62, 282)), "#FFFFFF", "#B9B2A6", 1)
+            + stroke(f"M{x + 76} 306 q10 -20 22 -6 q8 8 -4 10 M{x + 96} 292 l10 -6", "#7A7A7A", 1.5)
+            + rect(x + 74, 278, 32, 4, "#9A9A9A"))
+    out.append(disc)
+    if time == "n":
+        late.append(disc)
+    out.append(outline(x + 10, 342, 70, 138, "#9C7550", "#6E5238"))
+    out.append(stroke(f"M{x + 16} 380 h58 M{x + 16} 420 h58", "#6E5238", 2))
+    out.append(rect(x + 164, 342, 8, 138, "#6E5238"))
+    out.append(stroke(f"M{x + 20} 262 L{x + 8} 214 L{x + 40} 196", "#444", 4)
+               + poly(((x + 30, 190), (x + 58, 194), (x + 50, 212)), "#4A7A5A", "#2A4A33", 1.5))
+    return "".join(out)
+
+
+def drawing_room(time):
+    """bg035: the drawing room: animators' desks with light boxes, the director's curtain."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8E4D8"), rect(0, 0, 640, 16, "#D4CEBE"), rect(0, 340, 640, 140, "#A89A84")]
+    for x in (100, 320, 520):
+        out.append(outline(x - 60, 16, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    for x in (20, 200, 380):
+        out.append(window(x + 16, 34, 150, 104, time, late, "#B9BEC4", "#6E767E"))
+    for i, x in enumerate((10, 190, 370)):
+        out.append(animator_desk(x, time, late))
+    # model sheets pinned on the shelf ends
+    for x, y in ((176, 166), (356, 170)):
+        out.append(outline(x, y, 26, 36, "#FFFFFF", "#A59C8E", 1) + oval(x + 13, y + 12, 6, 7, "none", "#7A7A7A", 1)
+                   + stroke(f"M{x + 13} {y + 19} v10 M{x + 7} {y + 24} h12", "#7A7A7A", 1))
+    # the director's corner behind its curtain
+    out.append(rect(548, 22, 92, 5, "#8E8676"))
+    out.append('<path d="M556 26 h84 V470 h-76 c6 -120 -10 -300 -8 -444 Z" fill="#C8B890" stroke="#8A7A56" stroke-width="2"/>'
+               + stroke("M576 30 q-6 200 4 436 M600 30 q6 200 -4 436 M622 30 q-4 200 2 436", "#B0A078", 2))
+    out.append(chair(60, 380, "#3F5C7A") + chair(250, 388, "#7A3F4A") + chair(430, 384, "#3F5C7A"))
+    return finish(out, time, late, warm=((48, 240, 70), (228, 240, 70), (408, 240, 70)))
+
+
+def director_room(time):
+    """bg037: the director's room: a former storeroom of storyboards, the ashtray, the cot."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#D9D0BC"), rect(0, 340, 640, 140, "#8A7A66")]
+    for x in range(0, 640, 36):
+        out.append(stroke(f"M{x} 342 L{x - 30} 480", "#7A6A56", 1.5))
+    out.append(window(250, 36, 150, 86, time, late, "#8A8E92", "#55585C", cols=2))
+    # steel shelves crammed with storyboard bundles and film cans
+    out.append(outline(10, 40, 190, 300, "#8E949A", "#55585C", 2))
+    for r in range(4):
+        y = 48 + r * 72
+        out.append(rect(14, y + 64, 182, 6, "#6E7276"))
+        for i in range(6):
+            kind = (i + r) % 4
+            bx = 20 + i * 29
+            if kind == 3:
+                out.append(oval(bx + 12, y + 56, 13, 8, "#9AA0A6", "#55585C", 1.5))
+            else:
+                h = 34 + (i * 5 + r * 3) % 24
+                out.append(outline(bx, y + 64 - h, 24, h, ("#FFFFFF", "#F4F1EA", "#E8E2D0")[kind], "#8A8276", 1)
+                           + rect(bx + 8, y + 64 - h - 3, 8, 6, "#444"))
+    # storyboard pages pinned over the desk
+    for r in range(2):
+        for c in range(4):
+            out.append(storyboard(214 + c * 50, 140 + r * 84))
+    # the desk: ashtray, barley tea, a page in progress
+    out.append(outline(200, 320, 246, 14, "#9C7550", "#5E4630") + outline(210, 334, 80, 146, "#8A6A4A", "#5E4630")
+               + rect(430, 334, 8, 146, "#5E4630"))
+    out.append(poly(((300, 318), (380, 318), (372, 286), (306, 286)), "#FFFFFF", "#A59C8E", 1))
+    for i in range(3):
+        out.append(outline(312, 290 + i * 9, 22, 7, "#FFFFFF", "#6E6E6E", 1))
+    out.append(oval(250, 314, 24, 7, "#C8D6E0", "#7A8A96", 2))
+    for i in range(5):
+        out.append(stroke(f"M{236 + i * 7} 312 l{4 - i % 3 * 3} -5", "#F4F1EA", 3))
+    out.append(stroke("M246 306 q-8 -16 4 -30 q10 -14 -2 -30", "#B8B8C0", 2.5, 'opacity="0.7"'))
+    out.append(outline(396, 284, 20, 34, "#C8E0E8", "#7A8A96", 1.5) + rect(398, 296, 16, 20, "#B07A3A"))
+    out.append(outline(420, 270, 16, 48, "#D8C9A0", "#8A7A56", 1.5) + rect(422, 264, 12, 8, "#C8402E"))
+    # the cot with its blanket, a jacket on a hook
+    out.append(rect(470, 430, 6, 50, "#6E7276") + rect(620, 430, 6, 50, "#6E7276"))
+    out.append(outline(460, 404, 180, 30, "#5E7A5A", "#3A4E38", 2))
+    out.append('<path d="M480 404 q40 -30 80 -6 q30 -20 70 4 v30 h-150 Z" fill="#8E8A9A" stroke="#55526A" stroke-width="2"/>')
+    out.append('<rect x="584" y="384" width="48" height="24" rx="8" fill="#F4F1EA" stroke="#A59C8E" stroke-width="2"/>')
+    out.append(oval(540, 150, 4, 4, "#444") + stroke("M540 152 l-30 18 h60 Z", "#444", 2)
+               + '<path d="M510 170 l30 -12 l30 12 l6 114 h-72 Z" fill="#6B4F2A" stroke="#3E2E18" stroke-width="2"/>'
+               + stroke("M528 164 l12 36 l12 -36 M540 200 V284", "#3E2E18", 2))
+    # one bare bulb
+    out.append(stroke("M320 0 V140", "#444", 2) + oval(320, 150, 9, 11, "#F4F1E0", "#8A8470", 1.5))
+    if time != "day":
+        late.append(oval(320, 150, 9, 11, "#FFF6D0"))
+    return finish(out, time, late, warm=((320, 160, 200),))
+
+
+def poster_giant(x, y):
+    """Film 0's poster: a giant made of windmills over a seaside town."""
+    out = [outline(x, y, 160, 220, "#7EC4EC", "#333", 2), rect(x, y + 150, 160, 70, "#3E7AB8")]
+    for i in range(6):
+        out.append(rect(x + 8 + i * 25, y + 140 - i % 2 * 8, 18, 20 + i % 2 * 8, ("#F4F1EA", "#F2D35E", "#E8A06A")[i % 3]))
+    out.append(poly(((x + 50, y + 150), (x + 110, y + 150), (x + 104, y + 80), (x + 56, y + 80)), "#8A5A3C", "#3E2A1A", 2))
+    out.append(outline(x + 62, y + 44, 36, 36, "#A06A44", "#3E2A1A", 2) + oval(x + 72, y + 60, 5, 5, "#FFD23F")
+               + oval(x + 88, y + 60, 5, 5, "#FFD23F"))
+    for cx, cy in ((x + 42, y + 92), (x + 118, y + 92)):
+        for a in (0, 90, 180, 270):
+            out.append(poly(((cx, cy), (cx + 30, cy - 6), (cx + 30, cy + 4)), "#F4F1EA", "#3E2A1A", 1.5,
+                            f'transform="rotate({a + 20} {cx} {cy})"'))
+        out.append(oval(cx, cy, 5, 5, "#3E2A1A"))
+    out.append(stroke(f"M{x + 10} {y + 30} q20 -8 40 0 M{x + 110} {y + 22} q20 -8 40 0", "#FFFFFF", 3))
+    return "".join(out)
+
+
+def poster_mist(x, y):
+    """Film 1's poster: a wolf-eyed girl in the mist under the moon."""
+    out = [outline(x, y, 160, 220, "#1E2A44", "#333", 2), oval(x + 116, y + 44, 20, 20, "#F4EED0")]
+    out.append(f'<path d="M{x} {y + 150} l40 -50 l30 30 l40 -60 l50 70 V{y + 220} H{x} Z" fill="#2E3A54"/>')
+    out.append(f'<path d="M{x + 46} {y + 220} q0 -60 34 -70 q-20 -8 -18 -40 q4 -30 30 -30 q26 0 28 30 q2 30 -16 40 '
+               f'q30 14 30 70 Z" fill="#101522"/>')
+    out.append(f'<path d="M{x + 92} {y + 84} q30 0 40 40 q-20 -20 -38 -24 Z" fill="#101522"/>')
+    out.append(poly(((x + 78, y + 108), (x + 90, y + 104), (x + 88, y + 110)), "#FFB000", "#FFB000", 1)
+               + poly(((x + 98, y + 104), (x + 110, y + 108), (x + 100, y + 110)), "#FFB000", "#FFB000", 1))
+    for k in range(4):
+        out.append(oval(x + 80, y + 150 + k * 20, 100, 8, "#E8EEF4", extra='opacity="0.45"'))
+    return "".join(out)
+
+
+def meeting_room(time):
+    """bg038: the meeting room with the two posters on the wall."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#EEE8DA"), rect(0, 0, 640, 16, "#DAD2C0"), rect(0, 330, 640, 150, "#8F8A80")]
+    for x in (160, 480):
+        out.append(outline(x - 60, 16, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    out.append(poster_giant(110, 60) + poster_mist(370, 60))
+    for x, y in ((116, 64), (264, 64), (376, 64), (524, 64)):
+        out.append(oval(x, y, 4, 4, "#D9534F", "#8A2A2A", 1))
+    out.append(oval(320, 84, 22, 22, "#FFFFFF", "#3A3A3A", 3) + stroke("M320 84 V68 M320 84 L332 90", "#222", 2.5))
+    out.append(outline(20, 60, 70, 100, "#FBFCFD", "#9AA2AA", 3) + stroke("M28 80 h40 M28 96 h50 M28 112 h30", "#337AB7", 2))
+    out.append(outline(570, 40, 56, 240, "#B08860", "#6E5238", 2) + oval(616, 160, 4, 4, "#D8C090"))
+    # chairs behind the long table, things left on it: tea, papers, the president's knitting
+    for x in (90, 200, 310, 420, 530):
+        out.append(f'<rect x="{x - 30}" y="270" width="60" height="70" rx="10" fill="#4E5E74" stroke="#2E3642" stroke-width="2"/>')
+    out.append(outline(30, 330, 580, 18, "#B08860", "#6E5238") + poly(((30, 348), (610, 348), (600, 480), (40, 480)), "#9C7550", "#6E5238"))
+    for x in (120, 300, 470):
+        out.append(outline(x, 314, 14, 16, "#F4F1EA", "#8E8676", 1.5) + rect(x + 2, 318, 10, 4, "#8FA86A"))
+    out.append(poly(((170, 330), (240, 330), (236, 318), (176, 318)), "#FFFFFF", "#A59C8E", 1))
+    out.append(oval(400, 318, 16, 13, "#C9A227", "#8A6E14", 2) + stroke("M388 312 q12 8 24 0 M386 320 q14 6 28 0", "#A8861A", 1.5)
+               + stroke("M410 330 L440 296 M414 330 L448 300", "#B8B8C0", 3))
+    return finish(out, time, late)
+
+
+def roof(time):
+    """bg039: the studio's flat roof: parapet, water tank, washing line, the town beyond."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (130, 0, 350, 196), 11, (220, 70))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    out.append('<path d="M0 230 Q200 200 380 224 Q520 200 640 220 V300 H0 Z" fill="%s"/>' % light_hill(time))
+    rng = random.Random(39)
+    x = 0
+    while x < 640:
+        w, h = 24 + rng.random() * 50, 14 + rng.random() * 50
+        out.append(rect(f"{x:.0f}", f"{290 - h:.0f}", f"{w + 1:.0f}", f"{h + 10:.0f}", town))
+        for k in range(int(w // 12)):
+            if rng.random() < 0.55:
+                out.append(pane(round(x + 4 + k * 12), round(296 - h), 5, 6, time, rng.random() < 0.7, late, town))
+        x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # parapet and rail, the concrete floor
+    out.append(rect(0, 300, 640, 34, "#C8C2B6") + rect(0, 300, 640, 5, "#E0DBD0"))
+    out.append(stroke("M0 252 H640", "#7A7E84", 4))
+    for x in range(10, 640, 40):
+        out.append(rect(x, 252, 4, 50, "#7A7E84"))
+    out.append(rect(0, 334, 640, 146, "#B8B4AC"))
+    for y in (370, 420):
+        out.append(stroke(f"M0 {y} H640", "#A8A49C", 2))
+    out.append(oval(420, 440, 80, 16, "#A8A49C"))
+    # the stair hut and its lamp
+    out.append(outline(0, 150, 110, 184, "#D8D2C4", "#7A7468", 2) + poly(((-6, 150), (116, 150), (116, 138), (-6, 138)), "#8A8E92", "#55585C"))
+    out.append(outline(30, 200, 56, 134, "#8E9AA4", "#55585C", 2) + oval(76, 270, 4, 4, "#D8D8D8"))
+    out.append(oval(58, 176, 9, 6, "#F4F1E0", "#8A8470", 1.5))
+    if time != "day":
+        late.append(oval(58, 176, 9, 6, "#FFF6D0"))
+    # the water tank on its stand
+    out.append(stroke("M500 330 L510 250 M600 330 L590 250 M506 290 H594", "#7A7E84", 5))
+    out.append(f'<rect x="490" y="150" width="120" height="104" rx="16" fill="#E4E0D4" stroke="#7A7468" stroke-width="2"/>'
+               + stroke("M490 186 H610 M490 222 H610", "#C8C2B6", 2))
+    # washing line with towels and a studio T-shirt
+    out.append(rect(150, 230, 5, 104, "#7A7E84") + rect(420, 230, 5, 104, "#7A7E84") + stroke("M152 236 Q290 250 422 236", "#9A9A9A", 1.5))
+    out.append(poly(((180, 240), (224, 243), (222, 290), (182, 288)), "#FFFFFF", "#9A9A9A", 1.5))
+    out.append(poly(((250, 244), (300, 244), (310, 256), (298, 262), (296, 296), (256, 296), (254, 262), (242, 256)),
+                    "#F28C28", "#A8581A", 1.5))
+    out.append(poly(((330, 243), (380, 240), (378, 282), (332, 284)), "#8EC3E6", "#5E8AA8", 1.5))
+    # plastic crates for sitting on, a bucket for the fireworks
+    out.append(outline(200, 400, 60, 44, "#3A7BB8", "#22446E", 2) + outline(270, 408, 60, 40, "#F0C040", "#A8861A", 2))
+    out.append(poly(((540, 420), (580, 420), (576, 460), (544, 460)), "#C8402E", "#6E2A1E", 2) + oval(560, 420, 20, 5, "#8A2A1E"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def light_hill(time):
+    return {"day": "#9FB8A0", "y": "#A07A80", "n": "#1A2034"}[time]
+
+
+def van_inside(time):
+    """bg040: inside 白玉号: the windscreen and the road, the dashboard, cut bags on the seat."""
+    late = []
+    # the view through the windscreen
+    view = [open_sky(250, time)]
+    land = {"day": "#9CB07A", "y": "#A08070", "n": "#1E2436"}[time]
+    view.append(rect(0, 150, 640, 120, land))
+    view.append(poly(((120, 270), (560, 270), (340, 150), (316, 150)), "#7E7E80", "#7E7E80", 0))
+    view.append(stroke("M328 154 L330 270", "#ECECE4", 3, 'stroke-dasharray="14 12"'))
+    for i, (x, h) in enumerate(((80, 60), (180, 36), (250, 22))):
+        view.append(rect(x - 3, 170 - h, 6, h + 10, "#8A8478") + rect(x - 12, 172 - h, 24, 3, "#6E6A64"))
+    view.append(rect(430, 120, 90, 50, "#E6DCC8") + poly(((424, 122), (526, 122), (506, 100), (444, 100)), "#6A4E44", "#4A3630"))
+    view.append(pane(444, 134, 20, 16, time, True, late, "#6E6456") + pane(484, 134, 20, 16, time, True, late, "#6E6456"))
+    view.append(tree(580, 170, 40, 40, seed=60) + tree(40, 170, 30, 34, seed=61))
+    night_sky(time, late, (120, 50, 420, 70), 12)
+    if time == "n":
+        late.append('<path d="M200 270 L300 170 L370 170 L500 270 Z" fill="#FFF4C0" opacity="0.35"/>')
+    seen = ('<clipPath id="screen"><path d="M70 50 L570 50 L610 250 L30 250 Z"/></clipPath>'
+            f'<g clip-path="url(#screen)">{dusk(view, time, late)}</g>')
+    out, late = [], []
+    # the cab around it: roof lining, pillars, the mirror and a charm
+    out.append('<path d="M0 0 H640 V480 H0 Z M70 50 L30 250 L610 250 L570 50 Z" fill="#6E6A66" fill-rule="evenodd"/>')
+    out.append(rect(0, 0, 640, 44, "#D7D2C8") + poly(((0, 0), (70, 50), (30, 250), (0, 260)), "#4A4844", "#2E2C2A")
+               + poly(((640, 0), (570, 50), (610, 250), (640, 260)), "#4A4844", "#2E2C2A"))
+    out.append(poly(((120, 46), (230, 46), (226, 74), (124, 74)), "#C8C2B6", "#8A8478", 1.5))
+    out.append(f'<rect x="280" y="52" width="90" height="24" rx="6" fill="#3A3836" stroke="#222" stroke-width="2"/>'
+               + rect(286, 56, 78, 16, GLASS[time]) + stroke("M325 76 V104", "#C8402E", 1.5)
+               + f'<rect x="318" y="104" width="14" height="20" rx="3" fill="#C8402E" stroke="#6E1E14" stroke-width="1.5"/>')
+    # the dashboard and the wheel on the right
+    out.append('<path d="M0 250 H640 V320 Q320 296 0 320 Z" fill="#4A4A50" stroke="#2A2A2E" stroke-width="2"/>')
+    out.append(poly(((60, 252), (200, 252), (196, 272), (64, 272)), "#F4F1EA", "#8E8676", 1.5)
+               + stroke("M80 262 l30 -4 l30 6 l40 -4", "#D9534F", 2))
+    gauges = ""
+    for cx in (420, 470):
+        gauges += oval(cx, 290, 18, 14, "#1E1E22", "#888", 1.5) + stroke(f"M{cx} 290 l-10 -6", "#F28C28", 2)
+    out.append(gauges)
+    if time == "n":
+        late.append("".join(oval(cx, 290, 18, 14, "#183038", "#6EC8D8", 2) + stroke(f"M{cx} 290 l-10 -6", "#F28C28", 2)
+                            for cx in (420, 470)))
+    out.append(oval(445, 340, 92, 78, "none", "#2A2A2E", 16) + oval(445, 340, 22, 18, "#3A3A3E", "#222", 2)
+               + stroke("M360 344 L423 340 M530 344 L467 340", "#2A2A2E", 12))
+    out.append(poly(((250, 480), (390, 480), (370, 330), (270, 330)), "#3A3A3E", "#222"))
+    out.append(stroke("M320 420 V380", "#222", 6) + oval(320, 376, 10, 10, "#1E1E1E"))
+    # the seats at either edge; cut bags piled on the passenger's
+    out.append('<path d="M-20 480 L-20 340 Q60 300 190 330 L200 480 Z" fill="#5E6674" stroke="#2E3440" stroke-width="3"/>')
+    out.append('<path d="M560 480 L566 350 Q620 330 660 340 V480 Z" fill="#5E6674" stroke="#2E3440" stroke-width="3"/>')
+    for i in range(4):
+        out.append(poly(((20 + i * 6, 372 - i * 16), (150 + i * 4, 366 - i * 16), (152 + i * 4, 386 - i * 16), (22 + i * 6, 392 - i * 16)),
+                        ("#D2B07A", "#C9A46C")[i % 2], "#8A6B3F", 1.5))
+        out.append(rect(60 + i * 6, 374 - i * 16, 20, 5, ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E")[i]))
+    return seen + finish(out, time, late)
+
+
+# Places on the map: the people who draw, paint and shoot the film ----------------
+
+def robot(x, ground, s, colour):
+    """An assembled model kit: a giant robot standing on a shelf."""
+    def r(px, py, w, h, fill):
+        return outline(f"{x + px * s:.1f}", f"{ground - py * s:.1f}", f"{w * s:.1f}", f"{h * s:.1f}", fill, "#333", 1)
+    return (r(-7, 20, 6, 20, "#E8E8EC") + r(1, 20, 6, 20, "#E8E8EC") + r(-9, 40, 18, 20, colour)
+            + r(-15, 40, 6, 16, "#E8E8EC") + r(9, 40, 6, 16, "#E8E8EC") + r(-16, 44, 8, 6, colour) + r(8, 44, 8, 6, colour)
+            + r(-5, 50, 10, 10, "#E8E8EC") + r(-4, 46, 8, 3, "#5AC8E0")
+            + stroke(f"M{x:.1f} {ground - 50 * s:.1f} l{-6 * s:.1f} {-6 * s:.1f} M{x:.1f} {ground - 50 * s:.1f} l{6 * s:.1f} {-6 * s:.1f}",
+                     "#F2C230", max(1.5, 2 * s)))
+
+
+def kit_box(x, y, w, h, colour):
+    return (outline(x, y, w, h, colour, "#333", 1) + poly(((x, y + h), (x + w * 0.5, y + h), (x + w, y + h * 0.3), (x + w, y + h * 0.6)),
+                                                           "#FFFFFF", "#FFFFFF", 0, 'opacity="0.5"')
+            + rect(x + 3, y + 3, w * 0.3, h * 0.25, "#F2C230"))
+
+
+def danchi_view(x, y, w, h, time, town=True):
+    """The view from one danchi flat: the next block, balconies in rows."""
+    out = [rect(x, y, w, h, "url(#sky)"), rect(x + w * 0.1, y + h * 0.25, w * 0.9, h * 0.75, "#C8C4BC" if time == "day" else "#8A8490")]
+    for r in range(5):
+        yy = y + h * 0.3 + r * h * 0.14
+        out.append(rect(x + w * 0.1, yy + h * 0.08, w * 0.9, h * 0.025, "#9A968E"))
+        for c in range(4):
+            xx = x + w * 0.15 + c * w * 0.22
+            lit = time != "day" and (r + c) % 3 != 0
+            out.append(rect(f"{xx:.1f}", f"{yy:.1f}", f"{w * 0.12:.1f}", f"{h * 0.07:.1f}", LIT[time] if lit else GLASS[time]))
+    return "".join(out)
+
+
+def terakado_flat(time):
+    """bg050: 原画マンＡ, 寺門's danchi flat: model kits everywhere, curtains half shut."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E2DCCB"), rect(0, 330, 640, 150, "#9A8E7A"), rect(0, 326, 640, 6, "#7A6A56")]
+    out.append(window(40, 60, 220, 210, time, late, "#B9BEC4", "#6E767E", view=danchi_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(rect(28, 52, 244, 6, "#6E6A64"))
+    for x0, d in ((30, 1), (270, -1)):
+        out.append(f'<path d="M{x0} 56 h{84 * d} c{-8 * d} 70 {6 * d} 150 {-4 * d} 226 h{-80 * d} Z" fill="#7A5A6A" '
+                   f'stroke="#4E3644" stroke-width="2"/>'
+                   + stroke(f"M{x0 + 30 * d} 60 q{6 * d} 110 0 220 M{x0 + 56 * d} 60 q{-6 * d} 110 0 220", "#5E4452", 2))
+    # shelves of kit boxes and finished robots
+    out.append(outline(420, 30, 210, 300, "#8E949A", "#55585C", 2))
+    for r in range(4):
+        y = 36 + r * 74
+        out.append(rect(424, y + 66, 202, 6, "#6E7276"))
+        if r % 2 == 0:
+            for i in range(5):
+                out.append(robot(446 + i * 40, y + 66, 1.0 - (i % 2) * 0.12, ("#3A6EA8", "#C8402E", "#E8E8EC", "#2E7D5B", "#F2C230")[(i + r) % 5]))
+        else:
+            for i in range(4):
+                out.append(kit_box(428 + i * 50, y + 24 + (i % 2) * 10, 46, 42 - (i % 2) * 10,
+                                   ("#2F5FA8", "#C8402E", "#E08A2E", "#5E6674")[(i + r) % 4]))
+    # his desk: light box, a half-built robot on a sprue, paint bottles, the ashtray
+    out.append(desk(250, 330, 170, "#A08A70", "#8A7660"))
+    out.append(light_table(270, 330, 110, time != "day"))
+    out.append(robot(400, 330, 0.8, "#3A6EA8"))
+    out.append(outline(330, 300, 40, 24, "#B8B8BC", "#6E6E72", 1.5, 'transform="rotate(-8 350 312)"')
+               + stroke("M336 306 h28 M336 314 h28 M346 302 v20", "#6E6E72", 1.5))
+    for i, c in enumerate(("#C8402E", "#3A6EA8", "#F2C230", "#FFFFFF")):
+        out.append(outline(256 + i * 9, 318, 7, 12, c, "#333", 1))
+    out.append(oval(240, 326, 16, 5, "#C8D6E0", "#7A8A96", 1.5))
+    # kit boxes and magazines on the floor
+    for i, (x, y, w, h, c) in enumerate(((20, 400, 90, 40, "#2F5FA8"), (30, 370, 80, 32, "#C8402E"), (120, 420, 100, 44, "#E08A2E"),
+                                        (470, 400, 120, 48, "#5E6674"), (490, 372, 90, 30, "#2E7D5B"))):
+        out.append(kit_box(x, y, w, h, c))
+    out.append(poly(((250, 470), (320, 462), (330, 478), (258, 480)), "#F0C040", "#555", 1))
+    return "".join(layers) + finish(out, time, late, warm=((335, 300, 80),))
+
+
+def cat(x, ground, s, fur, curled=False):
+    """One of 沢渡's cats, sitting or curled up asleep."""
+    eye = "#2A2A2A"
+    if curled:
+        return (oval(x, ground - 12 * s, 30 * s, 13 * s, fur, "#3A3A3A", 1.5)
+                + oval(x - 22 * s, ground - 14 * s, 11 * s, 10 * s, fur, "#3A3A3A", 1.5)
+                + poly(((x - 30 * s, ground - 20 * s), (x - 28 * s, ground - 30 * s), (x - 22 * s, ground - 23 * s)), fur, "#3A3A3A", 1.2)
+                + poly(((x - 20 * s, ground - 23 * s), (x - 14 * s, ground - 31 * s), (x - 12 * s, ground - 21 * s)), fur, "#3A3A3A", 1.2)
+                + stroke(f"M{x - 27 * s:.1f} {ground - 15 * s:.1f} q3 2 6 0 M{x - 19 * s:.1f} {ground - 15 * s:.1f} q3 2 6 0", eye, 1.2)
+                + stroke(f"M{x + 26 * s:.1f} {ground - 6 * s:.1f} q-20 10 -44 4", fur, 6 * s)
+                + stroke(f"M{x + 26 * s:.1f} {ground - 6 * s:.1f} q-20 10 -44 4", "#3A3A3A", 1))
+    return (stroke(f"M{x + 14 * s:.1f} {ground - 4 * s:.1f} q24 -4 18 -30", fur, 6 * s)
+            + oval(x, ground - 20 * s, 18 * s, 22 * s, fur, "#3A3A3A", 1.5)
+            + oval(x, ground - 48 * s, 14 * s, 12 * s, fur, "#3A3A3A", 1.5)
+            + poly(((x - 13 * s, ground - 52 * s), (x - 11 * s, ground - 66 * s), (x - 3 * s, ground - 58 * s)), fur, "#3A3A3A", 1.2)
+            + poly(((x + 13 * s, ground - 52 * s), (x + 11 * s, ground - 66 * s), (x + 3 * s, ground - 58 * s)), fur, "#3A3A3A", 1.2)
+            + oval(x - 5 * s, ground - 49 * s, 2 * s, 3 * s, eye) + oval(x + 5 * s, ground - 49 * s, 2 * s, 3 * s, eye)
+            + stroke(f"M{x - 2 * s:.1f} {ground - 43 * s:.1f} l2 1.5 l2 -1.5", eye, 1))
+
+
+def bakery_view(x, y, w, h, time, town=True):
+    """From the flat above the bakery: houses across the street, the bakery's awning below."""
+    out = [sky(x, y, w, h, time, town)]
+    stripe = h * 0.16
+    for i in range(int(w // 20) + 1):
+        out.append(rect(f"{x + i * 20:.1f}", f"{y + h - stripe:.1f}", f"{min(20, x + w - (x + i * 20)):.1f}", f"{stripe:.1f}",
+                        ("#8A5A3C", "#F4E6C4")[i % 2]))
+    return "".join(out)
+
+
+def sawatari_flat(time):
+    """bg051: 原画マンＢ, 沢渡's studio flat above a bakery: her desk and her two cats."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F2E6D2"), rect(0, 320, 640, 160, "#B88A5E"), rect(0, 316, 640, 6, "#8A6440")]
+    for x in range(0, 640, 40):
+        out.append(stroke(f"M{x} 322 V480", "#A87A50", 1.5))
+    out.append(window(60, 50, 240, 210, time, late, "#F4F0E6", "#A8A08E", view=bakery_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(outline(50, 258, 260, 12, "#F4F0E6", "#A8A08E", 1.5) + outline(60, 234, 90, 24, "#B0603A", "#6E3A22", 1.5))
+    for i in range(5):
+        out.append(oval(72 + i * 16, 230, 8, 7, ("#E8402E", "#F2C230", "#E08AC8")[i % 3], "#8A2A2A", 1))
+    out.append(cat(230, 258, 0.8, "#8A8E98"))
+    # exposure sheets and drawings on the wall
+    for i in range(4):
+        x = 340 + i * 68
+        out.append(outline(x, 60, 56, 80, "#FFFFFF", "#A59C8E", 1) + oval(x + 28, 64, 3, 3, "#D9534F"))
+        for k in range(6):
+            out.append(stroke(f"M{x + 6} {74 + k * 10} h44", "#C8C0B0", 1))
+    out.append(outline(340, 150, 120, 90, "#FFFFFF", "#A59C8E", 1)
+               + stroke("M360 220 q20 -50 40 -30 q14 14 30 -10", "#7A7A7A", 1.5) + oval(380, 180, 10, 12, "none", "#7A7A7A", 1.5))
+    # the desk, the light box, a mug, the ginger cat asleep beside her work
+    out.append(desk(350, 320, 270, "#C9A77C", "#A8865E"))
+    out.append(light_table(430, 320, 130, time != "day"))
+    out.append(cat(395, 320, 0.9, "#E8A05A", curled=True))
+    out.append(outline(580, 298, 18, 22, "#F4F1EA", "#8E8676", 1.5) + stroke("M598 304 q8 4 0 10", "#8E8676", 2))
+    out.append(chair(450, 360, "#C86A5A"))
+    # bread from downstairs on a stool, cat bowls, a plant
+    out.append(outline(60, 380, 110, 14, "#A87A50", "#6E4A30") + rect(70, 394, 8, 86, "#6E4A30") + rect(152, 394, 8, 86, "#6E4A30"))
+    out.append(poly(((80, 380), (130, 380), (126, 330), (84, 330)), "#D8B888", "#8A6B3F", 1.5)
+               + f'<rect x="96" y="300" width="16" height="50" rx="8" fill="#D89A4E" stroke="#8A5A2A" stroke-width="1.5" transform="rotate(14 104 325)"/>')
+    out.append(oval(230, 462, 20, 7, "#5AA0E0", "#3A6E9A", 1.5) + oval(274, 466, 20, 7, "#E8607A", "#9A3A4A", 1.5))
+    out.append(poly(((596, 480), (632, 480), (636, 440), (592, 440)), "#C4663E", "#6E3A22", 1.5))
+    for a in (-50, -20, 10, 40):
+        out.append(oval(614, 400, 10, 34, "#5E8C3A", "#3E6A2A", 1.5, f'transform="rotate({a} 614 436)"'))
+    return "".join(layers) + finish(out, time, late, warm=((500, 260, 110),))
+
+
+def city_view(x, y, w, h, time, town=True):
+    """Office blocks seen from an office block."""
+    out = [rect(x, y, w, h, "url(#sky)")]
+    rng = random.Random(int(x))
+    bx = x
+    while bx < x + w:
+        bw = 30 + rng.random() * 40
+        top = y + h * (0.15 + rng.random() * 0.4)
+        out.append(rect(f"{bx:.1f}", f"{top:.1f}", f"{min(bw, x + w - bx):.1f}", f"{y + h - top:.1f}",
+                        ("#9AA8B8", "#B8C0C8", "#8A98A8")[int(rng.random() * 3)] if time == "day" else "#3A4060"))
+        for yy in range(int(top) + 6, int(y + h) - 4, 10):
+            for xx in range(int(bx) + 4, int(min(bx + bw, x + w)) - 6, 9):
+                if time != "day" and rng.random() < 0.5:
+                    out.append(rect(xx, yy, 5, 5, LIT[time]))
+                elif time == "day":
+                    out.append(rect(xx, yy, 5, 5, "#CFE0EC"))
+        bx += bw + 4
+    return "".join(out)
+
+
+def tsubakuro(time):
+    """bg052: スタジオ・ツバクロ, a key-animation house on an office floor."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E4E6E8"), rect(0, 330, 640, 150, "#9098A0")]
+    for x in range(0, 640, 64):
+        out.append(stroke(f"M{x} 330 L{x - 40} 480", "#848C94", 1.5))
+    out.append(rect(0, 0, 640, 24, "#D4D8DC"))
+    for x in (80, 240, 400, 560):
+        out.append(outline(x - 50, 4, 100, 14, "#FFFFFF", "#B4BAC0", 1))
+    for x in (10, 140, 400, 530):
+        out.append(window(x, 40, 120 if x in (10, 400) else 100, 150, time, late, "#B9BEC4", "#7E858B", view=city_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the company's swallow on the wall between the windows
+    out.append(outline(262, 56, 116, 110, "#FFFFFF", "#B4BAC0", 2))
+    out.append('<path d="M316 104 Q296 74 262 68 Q290 92 306 116 Z" fill="#22406E"/>'
+               '<path d="M330 114 Q348 142 380 150 Q354 124 340 104 Z" fill="#22406E"/>'
+               '<path d="M312 114 L280 130 L300 116 L286 140 L318 120 Z" fill="#22406E"/>'
+               + oval(326, 110, 18, 8, "#22406E", extra='transform="rotate(-35 326 110)"')
+               + oval(340, 99, 8, 7, "#22406E") + oval(341, 104, 4, 3, "#C8402E") + oval(342, 97, 1.8, 1.8, "#FFFFFF"))
+    out.append(outline(600, 338, 26, 14, "#8A9096", "#444", 1.5) + f'<rect x="598" y="330" width="30" height="8" rx="4" fill="#6E767E"/>')
+    # partitions with the desks behind them, papers pinned, lamps showing over the top
+    for i in range(4):
+        x = 20 + i * 155
+        out.append(stroke(f"M{x + 110} 236 L{x + 96} 200 L{x + 120} 188", "#444", 3)
+                   + poly(((x + 112, 184), (x + 134, 186), (x + 128, 200)), "#6E7A8A", "#3E4A5A", 1.5))
+        out.append(outline(x, 236, 140, 96, "#8E9AAA", "#55606E", 2))
+        for k in range(3):
+            out.append(outline(x + 10 + k * 42, 248 + (k % 2) * 8, 34, 44, "#FFFFFF", "#A8AEB6", 1) + oval(x + 27 + k * 42, 250 + (k % 2) * 8, 2.5, 2.5, "#D9534F"))
+    # steel cabinet on the left, the reception counter in front
+    out.append(outline(0, 200, 20, 200, "#A8B0B8", "#6E7680", 2))
+    out.append(outline(360, 360, 280, 120, "#D8DCE0", "#7E858B", 2) + rect(360, 350, 280, 14, "#5E6A7A"))
+    out.append(oval(420, 346, 12, 5, "#C8C8D0", "#6E6E72", 1.5) + oval(420, 341, 4, 4, "#8A8A90"))
+    out.append(outline(470, 330, 80, 20, "#8A9AAA", "#55606E", 1.5))
+    for k in range(3):
+        out.append(poly(((478 + k * 6, 330 - k * 5), (540 + k * 4, 330 - k * 5), (540 + k * 4, 324 - k * 5), (478 + k * 6, 324 - k * 5)),
+                        "#D2B07A", "#8A6B3F", 1))
+    out.append(poly(((580, 350), (600, 350), (598, 310), (582, 310)), "#5E8C3A", "#3E6A2A", 1.5))
+    return "".join(layers) + finish(out, time, late, cool=((160, 40, 140), (480, 40, 140)))
+
+
+def shoji(x, y, w, h, lit=False):
+    """Paper sliding doors: a wooden lattice over white paper."""
+    out = [outline(x, y, w, h, "#FFF4D6" if lit else "#F6F2E8", "#8A6A4A", 3)]
+    for i in range(1, 4):
+        out.append(stroke(f"M{x + w * i / 4:.1f} {y} V{y + h}", "#A8885E", 2))
+    for j in range(1, 7):
+        out.append(stroke(f"M{x} {y + h * j / 7:.1f} H{x + w}", "#A8885E", 2))
+    return "".join(out)
+
+
+def garden_view(x, y, w, h, time, town=False):
+    out = [sky(x, y, w, h, time, False), rect(x, y + h * 0.55, w, h * 0.45, "#6E8A4A")]
+    out.append(tree(x + w * 0.3, y + h * 0.7, h * 0.3, h * 0.22, "#4E7A32", seed=70))
+    out.append(oval(x + w * 0.75, y + h * 0.72, w * 0.2, h * 0.12, "#5E8C3A", "#3E6A2A", 1.5))
+    lx = x + w * 0.62
+    out.append(rect(lx - 4, y + h * 0.6, 8, h * 0.25, "#9A968E") + poly(((lx - 12, y + h * 0.6), (lx + 12, y + h * 0.6), (lx, y + h * 0.5)), "#8A867E", "#5A564E", 1))
+    return "".join(out)
+
+
+def parapara_do(time):
+    """bg053: ぱらぱら堂, in-betweeners at low desks in an old wooden house."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#EDE4CE"), rect(0, 0, 640, 40, "#8A6A4A"), rect(0, 40, 640, 8, "#6E5238")]
+    # the open doors onto the veranda and the garden
+    out.append(outline(200, 60, 240, 250, "#8A6A4A", "#5A4636", 2))
+    out.append(garden_view(204, 64, 232, 210, time))
+    out.append(rect(204, 274, 232, 36, "#B8966A") + stroke("M204 286 H436 M204 298 H436", "#A07E54", 1.5))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(shoji(20, 60, 180, 250, time == "n") + shoji(440, 60, 180, 250, time == "n"))
+    out.append(rect(0, 52, 20, 270, "#8A6A4A") + rect(620, 52, 20, 270, "#8A6A4A"))
+    out.append(stroke("M320 48 V74", "#444", 1) + oval(320, 80, 8, 7, "#C8E0F0", "#6E8AA0", 1.5)
+               + stroke("M320 86 V106", "#6E8AA0", 1) + rect(314, 106, 12, 20, "#F4F1EA"))
+    # the clock on the pillar
+    out.append(outline(586, 80, 34, 70, "#6E4A30", "#3E2A1A", 2) + oval(603, 98, 12, 12, "#F4F1EA", "#3E2A1A", 1.5)
+               + stroke("M603 98 V90 M603 98 l5 3", "#222", 1.5) + stroke("M603 116 V140", "#C8A030", 2) + oval(603, 142, 4, 4, "#C8A030"))
+    # tatami
+    out.append(rect(0, 310, 640, 170, "#D8CC94") + rect(0, 306, 640, 6, "#7A5C3E"))
+    out.append(stroke("M0 390 H640", "#5B5A3A", 6, cap="butt"))
+    for top, bottom in ((180, 150), (460, 490)):
+        out.append(stroke(f"M{top} 312 L{bottom} 390", "#5B5A3A", 5, cap="butt"))
+    # low desks with little light boxes, cushions, bundles of drawings
+    for i, x in enumerate((40, 250, 460)):
+        out.append(oval(x + 70, 470, 56, 14, ("#8A3A4A", "#3A4A7A", "#4A6A3A")[i], "#2A2A2A", 1.5))
+        out.append(outline(x, 380, 150, 12, "#8A5A3C", "#4E3020") + rect(x + 8, 392, 8, 40, "#4E3020") + rect(x + 134, 392, 8, 40, "#4E3020"))
+        box = (poly(((x + 30, 380), (x + 120, 380), (x + 112, 344), (x + 38, 344)), "#E8F2F8" if time != "n" else "#F8FCFF", "#6E6A64", 1.5)
+               + poly(((x + 48, 376), (x + 104, 376), (x + 100, 350), (x + 52, 350)), "#FFFFFF", "#B9B2A6", 1))
+        out.append(box)
+        if time == "n":
+            late.append(box)
+        out.append(stroke(f"M{x + 62} 368 q10 -14 20 -2", "#8A8A8A", 1.2))
+        for k in range(3):
+            out.append(outline(x + 122 - k * 2, 366 - k * 6, 26, 10, "#FFFFFF", "#A59C8E", 1))
+        out.append(stroke(f"M{x + 136} 360 V378", "#C8402E", 2))
+    out.append(oval(200, 440, 30, 8, "#8A5A3C", "#4E3020", 1.5) + oval(192, 428, 10, 8, "#6E7A5A", "#3E4A2A", 1.5)
+               + outline(208, 426, 8, 10, "#F4F1EA", "#8E8676", 1) + outline(220, 428, 8, 10, "#F4F1EA", "#8E8676", 1))
+    # the hanging lamp
+    out.append(stroke("M120 48 V90", "#444", 1.5) + poly(((96, 120), (144, 120), (134, 90), (106, 90)), "#F4E6C4", "#8E7F60", 2))
+    return "".join(layers) + finish(out, time, late, warm=((120, 130, 140),))
+
+
+def otokura(time):
+    """bg054: 音蔵スタジオ: the mixing desk, and through the glass the booth with its microphones."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#4A3E3A"), rect(0, 0, 640, 30, "#3A302C")]
+    for x in range(0, 640, 32):
+        out.append(rect(x, 30, 30, 300, "#52443F"))
+    # the booth behind the glass: acoustic panels, the picture, microphones and stands
+    out.append(outline(100, 60, 440, 210, "#2A2220", "#1A1412", 6))
+    out.append(rect(106, 66, 428, 198, "#C8C0B0"))
+    for r in range(4):
+        for c in range(9):
+            out.append(rect(110 + c * 47, 70 + r * 26, 43, 22, ("#8A9AAA", "#9AA8B4")[(r + c) % 2]))
+    out.append(outline(230, 74, 180, 90, "#1E1E22", "#111", 3) + rect(236, 80, 168, 78, "#6A9AC8")
+               + rect(236, 132, 168, 26, "#5E8C4A") + oval(330, 110, 14, 24, "#F28C28") + oval(330, 80, 10, 10, "#FCE6D4"))
+    out.append(oval(120, 80, 6, 6, "#D9342E") + glow(120, 80, 20))
+    for x in (200, 320, 440):
+        out.append(stroke(f"M{x} 264 V190 L{x + 20} 176", "#3A3A3E", 4) + f'<rect x="{x + 14}" y="160" width="14" height="26" rx="7" fill="#8A8A90" stroke="#333" stroke-width="1.5"/>'
+                   + oval(x + 4, 180, 11, 11, "none", "#333", 1.5))
+        out.append(stroke(f"M{x - 30} 264 L{x - 24} 214", "#3A3A3E", 3) + poly(((x - 50, 218), (x, 210), (x + 4, 222), (x - 46, 230)), "#F4F1EA", "#8E8676", 1.5))
+    out.append(rect(100, 266, 440, 10, "#1A1412"))
+    # speakers either side
+    for x in (20, 560):
+        out.append(outline(x, 90, 60, 96, "#2A2A2E", "#111", 2) + oval(x + 30, 120, 16, 16, "#4A4A50", "#111", 2) + oval(x + 30, 164, 10, 10, "#4A4A50", "#111", 2))
+    # the mixing desk: rows of knobs, faders, meters
+    out.append(poly(((0, 330), (640, 330), (640, 480), (0, 480)), "#3A3A40", "#222"))
+    out.append(poly(((40, 330), (600, 330), (620, 300), (20, 300)), "#8A8A90", "#444"))
+    for i in range(8):
+        x = 60 + i * 64
+        out.append(outline(x, 304, 40, 18, "#F4F1E0", "#444", 1.5) + stroke(f"M{x + 20} 320 l{-8 + i % 3 * 6} -12", "#222", 1.5))
+    for r in range(3):
+        for c in range(24):
+            out.append(oval(44 + c * 23, 348 + r * 20, 5, 5, ("#D9534F", "#F0AD4E", "#5AA0E0", "#E8E8E8")[(r + c // 6) % 4], "#222", 1))
+    for c in range(24):
+        x = 44 + c * 23
+        out.append(rect(x - 2, 412, 4, 56, "#1E1E22") + rect(x - 7, 430 + (c * 7) % 24, 14, 8, "#E8E8E8"))
+    return finish(out, time, late)
+
+
+def hue(h, s=0.62, v=0.88):
+    """A colour round the wheel, for the rainbow of paint jars."""
+    i = int(h * 6) % 6
+    f = h * 6 - int(h * 6)
+    p, q, t = v * (1 - s), v * (1 - s * f), v * (1 - s * (1 - f))
+    r, g, b = ((v, t, p), (q, v, p), (p, v, t), (p, q, v), (t, p, v), (v, p, q))[i]
+    if g > 0.95 and r < 0.05 and b < 0.05:
+        g = 0.9
+    return "#%02X%02X%02X" % (int(r * 255), int(g * 255), int(b * 255))
+
+
+def trout(x, y, s):
+    """にじます's sign: a rainbow trout."""
+    return (f'<path d="M{x} {y} q{30 * s} {-22 * s} {70 * s} {-4 * s} l{16 * s} {-12 * s} v{32 * s} l{-16 * s} {-12 * s} '
+            f'q{-40 * s} {18 * s} {-70 * s} {-4 * s} Z" fill="#A8B4A0" stroke="#4E5A48" stroke-width="2"/>'
+            + stroke(f"M{x + 8 * s} {y - 2 * s} q{30 * s} {-10 * s} {62 * s} {-4 * s}", "#E87A8A", 5 * s)
+            + oval(x + 12 * s, y - 6 * s, 2.5 * s, 2.5 * s, "#222"))
+
+
+def nijimasu(time):
+    """bg055: 彩色工房にじます, the paint house: a wall of paint jars in rainbow order."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F0EEE8"), rect(0, 330, 640, 150, "#B8B0A0"), rect(0, 326, 640, 6, "#8A8272")]
+    for x in (20, 560):
+        out.append(window(x, 30, 60, 110, time, late, "#B9BEC4", "#7E858B", cols=1, town=False))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the rainbow: shelves of jars sorted by colour
+    out.append(outline(96, 24, 448, 196, "#C9B79A", "#6E5E4B", 2))
+    for r in range(4):
+        y = 32 + r * 47
+        out.append(rect(100, y + 38, 440, 5, "#6E5E4B"))
+        for i in range(24):
+            c = hue(i / 24, 0.5 + r * 0.12, 0.95 - r * 0.12)
+            out.append(outline(106 + i * 18, y + 14, 14, 24, c, "#555", 1) + outline(105 + i * 18, y + 9, 16, 6, "#E0E0E0", "#7A7A7A", 1))
+    out.append(outline(470, 228, 150, 60, "#FFFFFF", "#8A9096", 2) + trout(490, 262, 1.2))
+    # the drying rack
+    out.append(outline(10, 150, 70, 200, "#B7A58E", "#6E5E4B", 2))
+    for r in range(4):
+        for i in range(5):
+            out.append(f'<rect x="{16 + i * 12}" y="{156 + r * 48}" width="8" height="40" fill="{("#EAF4FA", "#F9EAF0", "#EEF8EA")[(r + i) % 3]}" '
+                       f'stroke="#93A8B5" stroke-width="1"/>')
+    # two rows of painting tables
+    for row, (y, s) in enumerate(((262, 0.7), (356, 1.0))):
+        out.append(outline(100 - row * 60, y, 440 + row * 120, 14 * s, "#D8C8A8", "#6E5E4B"))
+        out.append(rect(110 - row * 60, y + 14 * s, 8, 480 - y, "#8E7D66") + rect(522 + row * 60, y + 14 * s, 8, 480 - y, "#8E7D66"))
+        for k in range(4 + row):
+            x = 130 - row * 50 + k * (100 + row * 10) * 1.0
+            out.append(poly(((x, y), (x + 60 * s, y), (x + 54 * s, y - 26 * s), (x + 6 * s, y - 26 * s)), "#EAF6FB", "#8FB2C4", 1.2))
+            out.append(oval(x + 30 * s, y - 12 * s, 10 * s, 7 * s, hue(((k * 5 + row * 3) % 12) / 12), "#444", 1))
+            for j in range(3):
+                out.append(outline(x + 64 * s + j * 9 * s, y - 14 * s, 7 * s, 12 * s, hue(((k * 7 + j * 3) % 24) / 24), "#555", 1))
+    for x in (160, 340, 500):
+        out.append(oval(x, 420, 26, 8, "#5E6E84", "#2E3642", 2) + rect(x - 4, 428, 8, 52, "#3A3F48"))
+    for x in (200, 440):
+        out.append(stroke(f"M{x} 0 V12", "#444", 2) + outline(x - 60, 12, 120, 8, "#FFFFFF", "#B5AA95", 1))
+    return "".join(layers) + finish(out, time, late, cool=((200, 40, 150), (440, 40, 150)))
+
+
+def painted_board(x, y, w, h, kind):
+    """A background painting on board, as 青嵐美術 paints them for the film."""
+    out = [outline(x, y, w, h, "#FFFFFF", "#6E6A64", 2)]
+    if kind == "sky":
+        out.append(f'<rect x="{x + 3}" y="{y + 3}" width="{w - 6}" height="{h - 6}" fill="url(#paintedsky)"/>')
+        out.append(oval(x + w * 0.35, y + h * 0.4, w * 0.2, h * 0.12, "#FFFFFF") + oval(x + w * 0.55, y + h * 0.32, w * 0.16, h * 0.1, "#FFFFFF"))
+    elif kind == "sea":
+        out.append(rect(x + 3, y + 3, w - 6, h * 0.5, "#8ECBEA") + rect(x + 3, y + h * 0.5, w - 6, h * 0.5 - 3, "#3E7AB8"))
+        for i in range(4):
+            out.append(rect(f"{x + 6 + i * w * 0.2:.1f}", f"{y + h * 0.34:.1f}", f"{w * 0.14:.1f}", f"{h * 0.16:.1f}", ("#F4F1EA", "#F2D35E", "#E8A06A")[i % 3]))
+        out.append(rect(f"{x + w * 0.8:.1f}", f"{y + h * 0.15:.1f}", "3", f"{h * 0.35:.1f}", "#6E5A48"))
+    elif kind == "night":
+        out.append(rect(x + 3, y + 3, w - 6, h - 6, "#1E2A44") + oval(x + w * 0.7, y + h * 0.3, h * 0.1, h * 0.1, "#F4EED0"))
+        out.append(f'<path d="M{x + 3} {y + h - 3} l{w * 0.2:.1f} {-h * 0.5:.1f} l{w * 0.2:.1f} {h * 0.3:.1f} l{w * 0.25:.1f} {-h * 0.4:.1f} '
+                   f'L{x + w - 3} {y + h * 0.6:.1f} V{y + h - 3} Z" fill="#0E1626"/>')
+        out.append(oval(x + w * 0.5, y + h * 0.75, w * 0.45, h * 0.06, "#C8D0DC", extra='opacity="0.5"'))
+    else:
+        out.append(rect(x + 3, y + 3, w - 6, h * 0.6, "#9ED0EE") + rect(x + 3, y + h * 0.6, w - 6, h * 0.4 - 3, "#7FA850"))
+        out.append(tree(x + w * 0.3, y + h * 0.66, h * 0.2, h * 0.16, "#4E7A32", seed=int(x)))
+    return "".join(out)
+
+
+def seiran(time):
+    """bg056: 青嵐美術, the background studio: painted boards, poster colours, the big brush."""
+    late, layers = [], []
+    out = ['<defs><linearGradient id="paintedsky" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#4E9AD8"/>'
+           '<stop offset="1" stop-color="#D8F0FA"/></linearGradient></defs>',
+           rect(0, 0, 640, 480, "#E6EAEE"), rect(0, 330, 640, 150, "#9E958A"), rect(0, 326, 640, 6, "#6E665A")]
+    out.append(window(470, 30, 160, 220, time, late, "#8A9AAA", "#55606E", cols=2, rows=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for (x, y, w, h, k) in ((20, 30, 150, 100, "sea"), (190, 30, 120, 90, "night"), (330, 36, 120, 84, "field"),
+                            (20, 150, 110, 76, "night"), (150, 140, 130, 90, "sky")):
+        out.append(painted_board(x, y, w, h, k) + oval(x + w / 2, y + 3, 3, 3, "#D9534F"))
+    # the tilted table with a sky half painted
+    out.append(poly(((150, 340), (450, 340), (420, 240), (180, 240)), "#8E7D6A", "#4E3F33"))
+    out.append('<clipPath id="board"><path d="M176 334 L424 334 L400 252 L200 252 Z"/></clipPath>'
+               '<g clip-path="url(#board)"><rect x="170" y="250" width="260" height="90" fill="url(#paintedsky)"/>'
+               '<rect x="300" y="250" width="130" height="90" fill="#FFFFFF"/>'
+               + oval(240, 280, 30, 8, "#FFFFFF") + '</g>'
+               + poly(((176, 334), (424, 334), (400, 252), (200, 252)), "none", "#6E6A64", 2))
+    out.append(outline(140, 340, 320, 12, "#C9A77C", "#6E5238") + rect(156, 352, 10, 128, "#6E5238") + rect(434, 352, 10, 128, "#6E5238"))
+    # jars of poster colour, a palette, the house-painter's brush in its bucket
+    for i in range(8):
+        out.append(outline(60 + i * 14, 300, 12, 16, hue(0.5 + i / 16, 0.55, 0.85), "#555", 1))
+    out.append(outline(40, 316, 110, 10, "#B08860", "#6E5238", 1.5) + rect(50, 326, 8, 154, "#6E5238") + rect(132, 326, 8, 154, "#6E5238"))
+    out.append(outline(330, 330, 60, 8, "#FFFFFF", "#9A9A9A", 1) + oval(342, 332, 5, 3, "#3E7AB8") + oval(358, 332, 5, 3, "#8ECBEA") + oval(374, 332, 5, 3, "#FFFFFF", "#CCC", 1))
+    out.append(poly(((500, 470), (560, 470), (566, 400), (494, 400)), "#8A9AAA", "#55606E", 2) + oval(530, 400, 36, 8, "#3E7AB8", "#55606E", 2))
+    out.append(stroke("M520 400 L500 300", "#A87A50", 8) + poly(((486, 300), (516, 300), (512, 270), (490, 270)), "#D8C8A0", "#6E5A48", 1.5)
+               + poly(((490, 270), (512, 270), (514, 250), (488, 250)), "#3E7AB8", "#2E5A8A", 1.5))
+    out.append(outline(580, 420, 40, 50, "#C8D6E0", "#6E7E8A", 2) + rect(582, 436, 36, 32, "#7AA0C8"))
+    return "".join(layers) + finish(out, time, late, warm=((300, 200, 160),))
+
+
+def crow(x, y, s=1.0, flip=1):
+    return (f'<path d="M{x} {y} q{8 * s * flip} {-10 * s} {20 * s * flip} {-6 * s} l{6 * s * flip} {-4 * s} l{-2 * s * flip} {6 * s} '
+            f'q{-4 * s * flip} {10 * s} {-18 * s * flip} {10 * s} l{-10 * s * flip} {4 * s} Z" fill="#1A1A22"/>'
+            + stroke(f"M{x + 8 * s * flip} {y + 4 * s} v{6 * s}", "#1A1A22", 1.2))
+
+
+def farmhouse(time):
+    """bg057: 梶玄斎's farmhouse: a thatched roof in the mist, crows in the persimmon tree."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 110), 57, (520, 50))
+    hills = {"day": ("#7F9A8A", "#6A8878"), "y": ("#8A6E78", "#735A68"), "n": ("#1E2A3A", "#182232")}[time]
+    out.append('<path d="M0 180 Q120 110 260 170 Q400 90 640 160 V340 H0 Z" fill="%s"/>' % hills[0])
+    out.append('<path d="M0 230 Q200 180 360 220 Q520 190 640 210 V340 H0 Z" fill="%s"/>' % hills[1])
+    for y, o in ((200, 0.55), (240, 0.45)):
+        out.append(f'<path d="M0 {y} Q160 {y - 14} 320 {y} T640 {y} V{y + 22} Q480 {y + 34} 320 {y + 22} T0 {y + 22} Z" fill="#F4F6F8" opacity="{o}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the house: thatch, dark timber, the veranda open onto his painting room
+    out.append(rect(0, 330, 640, 150, "#B8A888"))
+    out.append(poly(((140, 170), (560, 170), (620, 290), (80, 290)), "#B59A62", "#6E5A38", 3))
+    for i in range(26):
+        x = 100 + i * 20
+        out.append(stroke(f"M{x} 288 l{(x - 350) * 0.08:.0f} -24", "#9A7E48", 1.5))
+    out.append(poly(((250, 170), (450, 170), (420, 140), (280, 140)), "#8A7448", "#5A4A2A", 2))
+    out.append(outline(120, 290, 460, 110, "#4E3A2A", "#2E2014", 2))
+    inside = outline(150, 298, 280, 90, "#6E5A48", "#2E2014", 2)
+    out.append(inside)
+    out.append(outline(200, 330, 110, 60, "#1E2A44", "#6E6A64", 2) + oval(280, 344, 6, 6, "#F4EED0")
+               + oval(255, 370, 50, 6, "#C8D0DC", extra='opacity="0.6"'))
+    for x in (150, 290, 430):
+        out.append(rect(x - 4, 290, 8, 110, "#3A2A1E"))
+    out.append(shoji(440, 300, 120, 90, time != "day"))
+    if time != "day":
+        late.append(shoji(440, 300, 120, 90, True) + glow(500, 345, 90))
+    out.append(rect(110, 388, 480, 14, "#8A6A4A") + rect(110, 402, 480, 8, "#5A4636"))
+    # firewood and a water jar
+    for i in range(5):
+        out.append(oval(600 + (i % 2) * 10, 440 - i * 10, 18, 6, "#A0784F", "#5E4630", 1.5))
+    out.append(poly(((40, 470), (90, 470), (96, 420), (34, 420)), "#6E5A48", "#3E2A1A", 2) + oval(65, 420, 31, 7, "#3E5A6E"))
+    # the persimmon tree with its crows
+    out.append(tree(40, 330, 150, 70, "#4E7A32", "#5A4030", seed=57))
+    out.append(stroke("M40 230 L100 200", "#5A4030", 5))
+    for x, y, f in ((96, 198, -1), (60, 150, 1), (360, 138, -1)):
+        out.append(crow(x, y, 1.2, f))
+    for x, y in ((20, 200), (70, 240), (30, 270)):
+        out.append(oval(x, y, 5, 5, "#E8842E"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def mizusumashi(time):
+    """bg058: ミズスマシ動画, this month's desk of the studios' shared courier run."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E8ECEA"), rect(0, 340, 640, 140, "#A8A8A0")]
+    out.append(window(20, 40, 150, 150, time, late, "#B9BEC4", "#7E858B"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the company's whirligig beetle on the wall
+    out.append(oval(260, 90, 52, 14, "none", "#6EA8D0", 2) + oval(260, 90, 72, 22, "none", "#9EC8E0", 1.5))
+    out.append(oval(260, 80, 22, 16, "#22262E") + stroke("M246 76 q14 -10 28 0", "#6A7080", 2) + oval(252, 74, 3, 3, "#9EC8E0"))
+    # the sorting shelf: one steel slot per member studio, bags waiting in them
+    out.append(outline(360, 30, 270, 290, "#A8B0B8", "#5E666E", 3))
+    tags = ("#D9534F", "#337AB7", "#5CB85C", "#F0AD4E", "#8E6CC4", "#F28C28", "#2E9E6B", "#E08AC8")
+    for r in range(4):
+        for c in range(4):
+            x, y = 368 + c * 65, 38 + r * 70
+            out.append(outline(x, y, 60, 64, "#8A929A", "#5E666E", 1.5) + rect(x + 4, y + 4, 52, 6, tags[(r * 4 + c) % 8]))
+            for k in range((r + c * 3) % 4):
+                out.append(poly(((x + 6 + k * 4, y + 62), (x + 52 + k * 2, y + 62), (x + 52 + k * 2, y + 30 - k * 4), (x + 8 + k * 4, y + 30 - k * 4)),
+                                ("#D2B07A", "#C9A46C")[k % 2], "#8A6B3F", 1))
+    # the duty roster board
+    out.append(outline(190, 150, 150, 110, "#FBFCFD", "#9AA2AA", 3))
+    for r in range(5):
+        for c in range(6):
+            if (r * 5 + c * 3) % 4 == 0:
+                out.append(oval(206 + c * 22, 168 + r * 20, 5, 5, tags[(r + c) % 8]))
+            out.append(rect(196 + c * 22, 160 + r * 20, 20, 1, "#D0D6DC"))
+    # the counter, its piles of cut bags, a trolley, the kettle where the gossip happens
+    out.append(outline(0, 330, 400, 150, "#C9A46C", "#6E5238", 2) + rect(0, 320, 410, 14, "#8A6A4A"))
+    for x in range(40, 400, 60):
+        out.append(stroke(f"M{x} 336 V480", "#B08C58", 3))
+    for i, n in enumerate((5, 3, 6, 2)):
+        for k in range(n):
+            out.append(poly(((40 + i * 80 + k % 2 * 3, 320 - k * 9), (100 + i * 80, 320 - k * 9), (100 + i * 80, 312 - k * 9),
+                             (40 + i * 80 + k % 2 * 3, 312 - k * 9)), ("#D2B07A", "#C9A46C")[k % 2], "#8A6B3F", 1))
+            out.append(rect(46 + i * 80, 313 - k * 9, 10, 4, tags[(i + k) % 8]))
+    out.append(outline(430, 360, 140, 70, "#B8BEC4", "#5E666E", 2) + oval(450, 440, 10, 10, "#2A2A2A") + oval(550, 440, 10, 10, "#2A2A2A")
+               + stroke("M570 360 L590 300", "#5E666E", 5))
+    for k in range(3):
+        out.append(outline(440 + k * 40, 316 - k % 2 * 10, 40, 44 + k % 2 * 10, "#C9A46C", "#8A6B3F", 1.5))
+    out.append(outline(250, 296, 26, 24, "#D8DCE0", "#6E767E", 1.5) + stroke("M276 302 q10 4 0 12", "#6E767E", 2) + rect(258, 290, 10, 6, "#444"))
+    return "".join(layers) + finish(out, time, late, cool=((320, 20, 180),))
+
+
+def yatsume(time):
+    """bg059: 八ツ目撮影, the rostrum camera over its table under two lamps."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#2E2E34"), rect(0, 380, 640, 100, "#24242A")]
+    out.append(window(520, 30, 100, 80, time, late, "#4A4A50", "#1A1A1E", cols=1, town=False))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append('<path d="M516 26 h60 c-4 30 4 60 -2 90 h-58 Z" fill="#1A1A20" stroke="#000" stroke-width="1.5"/>')
+    # the column, the camera with its film magazine, the compound table
+    out.append(rect(300, 20, 30, 320, "#8A8E96") + rect(306, 20, 6, 320, "#A8ACB4"))
+    out.append(outline(262, 110, 100, 70, "#3A3A40", "#111", 2) + rect(292, 180, 40, 30, "#2A2A2E") + oval(312, 214, 16, 6, "#111"))
+    out.append(oval(282, 92, 26, 26, "#3A3A40", "#111", 2) + oval(342, 92, 26, 26, "#3A3A40", "#111", 2)
+               + oval(282, 92, 8, 8, "#8A8E96") + oval(342, 92, 8, 8, "#8A8E96"))
+    out.append(rect(340, 130, 40, 12, "#8A8E96") + oval(390, 136, 10, 10, "#3A3A40", "#111", 2))
+    out.append(poly(((120, 380), (520, 380), (480, 330), (160, 330)), "#5A5E66", "#222"))
+    board = (poly(((200, 372), (440, 372), (418, 338), (222, 338)), "#7EC4EC", "#333", 1.5)
+             + poly(((200, 372), (440, 372), (436, 362), (204, 362)), "#7FA850", "#7FA850", 0)
+             + oval(330, 352, 10, 12, "#F28C28") + oval(330, 340, 7, 7, "#FCE6D4")
+             + rect(280, 333, 80, 5, "#C8C8D0"))
+    out.append(board)
+    out.append(rect(140, 380, 12, 100, "#3A3A40") + rect(488, 380, 12, 100, "#3A3A40"))
+    # the two lamps angled at the table, always on while shooting
+    for x, d in ((150, 1), (490, -1)):
+        out.append(stroke(f"M{x} 380 V220", "#6E7276", 5))
+        out.append(poly(((x - 24 * d, 200), (x + 20 * d, 216), (x + 8 * d, 248), (x - 30 * d, 230)), "#6E7276", "#222", 2))
+        out.append(f'<path d="M{x + 14 * d} 232 L{320 - 100 * d} 372 L{320 + 40 * d} 372 Z" fill="#FFF6D8" opacity="0.18"/>')
+    late.append(board)
+    # the desk with exposure sheets and the frame counter
+    out.append(outline(0, 300, 110, 12, "#6E5A48", "#3E2A1A") + rect(10, 312, 8, 168, "#3E2A1A") + rect(92, 312, 8, 168, "#3E2A1A"))
+    out.append(outline(10, 270, 50, 30, "#4A4A50", "#111", 1.5) + rect(16, 278, 38, 12, "#3A1010") + rect(20, 281, 30, 6, "#E8402E"))
+    out.append(poly(((62, 300), (104, 300), (100, 262), (66, 262)), "#FFFFFF", "#9A9A9A", 1))
+    for k in range(6):
+        out.append(stroke(f"M68 {268 + k * 5} h30", "#C8C0B0", 1))
+    return "".join(layers) + finish(out, time, late, warm=((170, 230, 110), (470, 230, 110)))
+
+
+def tsugihagi(time):
+    """bg060: つぎはぎ編集室, the flatbed editing table and the trim bin."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#5A5650"), rect(0, 350, 640, 130, "#3E3A36")]
+    out.append(window(20, 40, 130, 120, time, late, "#7A7670", "#3A3632", cols=1))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for y in range(48, 150, 12):
+        out.append(rect(28, y, 114, 5, "#C8C2B6"))
+    # shelves of film cans
+    out.append(outline(180, 40, 160, 180, "#6E665E", "#2E2A26", 2))
+    for r in range(3):
+        out.append(rect(184, 94 + r * 60, 152, 5, "#2E2A26"))
+        for k in range(4):
+            out.append(oval(204 + k * 36, 82 + r * 60, 16, 12, "#9AA0A6", "#444", 1.5) + rect(194 + k * 36, 78 + r * 60, 20, 4, ("#D9534F", "#F0AD4E", "#5AA0E0")[(k + r) % 3]))
+    # the flatbed: table, plates with reels, the hooded screen
+    out.append(poly(((60, 400), (540, 400), (500, 300), (100, 300)), "#5E6E6A", "#2A3230", 2))
+    out.append(rect(60, 400, 480, 30, "#4A5854") + rect(80, 430, 14, 50, "#2A3230") + rect(506, 430, 14, 50, "#2A3230"))
+    for cx, cy, r in ((150, 350, 48), (260, 350, 42), (380, 350, 42), (480, 350, 46)):
+        out.append(oval(cx, cy, r, r * 0.35, "#6A5848", "#222", 1.5) + oval(cx, cy, r * 0.25, r * 0.09, "#9AA0A6"))
+    out.append(stroke("M198 350 L218 336 L302 336 L338 350 M422 350 L434 340", "#2A2A2A", 2))
+    screen = outline(270, 232, 100, 72, "#DDE6F0", "#222", 4) + oval(320, 262, 16, 20, "#F28C28") + rect(272, 286, 96, 16, "#7FA850")
+    out.append(outline(262, 224, 116, 88, "#3A4240", "#111", 2) + screen)
+    late.append(screen + glow(320, 268, 80, cool=True))
+    # the trim bin: film strips hanging from pins
+    out.append(stroke("M560 100 H636", "#888", 4))
+    for k in range(6):
+        x = 566 + k * 12
+        out.append(rect(x, 100, 7, 160 + (k * 23) % 50, "#6A5848") + stroke(f"M{x + 1.5} 102 v{150 + (k * 23) % 50}", "#2A2A2A", 1, 'stroke-dasharray="2 3"'))
+    out.append(poly(((550, 260), (636, 260), (628, 420), (558, 420)), "#C8B890", "#6E5E3E", 2))
+    # splicer and grease pencil by the screen
+    out.append(outline(410, 302, 40, 12, "#B8BCC4", "#444", 1.5) + stroke("M100 318 l30 -6", "#D9342E", 4))
+    out.append(stroke("M560 0 V40", "#222", 2) + poly(((540, 60), (580, 60), (572, 40), (548, 40)), "#3A4240", "#111", 1.5))
+    return "".join(layers) + finish(out, time, late, warm=((560, 80, 120),))
+
+
+def gyoko(time):
+    """bg061: 暁光現像所, the corridor and the hatch where film goes in and out."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E4DCC8"), rect(0, 250, 640, 230, "#4E6458"), rect(0, 246, 640, 6, "#3A4A40"), rect(0, 400, 640, 80, "#8A8A84")]
+    out.append(window(20, 60, 120, 140, time, late, "#9AA0A6", "#5E646A", cols=1, rows=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the hatch: a frosted sliding window and its counter
+    out.append(outline(220, 140, 200, 150, "#7A7E84", "#3E4246", 4))
+    hatch = (rect(228, 148, 90, 134, "#E8EEF0") + rect(322, 148, 90, 134, "#D8E0E4")
+             + stroke("M318 148 V282", "#7A7E84", 4))
+    out.append(hatch)
+    if time != "day":
+        late.append(rect(228, 148, 90, 134, "#FFF0C8") + rect(322, 148, 90, 134, "#F4E4BC") + stroke("M318 148 V282", "#7A7E84", 4)
+                    + glow(320, 215, 120))
+    out.append(outline(206, 288, 228, 14, "#A8A49C", "#5E5A54", 2))
+    out.append(oval(250, 284, 10, 4, "#C8A030", "#6E5A14", 1.5) + oval(250, 279, 4, 4, "#8A7020"))
+    out.append(outline(300, 276, 70, 12, "#9AA0A6", "#444", 1.5))
+    for k in range(3):
+        out.append(oval(335, 272 - k * 6, 24, 5, "#8A9096", "#444", 1.5))
+    # a red lamp over the dark-room door, film cans in a stack, a bench, a notice board
+    out.append(outline(480, 120, 110, 280, "#5A6A60", "#2E3A32", 2) + oval(575, 270, 5, 5, "#C8C8C0"))
+    out.append(oval(535, 100, 12, 8, "#C83A2E", "#6E1E14", 2))
+    late.append(glow(535, 100, 30) + oval(535, 100, 12, 8, "#FF5A4A"))
+    for k in range(5):
+        out.append(oval(440, 392 - k * 12, 26, 7, "#9AA0A6", "#444", 1.5) + rect(426, 386 - k * 12, 10, 4, ("#D9534F", "#F0AD4E", "#5AA0E0")[k % 3]))
+    out.append(outline(20, 330, 150, 14, "#A87A50", "#5E4630") + rect(30, 344, 8, 56, "#5E4630") + rect(152, 344, 8, 56, "#5E4630"))
+    out.append(outline(160, 40, 120, 80, "#C9A77C", "#8A6B3F", 2))
+    for x, y in ((168, 48), (206, 52), (244, 46), (180, 84)):
+        out.append(outline(x, y, 30, 30, "#FFFFFF", "#A59C8E", 1) + oval(x + 15, y + 3, 2.5, 2.5, "#D9534F"))
+    out.append(outline(270, 116, 100, 8, "#FFFFFF", "#B5AA95", 1))
+    return "".join(layers) + finish(out, time, late, cool=((320, 120, 120),))
+
+
+def preview_theatre(time):
+    """bg062: 暁光現像所's preview theatre: a small screen, red seats, the beam."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#2A2226"), rect(0, 0, 640, 30, "#1E181A")]
+    for x in range(0, 640, 40):
+        out.append(rect(x, 30, 36, 300, "#34292E"))
+    # the screen between its curtains, softly lit
+    out.append(rect(120, 50, 400, 220, "#1A1416") + rect(130, 60, 380, 200, "#E8E6E0"))
+    out.append(f'<rect x="130" y="60" width="380" height="200" fill="url(#coolglow)"/>')
+    for x0, d in ((60, 1), (580, -1)):
+        out.append(f'<path d="M{x0} 40 h{80 * d} c{-10 * d} 80 {10 * d} 180 {-6 * d} 260 h{-74 * d} Z" fill="#8A1E24" stroke="#4A0E12" stroke-width="2"/>'
+                   + stroke(f"M{x0 + 26 * d} 44 q{6 * d} 130 0 256 M{x0 + 52 * d} 44 q{-6 * d} 130 0 256", "#6E161C", 2))
+    out.append(rect(0, 28, 640, 18, "#8A1E24") + rect(0, 44, 640, 4, "#4A0E12"))
+    # the projector's beam from the back wall
+    out.append('<path d="M300 -10 L340 -10 L510 250 L130 250 Z" fill="#FFF8E0" opacity="0.07"/>')
+    for x in (30, 610):
+        out.append(oval(x, 200, 10, 14, "#F4E0B0") + glow(x, 200, 40))
+    # rows of seats from behind, the front row lowest
+    out.append(rect(0, 300, 640, 180, "#3A2E2A"))
+    for row, (y, h, n) in enumerate(((300, 40, 11), (340, 54, 9), (400, 80, 6))):
+        w = 640 / n
+        for k in range(n + 1):
+            x = k * w - (w / 2 if row % 2 else 0)
+            out.append(f'<rect x="{x + 4:.1f}" y="{y:.1f}" width="{w - 8:.1f}" height="{h + 30}" rx="{h / 4:.1f}" '
+                       f'fill="#9A2A30" stroke="#4A0E12" stroke-width="2"/>')
+            out.append(rect(f"{x + 10:.1f}", f"{y + h * 0.2:.1f}", f"{w - 20:.1f}", "3", "#B84048"))
+    return finish(out, time, late)
+
+
+# The convenience store and the hospital ------------------------------------------
+
+def moonflower(cx, cy, r):
+    """ヨルガオマート's sign: a white moonflower."""
+    out = []
+    for a in range(0, 360, 72):
+        out.append(oval(cx, cy - r * 0.55, r * 0.42, r * 0.55, "#FFFFFF", "#C8D8D0", 1, f'transform="rotate({a} {cx} {cy})"'))
+    return "".join(out) + oval(cx, cy, r * 0.22, r * 0.22, "#F7E36A")
+
+
+def store_lot(time):
+    """bg071: the convenience store from its parking lot."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 100), 71, (90, 50))
+    out.append(tree(600, 250, 80, 50, seed=71) + tree(30, 250, 70, 44, seed=72))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the shop: sign band, glass front with the shelves inside, the stripes
+    out.append(outline(60, 130, 600, 250, "#F4F6F2", "#9AA0A6", 2))
+    sign = (rect(60, 130, 600, 50, "#FFFFFF") + rect(60, 172, 600, 10, "#2E9E6B") + rect(60, 184, 600, 5, "#FFFFFF")
+            + rect(60, 189, 600, 8, "#2E9E6B") + moonflower(150, 155, 24) + rect(200, 146, 260, 18, "#2E9E6B"))
+    out.append(sign)
+    late.append(sign)
+    inside = {"day": "#E8F0EC", "y": "#FFF4D8", "n": "#FFFBEA"}[time]
+    glass = [outline(80, 206, 540, 170, inside, "#6E767E", 3)]
+    for x in range(96, 600, 60):
+        glass.append(outline(x, 250, 44, 100, "#E3E5E8", "#9AA0A6", 1))
+        for r in range(3):
+            for k in range(3):
+                glass.append(rect(x + 4 + k * 13, 256 + r * 32, 10, 20, ("#E05A5A", "#F0C040", "#5AA0E0", "#8ED08A", "#F59A3A")[(x // 60 + r + k) % 5]))
+    for x in (260, 380):
+        glass.append(stroke(f"M{x} 206 V376", "#6E767E", 4))
+    glass.append(rect(80, 206, 540, 12, "#FFFFFF"))
+    out.extend(glass)
+    if time != "day":
+        late.extend(glass)
+    out.append(outline(262, 210, 116, 166, "none", "#5E646A", 3) + stroke("M320 210 V376", "#5E646A", 3))
+    # the lot: white lines, wheel stops, a bicycle, bins, a vending machine
+    out.append(rect(0, 380, 640, 100, "#7E7C78") + rect(0, 376, 640, 6, "#B8B4AC"))
+    if time == "n":
+        late.append('<path d="M80 382 L620 382 L700 480 L0 480 Z" fill="#FFF6D8" opacity="0.22"/>')
+    for x in range(-40, 700, 110):
+        out.append(stroke(f"M{x} 480 L{x + 50} 390", "#F4F4F0", 4))
+        out.append(rect(x + 50, 396, 50, 8, "#C8C4BC"))
+    out.append(outline(0, 250, 60, 130, "#D8402E", "#6E1E14", 2) + outline(8, 262, 44, 60, "#FFFFFF", "#6E1E14", 1))
+    for r in range(2):
+        for k in range(4):
+            out.append(rect(12 + k * 10, 268 + r * 28, 7, 18, ("#3A7BD5", "#E05A5A", "#F0C040", "#8A5A3C")[(r + k) % 4]))
+    if time != "day":
+        late.append(outline(8, 262, 44, 60, "#FFFFFF", "#6E1E14", 1) + glow(30, 300, 50))
+    for k, c in enumerate(("#3A6EA8", "#4E8A5A", "#C8C4BC")):
+        out.append(outline(80 + k * 34, 320, 30, 56, c, "#333", 1.5) + oval(95 + k * 34, 330, 8, 5, "#222"))
+    out.append(oval(530, 440, 20, 20, "none", "#2A2A2A", 3) + oval(600, 440, 20, 20, "none", "#2A2A2A", 3)
+               + stroke("M530 440 l22 -32 h34 l14 32 M552 408 l-6 -12 M586 408 l2 -14 h10", "#C8402E", 4))
+    return "".join(layers) + finish(out, time, late)
+
+
+def hospital_lobby(time):
+    """bg072: 月見坂中央病院, the lobby: reception, rows of benches, guide lines on the floor."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#F2F0EA"), rect(0, 0, 640, 20, "#E0DED6")]
+    out.append(window(30, 50, 300, 190, time, late, "#C8CCD0", "#8A9096", cols=3, view=garden_view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    for x in (120, 320, 520):
+        out.append(outline(x - 60, 20, 120, 8, "#FFFFFF", "#C0C4C8", 1))
+    # reception counter with its window, a clock, direction boards (arrows and colours only)
+    out.append(outline(360, 60, 260, 180, "#E4E8EA", "#9AA0A6", 2) + rect(380, 100, 220, 100, "#C8D8E0"))
+    out.append(stroke("M453 100 V200 M527 100 V200", "#9AA0A6", 3))
+    out.append(outline(360, 240, 270, 110, "#D8CCB4", "#8A7E66", 2) + rect(356, 232, 278, 12, "#B8A88A"))
+    out.append(oval(490, 40, 16, 16, "#FFFFFF", "#555", 2.5) + stroke("M490 40 V30 M490 40 l8 4", "#222", 2))
+    for k, c in enumerate(("#3A7BB8", "#E8842E", "#2E9E6B")):
+        out.append(outline(360 + k * 90, 206, 80, 22, c, "#555", 1) + poly(((364 + k * 90, 217), (376 + k * 90, 209), (376 + k * 90, 225)), "#FFFFFF", "#FFFFFF", 0))
+    # the floor with its coloured guide lines
+    out.append(rect(0, 350, 640, 130, "#C8D0C8"))
+    for y in range(360, 480, 24):
+        out.append(stroke(f"M0 {y} H640", "#B8C0B8", 1.5))
+    for k, c in enumerate(("#3A7BB8", "#E8842E", "#2E9E6B")):
+        out.append(stroke(f"M{-20 + k * 14} {470 - k * 14} Q300 {400 - k * 14} {640} {380 - k * 10}", c, 6))
+    # waiting benches and a plant
+    for row, (y, x0) in enumerate(((300, 30), (380, 10))):
+        for k in range(2):
+            x = x0 + k * 170
+            out.append(f'<rect x="{x}" y="{y}" width="150" height="40" rx="10" fill="#5A8AB8" stroke="#2E5A84" stroke-width="2"/>'
+                       + f'<rect x="{x}" y="{y + 34}" width="150" height="16" rx="6" fill="#4A7AA8" stroke="#2E5A84" stroke-width="2"/>'
+                       + rect(x + 12, y + 50, 6, 30, "#7A8088") + rect(x + 132, y + 50, 6, 30, "#7A8088"))
+    out.append(poly(((330, 350), (370, 350), (366, 310), (334, 310)), "#C4663E", "#6E3A22", 2))
+    for a in (-50, -25, 0, 25, 50):
+        out.append(oval(350, 250, 12, 44, "#4E7A32", "#2E5A22", 1.5, f'transform="rotate({a} 350 300)"'))
+    return "".join(layers) + finish(out, time, late, cool=((120, 30, 120), (320, 30, 120), (520, 30, 120)))
+
+
+def ward_corridor(time):
+    """bg073: the ward corridor: doors down both sides, hand rails, a window at the end."""
+    late, layers = [], []
+    view = dict(vx=320, vy=220, f=300, eye=1.5)
+    W, H, far = 1.6, 2.8, 22
+    out = [rect(0, 0, 640, 480, "#EDE8DA")]
+    end = [proj(-W, 0, far, **view), proj(W, 0, far, **view), proj(W, H, far, **view), proj(-W, H, far, **view)]
+    out.append(poly(end, "#E4DECE", "#B8B0A0", 1.5))
+    wx0, wy0 = proj(-0.8, 2.3, far, **view)
+    wx1, wy1 = proj(0.8, 0.9, far, **view)
+    out.append(window(wx0 - 8, wy0 - 8, wx1 - wx0 + 16, wy1 - wy0 + 16, time, late, "#C8CCD0", "#8A9096", cols=2, town=True))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    near = [proj(-W, 0, 1, **view), proj(W, 0, 1, **view), proj(W, H, 1, **view), proj(-W, H, 1, **view)]
+    out.append(poly((near[0], near[1], end[1], end[0]), "#C8D0C4", "#C8D0C4", 0))
+    out.append(poly((near[3], near[2], end[2], end[3]), "#F4F2EC", "#F4F2EC", 0))
+    out.append(poly((near[0], near[3], end[3], end[0]), "#EDE8DA", "#EDE8DA", 0))
+    out.append(poly((near[1], near[2], end[2], end[1]), "#E6E0D2", "#E6E0D2", 0))
+    for z in (3, 4, 5.5, 7.5, 10.5, 15):
+        a, b = proj(-W, 0, z, **view), proj(W, 0, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} H{b[0]:.0f}", "#B8C0B4", 1.5))
+    for z0 in (2.2, 6.0, 11.0):
+        for side in (-1, 1):
+            X = W * side
+            door = quad(((X, 0, z0), (X, 0, z0 + 1.6), (X, 2.1, z0 + 1.6), (X, 2.1, z0)), "#D8C8A8", "#8A7A5A", 2, **view)
+            pane_ = quad(((X, 1.2, z0 + 0.5), (X, 1.2, z0 + 0.9), (X, 1.8, z0 + 0.9), (X, 1.8, z0 + 0.5)),
+                         "#C8D8E0" if time != "n" else "#3A4460", "#8A7A5A", 1.5, **view)
+            plate = quad(((X, 2.2, z0 + 0.2), (X, 2.2, z0 + 1.0), (X, 2.4, z0 + 1.0), (X, 2.4, z0 + 0.2)), "#FFFFFF", "#8A9096", 1, **view)
+            out.append(door + pane_ + plate)
+    for side in (-1, 1):
+        X = W * side
+        a, b = proj(X, 0.85, 1.2, **view), proj(X, 0.85, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#B8966A", 6))
+        a, b = proj(X, 0.12, 1.2, **view), proj(X, 0.12, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", "#9AA098", 8))
+    for z in (3.5, 7, 12, 18):
+        lamp = quad(((-0.4, H, z), (0.4, H, z), (0.4, H, z + 0.6), (-0.4, H, z + 0.6)), "#FFFFFF", "#C0C4C8", 1, **view)
+        out.append(lamp)
+        if time != "n" or z in (7, 18):
+            late.append(lamp)
+    # the green exit sign over the end window, a wheelchair by the wall, the drip stand
+    ex, ey = proj(-0.4, 2.75, 10, **view)
+    sign = (stroke(f"M{ex + 6:.0f} {ey - 10:.0f} v10 M{ex + 18:.0f} {ey - 10:.0f} v10", "#8A9096", 1.5)
+            + outline(f"{ex:.0f}", f"{ey:.0f}", 24, 10, "#2EA05A", "#1E6A3A", 1)
+            + stroke(f"M{ex + 7:.0f} {ey + 9:.0f} l4 -6 l4 6 M{ex + 11:.0f} {ey + 3:.0f} l6 -2", "#FFFFFF", 1.5))
+    out.append(sign)
+    late.append(sign + glow(ex + 15, ey + 6, 30, cool=True))
+    out.append(oval(120, 440, 36, 36, "none", "#5E646A", 4) + oval(120, 440, 6, 6, "#5E646A")
+               + stroke("M100 400 h56 l-6 -70 M96 400 l-10 -70 h20", "#5E646A", 4)
+               + poly(((98, 400), (154, 400), (150, 380), (102, 380)), "#3A6EA8", "#22446E", 2)
+               + poly(((88, 330), (106, 330), (104, 380), (92, 380)), "#3A6EA8", "#22446E", 2))
+    out.append(stroke("M560 470 V210 M540 470 h40", "#9AA0A6", 4) + stroke("M548 212 h24", "#9AA0A6", 3)
+               + f'<rect x="552" y="214" width="16" height="28" rx="4" fill="#E8F2F8" stroke="#8AA6B8" stroke-width="1.5"/>'
+               + stroke("M560 242 q-6 60 4 120", "#C8D8E0", 1.5))
+    if time == "n":
+        return "".join(layers) + dusk(out, time, late) + glow(320, 168, 70, cool=True) + glow(320, 200, 30, cool=True)
+    return "".join(layers) + finish(out, time, late, cool=((320, 60, 160),))
+
+
 PLACES = {
+    "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
+    "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
+    "bg010": ("Tsukimizaka station, the platform.", station_platform, ("day", "y", "n")),
+    "bg011": ("Tsukimizaka station, the station front.", station_front, ("day", "y", "n")),
+    "bg012": ("The shopping street.", shopping_street, ("day", "y", "n")),
+    "bg013": ("The river bank.", river_bank, ("day", "y", "n")),
+    "bg014": ("The hill road above the town.", hill_road, ("day", "y", "n")),
+    "bg015": ("The shrine on festival night.", festival, ("n",)),
+    "bg030": ("The studio from the street.", studio_street, ("day", "y", "n")),
+    "bg031": ("The studio entrance: shoe shelves, the cut-bag pigeonholes.", entrance, ("day", "y", "n")),
+    "bg035": ("The drawing room: animators' desks with light boxes.", drawing_room, ("day", "y", "n")),
+    "bg037": ("The director's room: storyboards, the ashtray, the cot.", director_room, ("day", "y", "n")),
+    "bg038": ("The meeting room with the two posters.", meeting_room, ("day",)),
+    "bg039": ("The studio's roof.", roof, ("day", "y", "n")),
+    "bg040": ("Inside the studio van.", van_inside, ("day", "y", "n")),
     "bg034": ("The office, the hub: desks with light tables, whiteboard schedule, storyboards, window.",
               office, ("day", "y", "n")),
     "bg036": ("The ink-and-paint room: paint jars, cel racks, the long table.", paint_room, ("day", "y", "n")),
+    "bg050": ("Key animator A: Terakado's danchi flat full of model kits.", terakado_flat, ("day", "y", "n")),
+    "bg051": ("Key animator B: Sawatari's studio flat above a bakery, her cats.", sawatari_flat, ("day", "y", "n")),
+    "bg052": ("Studio Tsubakuro, a key-animation house in an office block.", tsubakuro, ("day", "y", "n")),
+    "bg053": ("Parapara-do, the in-between house in an old wooden house.", parapara_do, ("day", "y", "n")),
+    "bg054": ("Otokura Studio: the control room and the booth.", otokura, ("day",)),
+    "bg055": ("Nijimasu, the ink-and-paint subcontractor.", nijimasu, ("day", "y", "n")),
+    "bg056": ("Seiran, the background studio.", seiran, ("day", "y", "n")),
+    "bg057": ("Kaji Gensai's farmhouse.", farmhouse, ("day", "y", "n")),
+    "bg058": ("Mizusumashi, this month's desk of the shared courier run.", mizusumashi, ("day", "y", "n")),
+    "bg059": ("Yatsume, the rostrum camera.", yatsume, ("day", "y", "n")),
+    "bg060": ("Tsugihagi, the cutting room and its flatbed.", tsugihagi, ("day", "y", "n")),
+    "bg061": ("Gyoko film laboratory, the hatch.", gyoko, ("day", "y", "n")),
+    "bg062": ("Gyoko film laboratory, the preview theatre.", preview_theatre, ("day",)),
     "bg070": ("The convenience store, inside.", store, ("day", "y", "n")),
+    "bg071": ("The convenience store from its parking lot.", store_lot, ("day", "y", "n")),
+    "bg072": ("The hospital, the lobby.", hospital_lobby, ("day", "y", "n")),
+    "bg073": ("The hospital, the ward corridor.", ward_corridor, ("day", "y", "n")),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
 }
 
@@ -386,11 +2267,12 @@ def main():
             suffix = "" if time == "day" else time
             label = {"day": "by day", "y": "in the evening", "n": "at night"}[time]
             body = draw(time)
+            defs = sky_defs(time) + (tint_filter(time) if "url(#tint)" in body else "")
             with open(os.path.join(HERE, name + suffix + ".svg"), "w", encoding="utf-8") as f:
                 f.write(f'<?xml version="1.0" encoding="UTF-8"?>\n'
                         f'<!-- {what} ({label}). Written by make_backgrounds.py; edit that. -->\n'
                         f'<svg xmlns="http://www.w3.org/2000/svg" width="640" height="480" viewBox="0 0 640 480">\n'
-                        f'<defs>{sky_defs(time)}</defs>\n{body}\n</svg>\n')
+                        f'<defs>{defs}</defs>\n{body}\n</svg>\n')
 
 
 if __name__ == "__main__":

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the heroines' neutral portraits (xxt001.svg) beside this script.
+"""Writes the portraits (speaker code + t + number, e.g. kut004.svg) beside this script.
 
 Every portrait shares one body: a waist-up figure centred on x = 320 of a
 640x480 transparent canvas, face between y = 84 and 298, kept inside
-x = 160..480 so a portrait moved 150 px either way is never cut.  Each
-heroine changes only her hair, outfit and colours (docs/story-bible.md).
+x = 150..489 so a portrait moved 150 px either way is never cut.  Each
+character changes only her or his hair, outfit, colours and eye style
+(docs/story-bible.md); the numbers 001-009 are the faces of EXPRESSIONS.
 
 The SVGs it writes are committed; the data build reads them and never runs
 this script.  Run it again after editing: python3 make_portraits.py
@@ -45,41 +46,265 @@ EAR_L = "M246 200 C230 196 230 232 250 238 Z"
 EAR_R = "M394 200 C410 196 410 232 390 238 Z"
 
 
-def eyes(iris):
+def n(v):
+    """A coordinate as the SVG writes it: whole numbers without a decimal point."""
+    v = round(v, 1)
+    return str(int(v)) if v == int(v) else f"{v:.1f}"
+
+
+# Faces ------------------------------------------------------------------------
+#
+# A face is one eye style (how big and round the eyes are) and one expression
+# from EXPRESSIONS below: the eyes, the brows, the mouth and the marks around
+# them (sweat, a blush, an anger vein ...).  Expression numbers are the story's
+# portrait numbers, 001-009.
+
+EYE_X = (286, 354)  # left and right eye centres
+
+EYE_STYLES = {
+    # white (rx, ry); iris (rx, ry, drop below the eye's centre); the light under the
+    # pupil (rx, ry, drop); pupil (rx, ry, drop); big and small highlight (dx, dy, r);
+    # lash line (half width, drop, curve drop, width); flick at the outer corner
+    "girl": dict(cy=222, white=(17, 20), iris=(13, 17, 3), shine=(8, 5, 13), pupil=(6, 8, 5),
+                 hi=(5, -6, 4.5), hi2=(5, 11, 2), lash=(20, -12, -28, 4), flick=True),
+    "woman": dict(cy=222, white=(15, 15), iris=(11, 13, 2), shine=(6, 4, 9), pupil=(5, 6, 3),
+                  hi=(4, -5, 3.5), hi2=(4, 8, 1.5), lash=(18, -9, -21, 3.5), flick=True),
+    "man": dict(cy=224, white=(14, 10), iris=(9, 10, 1), shine=None, pupil=(4.5, 5.5, 2),
+                hi=(3, -3, 2.5), hi2=None, lash=(16, -6, -14, 3.5), flick=False),
+}
+
+LASH = "#2B1D1D"
+
+# How the eyes look in each expression: `look` moves the irises (screen pixels),
+# `scale` shrinks them, `lid` closes the upper lid from the top (inner, outer
+# corner, as a share of the eye's height), `cheek` pushes the lower lid up into
+# a smile, `shut` closes the eyes into happy arcs, `lift` raises the lash line.
+EYES = {
+    "open": {},
+    "smile": dict(cheek=True),
+    "shut": dict(shut=True),
+    "glare": dict(lid=(0.46, 0.2), scale=0.85),
+    "sad": dict(lid=(0.1, 0.4), look=(0, 4)),
+    "wide": dict(scale=0.62, lift=4),
+    "aside": dict(look=(-7, 3), lid=(0.22, 0.22)),
+    "tired": dict(lid=(0.5, 0.56), look=(0, 4)),
+    "up": dict(look=(6, -5)),
+}
+
+
+def ellipse(cx, cy, rx, ry, fill, extra=""):
+    return f'<ellipse cx="{n(cx)}" cy="{n(cy)}" rx="{n(rx)}" ry="{n(ry)}" fill="{fill}"{extra}/>'
+
+
+def one_eye(cx, flip, st, iris, how, skin):
+    """One eye; flip is 1 for the left eye (outer corner on the left), -1 for the right."""
+    cy = st["cy"]
+    wx, wy = st["white"]
+    hw, dy, cdy, lw = st["lash"]
+    if how.get("shut"):
+        return [f'<path d="M{n(cx - wx)} {n(cy + 4)} Q{n(cx)} {n(cy - wy * 1.1)} {n(cx + wx)} {n(cy + 4)}" fill="none" '
+                f'stroke="{LASH}" stroke-width="{n(lw)}" stroke-linecap="round"/>']
+    s = how.get("scale", 1)
+    lx, ly = how.get("look", (0, 0))
+    irx, iry, idy = st["iris"]
+    ic = (cx + lx, cy + idy + ly)
+
+    def at(d):
+        return ic[1] + (d - idy) * s
+
+    out = [ellipse(cx, cy, wx, wy, "#FFFFFF")]
+    inner = [ellipse(ic[0], ic[1], irx * s, iry * s, iris, f' stroke="{dark(iris, 0.4)}" stroke-width="2"')]
+    if st["shine"]:
+        sx, sy, sd = st["shine"]
+        inner.append(ellipse(ic[0], at(sd), sx * s, sy * s, light(iris, 0.45)))
+    px, py, pd = st["pupil"]
+    inner.append(ellipse(ic[0], at(pd), px * s, py * s, dark(iris, 0.35)))
+    hx, hy, hr = st["hi"]
+    inner.append(f'<circle cx="{n(ic[0] - hx * flip * s)}" cy="{n(at(hy))}" r="{n(hr * max(s, 0.8))}" fill="#FFFFFF"/>')
+    if st["hi2"]:
+        hx, hy, hr = st["hi2"]
+        inner.append(f'<circle cx="{n(ic[0] + hx * flip * s)}" cy="{n(at(hy))}" r="{n(hr)}" fill="#FFFFFF"/>')
+    if lx or ly or s != 1:
+        # keep an iris that looks aside inside the white of the eye
+        cid = f"eye{'L' if flip == 1 else 'R'}"
+        out.append(f'<clipPath id="{cid}">{ellipse(cx, cy, wx, wy, "#FFFFFF")}</clipPath>'
+                   f'<g clip-path="url(#{cid})">{"".join(inner)}</g>')
+    else:
+        out.extend(inner)
+    outer_x = cx - (wx + 3) * flip
+    if how.get("lid"):
+        fin, fout = how["lid"]
+        top = cy - wy
+        y_in, y_out = top + 2 * wy * fin, top + 2 * wy * fout
+        x_in, x_out = cx + (wx + 5) * flip, cx - (wx + 5) * flip
+        mid = (y_in + y_out) / 2 - 3
+        out.append(f'<path d="M{n(x_out)} {n(top - 10)} L{n(x_in)} {n(top - 10)} L{n(x_in)} {n(y_in)} '
+                   f'Q{n(cx)} {n(mid)} {n(x_out)} {n(y_out)} Z" fill="{skin}"/>')
+        out.append(f'<path d="M{n(cx - hw)} {n(y_out if flip == 1 else y_in)} Q{n(cx)} {n(mid)} {n(cx + hw)} '
+                   f'{n(y_in if flip == 1 else y_out)}" fill="none" stroke="{LASH}" stroke-width="{n(lw)}" '
+                   f'stroke-linecap="round"/>')
+    else:
+        lift = how.get("lift", 0)
+        out.append(f'<path d="M{n(cx - hw)} {n(cy + dy - lift)} Q{n(cx)} {n(cy + cdy - lift)} {n(cx + hw)} '
+                   f'{n(cy + dy - lift)}" fill="none" stroke="{LASH}" stroke-width="{n(lw)}" stroke-linecap="round"/>')
+        if st["flick"]:
+            outer = cx - hw * flip
+            out.append(f'<path d="M{n(outer)} {n(cy + dy - lift)} L{n(outer - 5 * flip)} {n(cy + dy - lift + 4)}" '
+                       f'stroke="{LASH}" stroke-width="3" stroke-linecap="round"/>')
+    if how.get("cheek"):
+        out.append(f'<path d="M{n(cx - wx - 5)} {n(cy + wy + 8)} L{n(cx - wx - 5)} {n(cy + wy * 0.55)} '
+                   f'Q{n(cx)} {n(cy + wy * 0.05)} {n(cx + wx + 5)} {n(cy + wy * 0.55)} L{n(cx + wx + 5)} {n(cy + wy + 8)} Z" '
+                   f'fill="{skin}"/>'
+                   f'<path d="M{n(cx - wx + 2)} {n(cy + wy * 0.5)} Q{n(cx)} {n(cy + wy * 0.12)} {n(cx + wx - 2)} '
+                   f'{n(cy + wy * 0.5)}" fill="none" stroke="{LASH}" stroke-width="2" stroke-linecap="round"/>')
+    return out
+
+
+def eyes(iris, style="girl", how=None, skin=SKIN):
+    st = EYE_STYLES[style]
     out = []
-    for cx, flip in ((286, 1), (354, -1)):
-        out.append(f'<ellipse cx="{cx}" cy="222" rx="17" ry="20" fill="#FFFFFF"/>')
-        out.append(f'<ellipse cx="{cx}" cy="225" rx="13" ry="17" fill="{iris}" '
-                   f'stroke="{dark(iris, 0.4)}" stroke-width="2"/>')
-        out.append(f'<ellipse cx="{cx}" cy="235" rx="8" ry="5" fill="{light(iris, 0.45)}"/>')
-        out.append(f'<ellipse cx="{cx}" cy="227" rx="6" ry="8" fill="{dark(iris, 0.35)}"/>')
-        out.append(f'<circle cx="{cx - 5 * flip}" cy="216" r="4.5" fill="#FFFFFF"/>')
-        out.append(f'<circle cx="{cx + 5 * flip}" cy="233" r="2" fill="#FFFFFF"/>')
-        # upper lash line, heavier at the outer corner
-        x0, x1 = cx - 20, cx + 20
-        outer = x0 if flip == 1 else x1
-        out.append(f'<path d="M{x0} 210 Q{cx} 194 {x1} 210" fill="none" stroke="#2B1D1D" '
-                   f'stroke-width="4" stroke-linecap="round"/>')
-        out.append(f'<path d="M{outer} 210 L{outer - 5 * flip} 214" stroke="#2B1D1D" '
-                   f'stroke-width="3" stroke-linecap="round"/>')
+    for cx, flip in ((EYE_X[0], 1), (EYE_X[1], -1)):
+        out.extend(one_eye(cx, flip, st, iris, how or {}, skin))
     return "\n".join(out)
 
 
-def brows(hair):
-    c = dark(hair, 0.6)
-    return (f'<path d="M266 188 Q284 180 302 186" fill="none" stroke="{c}" stroke-width="3" '
-            f'stroke-linecap="round"/>'
-            f'<path d="M338 186 Q356 180 374 188" fill="none" stroke="{c}" stroke-width="3" '
-            f'stroke-linecap="round"/>')
+BROW_STYLES = {
+    "girl": dict(x=(266, 302), y=188, w=3),
+    "woman": dict(x=(266, 302), y=190, w=3),
+    "man": dict(x=(260, 304), y=200, w=6),
+}
+
+# Brow heights for each expression, per brow: (outer end, middle of the arch,
+# inner end) in pixels from the style's line; up is negative.
+BROWS = {
+    "calm": ((0, -8, -2),) * 2,
+    "up": ((-4, -12, -6),) * 2,
+    "up_high": ((-8, -17, -11),) * 2,
+    "angry": ((-7, -5, 9),) * 2,
+    "worried": ((5, -4, -10),) * 2,
+    "raised": ((-12, -22, -15),) * 2,
+    "low": ((4, -1, 3),) * 2,
+    "quizzical": ((-10, -20, -13), (3, -2, 4)),
+}
 
 
-FACE_DETAIL = (
-    '<ellipse cx="270" cy="252" rx="13" ry="6" fill="#F6A5A5" opacity="0.55"/>'
-    '<ellipse cx="370" cy="252" rx="13" ry="6" fill="#F6A5A5" opacity="0.55"/>'
-    '<path d="M321 244 L318 252" stroke="#D99C86" stroke-width="2.5" stroke-linecap="round"/>'
-    '<path d="M307 268 Q320 277 333 268" fill="none" stroke="#9A4F45" stroke-width="3" '
-    'stroke-linecap="round"/>'
-)
+def brows(colour, style="girl", kind="calm"):
+    st = BROW_STYLES[style]
+    (ox, ix), y, w = st["x"], st["y"], st["w"] + (1.5 if kind == "angry" else 0)
+    (lo, lc, li), (ro, rc, ri) = BROWS[kind]
+    mid = ox + (ix - ox) / 2
+    return (f'<path d="M{ox} {n(y + lo)} Q{n(mid)} {n(y + lc)} {ix} {n(y + li)}" fill="none" stroke="{colour}" '
+            f'stroke-width="{n(w)}" stroke-linecap="round"/>'
+            f'<path d="M{640 - ix} {n(y + ri)} Q{n(640 - mid)} {n(y + rc)} {640 - ox} {n(y + ro)}" fill="none" '
+            f'stroke="{colour}" stroke-width="{n(w)}" stroke-linecap="round"/>')
+
+
+BLUSH = ('<ellipse cx="270" cy="252" rx="13" ry="6" fill="#F6A5A5" opacity="0.55"/>'
+         '<ellipse cx="370" cy="252" rx="13" ry="6" fill="#F6A5A5" opacity="0.55"/>')
+BLUSH_HOT = ('<ellipse cx="270" cy="252" rx="18" ry="9" fill="#F28A8A" opacity="0.85"/>'
+             '<ellipse cx="370" cy="252" rx="18" ry="9" fill="#F28A8A" opacity="0.85"/>'
+             '<path d="M260 256 l6 -9 M269 257 l6 -9 M278 256 l6 -9 M358 256 l6 -9 M367 257 l6 -9 M376 256 l6 -9" '
+             'stroke="#D9505A" stroke-width="2" stroke-linecap="round"/>')
+NOSE = '<path d="M321 244 L318 252" stroke="#D99C86" stroke-width="2.5" stroke-linecap="round"/>'
+NOSE_LONG = '<path d="M322 236 L317 254 L324 256" fill="none" stroke="#C98C76" stroke-width="2.5" stroke-linecap="round" stroke-linejoin="round"/>'
+
+LIP = "#9A4F45"
+INSIDE = "#8A2F32"
+
+# Mouths, drawn around (320, 270); a face whose mouth sits lower moves them down.
+MOUTHS = {
+    "calm": f'<path d="M307 268 Q320 277 333 268" fill="none" stroke="{LIP}" stroke-width="3" stroke-linecap="round"/>',
+    "smile": (f'<path d="M303 264 Q320 268 337 264 Q333 286 320 287 Q307 286 303 264 Z" fill="{INSIDE}" stroke="{LIP}" '
+              f'stroke-width="2.5" stroke-linejoin="round"/>'
+              '<ellipse cx="320" cy="281" rx="8" ry="4" fill="#E8837A"/>'),
+    "laugh": (f'<path d="M294 260 Q320 265 346 260 Q343 296 320 298 Q297 296 294 260 Z" fill="{INSIDE}" stroke="{LIP}" '
+              f'stroke-width="2.5" stroke-linejoin="round"/>'
+              '<path d="M298 262 Q320 266 342 262 L341 269 Q320 272 299 269 Z" fill="#FFFFFF"/>'
+              '<ellipse cx="320" cy="289" rx="12" ry="6" fill="#E8837A"/>'),
+    "teeth": (f'<path d="M300 276 Q302 262 320 261 Q338 262 340 276 Q320 282 300 276 Z" fill="#FFFFFF" stroke="{LIP}" '
+              f'stroke-width="2.5" stroke-linejoin="round"/>'
+              '<path d="M301 270 Q320 268 339 270 M310 263 V279 M320 262 V280 M330 263 V279" fill="none" stroke="#B8A8A0" '
+              'stroke-width="1.5"/>'),
+    "frown": f'<path d="M307 277 Q320 267 333 277" fill="none" stroke="{LIP}" stroke-width="3" stroke-linecap="round"/>',
+    "o": f'<ellipse cx="320" cy="275" rx="7" ry="9" fill="{INSIDE}" stroke="{LIP}" stroke-width="2.5"/>',
+    "wavy": (f'<path d="M304 272 q4 -5 8 0 t8 0 t8 0 t8 0" fill="none" stroke="{LIP}" stroke-width="2.5" '
+             'stroke-linecap="round" stroke-linejoin="round"/>'),
+    "slack": (f'<path d="M308 271 Q320 266 333 272 Q331 286 320 286 Q309 285 308 271 Z" fill="{INSIDE}" stroke="{LIP}" '
+              f'stroke-width="2.5" stroke-linejoin="round"/>'),
+    "pout": f'<path d="M312 273 Q318 270 330 271" fill="none" stroke="{LIP}" stroke-width="3" stroke-linecap="round"/>',
+}
+
+
+def mouth(kind, drop=0):
+    m = MOUTHS[kind]
+    return m if not drop else f'<g transform="translate(0 {drop})">{m}</g>'
+
+
+def sweat(x=404, y=156):
+    return (f'<path d="M{x} {y} Q{x - 10} {y + 20} {x} {y + 27} Q{x + 10} {y + 20} {x} {y} Z" fill="#CDEBFA" '
+            f'stroke="#4E8AB8" stroke-width="2.5" stroke-linejoin="round"/>'
+            f'<ellipse cx="{x - 2}" cy="{y + 19}" rx="2" ry="3.5" fill="#FFFFFF"/>')
+
+
+def vein(x=384, y=118):
+    return "".join(f'<path d="M{x + dx} {y + dy} q{a} 0 {a} {b}" fill="none" stroke="#D9342E" stroke-width="4" '
+                   f'stroke-linecap="round"/>'
+                   for dx, dy, a, b in ((-4, -4, -8, -8), (4, -4, 8, -8), (4, 4, 8, 8), (-4, 4, -8, 8)))
+
+
+def shock():
+    out = []
+    for x, d in ((222, -1), (418, 1)):
+        out.append(f'<path d="M{x} 118 l{14 * d} -12 M{x + 4 * d} 142 l{20 * d} -2 M{x} 166 l{14 * d} 10" '
+                   f'stroke="{LASH}" stroke-width="3.5" stroke-linecap="round"/>')
+    return "".join(out)
+
+
+def gloom():
+    lines = "".join(f"M{x} 96 V{132 + (x * 7) % 40}" for x in range(262, 382, 10))
+    return (f'<path d="M244 96 H396 V150 Q320 176 244 150 Z" fill="#3E3A7A" opacity="0.16"/>'
+            f'<path d="{lines}" stroke="#4E4A8A" stroke-width="2" opacity="0.55"/>')
+
+
+def rings(style):
+    st = EYE_STYLES[style]
+    y = st["cy"] + st["white"][1] + 5
+    return "".join(f'<path d="M{cx - 14} {y} Q{cx} {y + 7} {cx + 14} {y}" fill="none" stroke="#A882B0" '
+                   f'stroke-width="2.5" opacity="0.8"/>' for cx in EYE_X)
+
+
+def tear(style):
+    st = EYE_STYLES[style]
+    x, y = EYE_X[0] - st["white"][0] + 6, st["cy"] + st["white"][1] + 4
+    return (f'<path d="M{x} {y} Q{x - 7} {y + 14} {x} {y + 19} Q{x + 7} {y + 14} {x} {y} Z" fill="#CDEBFA" '
+            f'stroke="#4E8AB8" stroke-width="2"/>'
+            f'<path d="M{640 - x} {y - 2} q-2 8 0 14" stroke="#8EC3E6" stroke-width="3" stroke-linecap="round"/>')
+
+
+def hand(skin, sleeve):
+    """A fist at the chin, one finger crooked against it, thinking; the forearm in its sleeve, or bare."""
+    arm = sleeve or skin
+    edge = dark(skin, 0.6)
+    return (f'<path d="M350 316 L390 304 L458 480 L404 480 Z" fill="{arm}" stroke="{dark(arm, 0.45)}" '
+            f'stroke-width="{LINE_W}" stroke-linejoin="round"/>'
+            f'<rect x="338" y="280" width="50" height="42" rx="16" fill="{skin}" stroke="{edge}" stroke-width="{LINE_W}"/>'
+            f'<rect x="328" y="272" width="34" height="17" rx="8.5" fill="{skin}" stroke="{edge}" stroke-width="{LINE_W}"/>'
+            f'<path d="M352 296 h30 M350 308 h32" stroke="{dark(skin, 0.75)}" stroke-width="2" stroke-linecap="round"/>')
+
+
+# Each expression: the eyes (EYES), the brows (BROWS), the mouth (MOUTHS) and marks.
+EXPRESSIONS = {
+    "001": ("neutral", dict(eyes="open", brows="calm", mouth="calm")),
+    "002": ("smiling", dict(eyes="smile", brows="up", mouth="smile")),
+    "003": ("laughing", dict(eyes="shut", brows="up_high", mouth="laugh")),
+    "004": ("angry", dict(eyes="glare", brows="angry", mouth="teeth", marks=("vein",))),
+    "005": ("sad", dict(eyes="sad", brows="worried", mouth="frown", marks=("tear",))),
+    "006": ("surprised", dict(eyes="wide", brows="raised", mouth="o", marks=("shock",))),
+    "007": ("embarrassed", dict(eyes="aside", brows="worried", mouth="wavy", marks=("blush", "sweat"))),
+    "008": ("exhausted", dict(eyes="tired", brows="low", mouth="slack", marks=("rings", "gloom", "sweat"))),
+    "009": ("thinking", dict(eyes="up", brows="quizzical", mouth="pout", marks=("hand",))),
+}
+
 
 # Hair pieces -------------------------------------------------------------------
 
@@ -245,42 +470,220 @@ def amane():
     return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
 
 
-CAST = {
-    "kot001": ("Koyori", koyori),
-    "hot001": ("Hotaru", hotaru),
-    "yut001": ("Yuzuka", yuzuka),
-    "ret001": ("Reina", reina),
-    "nat001": ("Nanoka", nanoka),
-    "hit001": ("Hinako", hinako),
-    "kat001": ("Kasumi", kasumi),
-    "amt001": ("Amane", amane),
-}
+# The supporting cast -------------------------------------------------------------
+#
+# Grown-ups: the men get a broader jaw, neck and shoulders and smaller eyes;
+# everyone may add lines, a beard or glasses (`lines` is drawn on the face under
+# the eyes, `over` on top of the hair).
+
+FACE_MAN = ("M240 168 C240 236 262 284 302 298 Q320 304 338 298 C378 284 400 236 400 168 "
+            "C400 110 364 84 320 84 C276 84 240 110 240 168 Z")
+NECK_MAN = "M294 262 L294 322 Q320 336 346 322 L346 262 Z"
+NECK_MAN_SHADE = "M296 274 Q320 298 344 274 L344 292 Q320 306 296 292 Z"
+EAR_L_MAN = "M244 196 C226 192 226 236 248 242 Z"
+EAR_R_MAN = "M396 196 C414 192 414 236 392 242 Z"
+TORSO_MAN = ("M176 480 L184 374 C190 336 238 320 284 312 L356 312 C402 320 450 336 456 374 "
+             "L464 480 Z")
+TORSO_BIG = ("M156 480 L166 366 C174 328 230 314 282 308 L358 308 C410 314 466 328 474 366 "
+             "L484 480 Z")
+NECK_SHADE = "M302 270 Q320 292 338 270 L338 286 Q320 300 302 286 Z"
 
 
-def portrait(code, who, parts):
+def tomiko():
+    """砂原 登美子, the president: grey bun, round glasses, mustard cardigan."""
+    hair, eye, cardigan, blouse = "#9A9A9A", "#6E5A48", "#C9A227", "#F4EFE4"
+    back = (shape("M284 70 a36 30 0 1 0 72 0 a36 30 0 1 0 -72 0 Z", hair)
+            + shape("M236 176 C230 110 270 78 320 78 C370 78 410 110 404 176 C404 206 396 226 388 236 "
+                    "L252 236 C244 226 236 206 236 176 Z", hair)
+            + '<path d="M300 56 L344 78" stroke="#7A5A3A" stroke-width="4" stroke-linecap="round"/>')
+    outfit = (shape(TORSO, cardigan)
+              + shape("M288 314 L320 376 L352 314 Z", blouse, "#A8A090")
+              + shape("M290 314 Q304 334 318 322 L320 316 Z", "#FFFFFF", "#A8A090")
+              + shape("M350 314 Q336 334 322 322 L320 316 Z", "#FFFFFF", "#A8A090")
+              + f'<path d="M320 378 V480" stroke="{dark(cardigan, 0.55)}" stroke-width="3"/>'
+              + ''.join(f'<circle cx="330" cy="{y}" r="5" fill="#8A6A2A"/>' for y in (400, 432, 464))
+              + f'<path d="M236 420 q10 -4 20 0 M236 440 q10 -4 20 0 M384 420 q10 -4 20 0 M384 440 q10 -4 20 0" '
+              f'stroke="{dark(cardigan, 0.75)}" stroke-width="2" fill="none"/>')
+    front = (shape("M238 188 C230 112 272 80 320 80 C368 80 410 112 402 188 C398 160 388 140 372 128 "
+                   "C352 114 330 112 318 118 C300 112 276 120 262 136 C250 150 242 168 238 188 Z", hair)
+             + '<path d="M270 104 q30 -14 50 14 M372 108 q-30 -14 -52 10 M290 96 q20 -8 30 20" fill="none" '
+             'stroke="#B8B8B8" stroke-width="2"/>')
+    lines = ('<path d="M300 250 Q294 262 302 272 M340 250 Q346 262 338 272 M256 222 l-8 -3 M256 230 l-8 3 '
+             'M384 222 l8 -3 M384 230 l8 3" fill="none" stroke="#DDB49C" stroke-width="2" stroke-linecap="round"/>')
+    over = ('<g fill="#FFFFFF" fill-opacity="0.15" stroke="#6E4A2A" stroke-width="3">'
+            '<circle cx="286" cy="224" r="24"/><circle cx="354" cy="224" r="24"/></g>'
+            '<path d="M310 220 Q320 212 330 220 M262 218 L244 210 M378 218 L396 210" fill="none" stroke="#6E4A2A" '
+            'stroke-width="3"/>'
+            '<path d="M244 210 Q232 270 270 318 M396 210 Q408 270 370 318" fill="none" stroke="#C9A227" '
+            'stroke-width="1.5" stroke-dasharray="3 3"/>')
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, style="woman", lines=lines,
+                over=over, sleeve=cardigan, brow="#6E6E6E")
+
+
+def torigoe():
+    """鳥越 源太郎, the director: white crew cut, brown work shirt, a pencil in the pocket."""
+    hair, eye, shirt = "#E8E8E8", "#5A4A3A", "#6B4F2A"
+    collar = light(shirt, 0.2)
+    outfit = (shape(TORSO_MAN, shirt)
+              + shape("M284 312 L320 352 L300 366 L270 320 Z", collar)
+              + shape("M356 312 L320 352 L340 366 L370 320 Z", collar)
+              + f'<path d="M320 352 V480" stroke="{dark(shirt, 0.55)}" stroke-width="3"/>'
+              + ''.join(f'<circle cx="326" cy="{y}" r="4" fill="#C8B890"/>' for y in (384, 424, 464))
+              + shape("M352 392 h52 v46 h-52 Z", shirt)
+              + '<path d="M364 392 l4 -30 l6 0 l-2 30" fill="#F2C230" stroke="#6E5A14" stroke-width="2"/>'
+              + '<path d="M368 362 l2 -8 l3 8" fill="#333"/>'
+              + shape("M380 392 l2 -18 l14 2 l-4 16 Z", "#FFFFFF", "#8A8478"))
+    front = (shape("M238 200 C232 128 250 84 320 80 C390 84 408 128 402 200 L392 200 C390 162 382 136 370 124 "
+                   "Q320 112 270 124 C258 136 250 162 248 200 Z", hair, "#9A9A9A")
+             + ''.join(f'<path d="M{x} {96 + abs(x - 320) // 5} l2 8" stroke="#B8B8B8" stroke-width="1.5"/>'
+                       for x in range(258, 384, 12))
+             + '<path d="M398 182 L420 168" stroke="#F4F4F0" stroke-width="6" stroke-linecap="round"/>'
+             + '<path d="M418 169 L421 167" stroke="#E8842E" stroke-width="6" stroke-linecap="round"/>')
+    lines = ('<path d="M288 146 q32 -8 64 0 M296 158 q24 -6 48 0 M298 252 Q290 266 300 278 M342 252 Q350 266 340 278 '
+             'M252 224 l-9 -3 M252 232 l-9 3 M388 224 l9 -3 M388 232 l9 3" fill="none" stroke="#D8AC94" '
+             'stroke-width="2.2" stroke-linecap="round"/>'
+             f'<path d="M252 250 C262 284 292 300 320 302 C348 300 378 284 388 250 C370 276 350 290 320 292 '
+             f'C290 290 270 276 252 250 Z" fill="#9A9A9A" opacity="0.22"/>')
+    return dict(back="", outfit=outfit, front=front, hair=hair, eye=eye, style="man", face=FACE_MAN, man=True,
+                lines=lines, sleeve=shirt, brow="#B8B8B8")
+
+
+def kumai():
+    """熊井 大作, the desk: a big bear of a man, black beard, khaki vest over a T-shirt."""
+    hair, eye, vest, tee, skin = "#1E1E1E", "#3A2A20", "#7A7350", "#B8BCC0", "#F4D6BE"
+    outfit = (shape(TORSO_BIG, tee)
+              + f'<path d="M290 310 Q320 336 350 310" fill="none" stroke="{dark(tee, 0.5)}" stroke-width="{LINE_W}"/>'
+              + shape("M160 480 L168 366 C176 330 230 314 276 308 L300 330 L296 480 Z", vest)
+              + shape("M480 480 L472 366 C464 330 410 314 364 308 L340 330 L344 480 Z", vest)
+              + shape("M204 404 h56 v40 h-56 Z", vest) + shape("M380 404 h56 v40 h-56 Z", vest)
+              + f'<path d="M204 414 h56 M380 414 h56" stroke="{dark(vest, 0.6)}" stroke-width="2"/>')
+    front = shape("M236 196 C226 112 270 74 320 74 C372 74 414 112 404 196 L396 166 L386 180 L376 144 "
+                  "L354 160 L340 130 L318 152 L296 128 L280 154 L262 140 L252 176 L244 160 Z", hair)
+    beard = (shape("M242 204 C244 266 280 314 320 316 C360 314 396 266 398 204 L386 204 C384 240 372 258 354 262 "
+                   "Q352 294 320 296 Q288 294 286 262 C268 258 256 240 254 204 Z", hair, "#0A0A0A")
+             + shape("M294 264 Q308 254 320 258 Q332 254 346 264 Q332 266 320 263 Q308 266 294 264 Z", hair, "#0A0A0A"))
+    return dict(back="", outfit=outfit, front=front, hair=hair, eye=eye, style="man", face=FACE_MAN, man=True,
+                lines=beard, skin=skin, sleeve=None)
+
+
+def michiru():
+    """檜垣 みちる, the animation director: auburn hair up in a clip, a red pencil, white shirt."""
+    hair, eye, shirt, pencil = "#8C3B2A", "#6A3A2A", "#FAFAFA", "#D7263D"
+    back = (shape("M300 60 C300 30 360 24 384 48 C404 70 388 98 360 100 C340 100 320 90 300 60 Z", hair)
+            + shape("M236 176 C228 110 270 74 320 74 C370 74 412 110 404 176 C404 210 398 240 390 256 "
+                    "L250 256 C242 240 236 210 236 176 Z", hair)
+            + '<rect x="336" y="36" width="44" height="26" rx="8" fill="#3A2A26" stroke="#1A1210" stroke-width="2.5" '
+            'transform="rotate(24 358 49)"/>'
+            + '<path d="M344 56 l-4 10 M354 60 l-4 10 M364 64 l-4 10" stroke="#1A1210" stroke-width="3"/>')
+    outfit = (shape(TORSO, shirt, "#8C8C96")
+              + shape("M286 314 L320 352 L298 366 L272 322 Z", "#FFFFFF", "#8C8C96")
+              + shape("M354 314 L320 352 L342 366 L368 322 Z", "#FFFFFF", "#8C8C96")
+              + shape("M354 392 h46 v40 h-46 Z", shirt, "#8C8C96")
+              + f'<path d="M366 392 L372 356" stroke="{pencil}" stroke-width="6" stroke-linecap="round"/>'
+              + '<g fill="#C9CCD2"><circle cx="320" cy="392" r="3"/><circle cx="320" cy="428" r="3"/>'
+              '<circle cx="320" cy="464" r="3"/></g>')
+    front = (shape(FRINGE_SIDE, hair) + sidelocks(262, hair)
+             + f'<path d="M390 170 L418 236" stroke="{pencil}" stroke-width="7" stroke-linecap="round"/>'
+             + '<path d="M388 166 L384 156" stroke="#E8C8A0" stroke-width="6" stroke-linecap="round"/>'
+             + '<path d="M384 157 L383 154" stroke="#333" stroke-width="4" stroke-linecap="round"/>')
+    lines = ('<path d="M256 228 l-7 2 M384 228 l7 2" fill="none" stroke="#E0BCA4" stroke-width="2" '
+             'stroke-linecap="round"/>')
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, style="woman", lines=lines, sleeve=shirt)
+
+
+def kuramae():
+    """蔵前 宗一郎, the sound director: neat silver hair, a linen jacket in August."""
+    hair, eye, jacket, shirt = "#B8B8C0", "#4A4A58", "#D8CBB0", "#C8D8E8"
+    back = shape("M244 180 C238 212 244 232 256 242 L384 242 C396 232 402 212 396 180 Z", hair, "#7A7A84")
+    outfit = (shape(TORSO_MAN, jacket, "#8A7E66")
+              + shape("M284 312 L356 312 L340 480 L300 480 Z", shirt, "#7A8A9A")
+              + shape("M284 312 L308 346 L296 352 L276 320 Z", "#FFFFFF", "#7A8A9A")
+              + shape("M356 312 L332 346 L344 352 L364 320 Z", "#FFFFFF", "#7A8A9A")
+              + shape("M276 318 L300 400 L282 480 L240 480 L256 360 Z", jacket, "#8A7E66")
+              + shape("M364 318 L340 400 L358 480 L400 480 L384 360 Z", jacket, "#8A7E66")
+              + shape("M372 404 h40 v6 h-40 Z", "#F4F1EA", "#8A7E66"))
+    front = (shape("M238 198 C228 112 272 76 322 76 C374 76 414 112 402 198 C398 168 392 150 382 138 "
+                   "C362 122 322 118 290 126 C272 132 260 142 252 158 C246 172 242 186 238 198 Z", hair, "#7A7A84")
+             + '<path d="M284 82 Q278 104 288 128 M300 80 q40 2 70 40 M316 78 q36 6 58 36 M340 80 q26 8 44 34" fill="none" '
+             'stroke="#D8D8E0" stroke-width="2"/>')
+    lines = ('<path d="M298 254 Q292 266 300 276 M342 254 Q348 266 340 276 M252 226 l-8 -2" fill="none" '
+             'stroke="#DDB49C" stroke-width="2" stroke-linecap="round"/>')
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, style="man", face=FACE_MAN, man=True,
+                lines=lines, sleeve=jacket, brow="#8A8A94")
+
+
+# Who has which faces: speaker code, name, drawing, expression numbers.
+CAST = [
+    ("ko", "Koyori", koyori, tuple(EXPRESSIONS)),
+    ("ho", "Hotaru", hotaru, ("001",)),
+    ("yu", "Yuzuka", yuzuka, ("001",)),
+    ("re", "Reina", reina, ("001",)),
+    ("na", "Nanoka", nanoka, ("001",)),
+    ("hi", "Hinako", hinako, ("001",)),
+    ("ka", "Kasumi", kasumi, ("001",)),
+    ("am", "Amane", amane, ("001",)),
+    ("su", "Sunahara Tomiko", tomiko, tuple(EXPRESSIONS)),
+    ("to", "Torigoe Gentaro", torigoe, tuple(EXPRESSIONS)),
+    ("ku", "Kumai Daisaku", kumai, tuple(EXPRESSIONS)),
+    ("mi", "Higaki Michiru", michiru, tuple(EXPRESSIONS)),
+    ("so", "Kuramae Soichiro", kuramae, tuple(EXPRESSIONS)),
+]
+
+
+def marks(kinds, p):
+    out = []
+    for k in kinds:
+        if k == "vein":
+            out.append(vein())
+        elif k == "sweat":
+            out.append(sweat())
+        elif k == "shock":
+            out.append(shock())
+        elif k == "gloom":
+            out.append(gloom())
+        elif k == "rings":
+            out.append(rings(p.get("style", "girl")))
+        elif k == "tear":
+            out.append(tear(p.get("style", "girl")))
+        elif k == "hand":
+            out.append(hand(p.get("skin", SKIN), p.get("sleeve")))
+    return "".join(out)
+
+
+def portrait(who, parts, number):
     p = parts
+    what, e = EXPRESSIONS[number]
+    style, skin, man = p.get("style", "girl"), p.get("skin", SKIN), p.get("man", False)
+    ears = shape(EAR_L_MAN if man else EAR_L, skin) + shape(EAR_R_MAN if man else EAR_R, skin)
+    neck = shape(NECK_MAN if man else NECK, skin)
+    shade = NECK_MAN_SHADE if man else NECK_SHADE
+    kinds = e.get("marks", ())
+    blush = BLUSH_HOT if "blush" in kinds else ("" if man else BLUSH)
+    detail = blush + (NOSE_LONG if man else NOSE) + mouth(e["mouth"], 4 if man else 0)
+    brow_colour = p.get("brow", dark(p["hair"], 0.6))
     return f"""<?xml version="1.0" encoding="UTF-8"?>
-<!-- {who}, neutral face, everyday outfit. Written by make_portraits.py; edit that. -->
+<!-- {who}, {what} face, everyday outfit. Written by make_portraits.py; edit that. -->
 <svg xmlns="http://www.w3.org/2000/svg" width="640" height="480" viewBox="0 0 640 480">
 <g id="back-hair">{p['back']}</g>
 <g id="body">{p['outfit']}
-{shape(NECK, SKIN)}
-<path d="M302 270 Q320 292 338 270 L338 286 Q320 300 302 286 Z" fill="{SKIN_SHADE}"/>
+{neck}
+<path d="{shade}" fill="{SKIN_SHADE if skin == SKIN else dark(skin, 0.92)}"/>
 </g>
-<g id="head">{shape(EAR_L, SKIN)}{shape(EAR_R, SKIN)}{shape(FACE, SKIN)}
-{eyes(p['eye'])}
-{FACE_DETAIL}
+<g id="head">{ears}{shape(p.get('face', FACE), skin)}{p.get('lines', '')}
+{eyes(p['eye'], style, EYES[e['eyes']], skin)}
+{detail}
 </g>
 <g id="front-hair">{p['front']}</g>
-{brows(p['hair'])}
+{p.get('over', '')}{brows(brow_colour, style, e['brows'])}{marks(kinds, p)}
 </svg>
 """
 
 
 def main():
-    for code, (who, make) in CAST.items():
-        with open(os.path.join(HERE, code + ".svg"), "w", encoding="utf-8") as f:
-            f.write(portrait(code, who, make()))
+    for speaker, who, make, numbers in CAST:
+        for number in numbers:
+            with open(os.path.join(HERE, f"{speaker}t{number}.svg"), "w", encoding="utf-8") as f:
+                f.write(portrait(who, make(), number))
 
 
 if __name__ == "__main__":
