@@ -66,6 +66,10 @@ ScriptResult FirstVisit() {
 }
 
 ScriptResult Middle(int visits) {
+  // He opens before noon only when he has not been to bed.
+  if (TimeSlot() == core::kMorning) {
+    GO(Say({"午前中なのに、ノック一回でドアが開いた。", "寝ていない、ということらしい。"}));
+  }
   if (visits == 1) {
     GO(Say({"寺門さんは、原画の代わりにプラモデルを握っていた。"}));
     GO(Say({"陽太「……遊んでるんですか」"}));
@@ -84,8 +88,8 @@ ScriptResult Middle(int visits) {
     GO(Say({"寺門「檜垣の赤は正しいから腹が立つ」"}));
   } else {
     GO(Say({"寺門「あと一カットだ。座って待ってろ」"}));
-    GO(Say({"机の上で、カップ麺が三分を待っている。",
-            "待っているうちに、麺のほうが忘れられていった。"}));
+    GO(Say({"机の隅で、お湯を注いだカップ麺が湯気を立てている。",
+            "三分たっても、五分たっても、誰も蓋を開けなかった。"}));
     Effect("10");
     GO(Say({"鉛筆の音だけが続く。", Late() ? "窓の外で、団地の明かりがひとつずつ消えていく。"
                                            : "窓の外を、子供たちの自転車が坂を下っていく。"}));
