@@ -2221,6 +2221,251 @@ def ward_corridor(time):
     return "".join(layers) + finish(out, time, late, cool=((320, 60, 160),))
 
 
+# The hill house ---------------------------------------------------------------------
+
+def hydrangea(cx, cy, r, colours, seed):
+    """A hydrangea bush: broad dark leaves under round heads of small florets."""
+    rng = random.Random(seed)
+    out = []
+    for i in range(10):
+        a = math.pi * (0.05 + 0.9 * i / 9)
+        lx, ly = cx - math.cos(a) * r * 0.95, cy + r * 0.35 - math.sin(a) * r * 0.45
+        out.append(oval(lx, ly, r * 0.36, r * 0.2, ("#3E6A3A", "#4A7A40")[i % 2], "#2A4A28", 1,
+                        f'transform="rotate({90 - math.degrees(a):.0f} {lx:.1f} {ly:.1f})"'))
+    for k in range(5):
+        hx = cx + (k - 2) * r * 0.42 + (rng.random() - 0.5) * r * 0.2
+        hy = cy - r * 0.1 - (2 - abs(k - 2)) * r * 0.22 + rng.random() * r * 0.15
+        hr = r * (0.3 + rng.random() * 0.08)
+        base, light, dark = colours[k % len(colours)]
+        out.append(oval(hx, hy, hr, hr * 0.86, base, dark, 1.2))
+        for _ in range(20):
+            a, d = rng.random() * math.tau, math.sqrt(rng.random()) * hr * 0.8
+            fx, fy, p = hx + math.cos(a) * d, hy + math.sin(a) * d * 0.86, hr * 0.09
+            petal = light if rng.random() < 0.65 else base
+            turn = rng.random() * 90
+            out.append(f'<g transform="rotate({turn:.0f} {fx:.1f} {fy:.1f})">'
+                       + "".join(oval(fx + dx * p, fy + dy * p, p * 1.05, p * 1.05, petal)
+                                 for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1)))
+                       + oval(fx, fy, p * 0.45, p * 0.45, dark) + '</g>')
+    return "".join(out)
+
+
+HYDRANGEA_BLUE = (("#6E8CC8", "#A8C0EC", "#46609A"), ("#8A7CC4", "#BCB0E8", "#5E5296"))
+HYDRANGEA_PINK = (("#C88AB4", "#ECBCD8", "#965A86"), ("#A886C4", "#D4BCEC", "#785A96"))
+
+
+def wild_grass(x0, x1, base, height, count, seed, colours=("#5E8A3A", "#6E9A44", "#4E7A32", "#7FA850")):
+    """Summer grass left uncut: long blades leaning every way, and a few foxtail heads."""
+    rng = random.Random(seed)
+    out = []
+    for i in range(count):
+        x = x0 + rng.random() * (x1 - x0)
+        h = height * (0.45 + rng.random() * 0.65)
+        lean = (rng.random() - 0.5) * h * 0.7
+        y = base + rng.random() * 10
+        out.append(stroke(f"M{x:.1f} {y:.1f} q{lean * 0.2:.1f} {-h * 0.6:.1f} {lean:.1f} {-h:.1f}",
+                          colours[i % len(colours)], 2 + rng.random() * 2))
+        if i % 9 == 0:
+            tip_x, tip_y = x + lean, y - h
+            out.append(oval(tip_x, tip_y - 5, 3, 8, "#C8C070", "#8A8A44", 1,
+                            f'transform="rotate({lean / h * 60:.0f} {tip_x:.1f} {tip_y:.1f})"'))
+    return "".join(out)
+
+
+def ivy(points, seed):
+    """Ivy climbing a wall: a wandering stem with clumps of leaves."""
+    rng = random.Random(seed)
+    d = "M" + " L".join(f"{x} {y}" for x, y in points)
+    out = [stroke(d, "#4E5A2E", 2)]
+    for (ax, ay), (bx, by) in zip(points, points[1:]):
+        for k in range(7):
+            t = k / 7
+            x, y = ax + (bx - ax) * t + (rng.random() - 0.5) * 18, ay + (by - ay) * t + (rng.random() - 0.5) * 12
+            out.append(f'<path d="M{x:.1f} {y:.1f} c-7 -2 -8 -9 -4 -12 l4 3 l4 -3 c4 3 3 10 -4 12 Z" '
+                       f'fill="{("#3E6A32", "#5A8A3E", "#4A7A38")[k % 3]}" stroke="#2A4A24" stroke-width="1" '
+                       f'transform="rotate({rng.random() * 120 - 60:.0f} {x:.1f} {y:.1f})"/>')
+    return "".join(out)
+
+
+def wicker_chair(x, y):
+    """A wicker armchair with a round fan back, seen from the front; (x, y) is the seat's left end."""
+    cane, dark = "#C9A66A", "#8A6A3A"
+    out = [f'<path d="M{x} {y} C{x - 6} {y - 40} {x + 8} {y - 62} {x + 24} {y - 62} C{x + 40} {y - 62} {x + 54} {y - 40} {x + 48} {y} Z" '
+           f'fill="{cane}" stroke="{dark}" stroke-width="2"/>']
+    for i in range(1, 6):
+        out.append(stroke(f"M{x + 24} {y - 4} L{x + i * 8} {y - 56 + abs(i - 3) * 6}", dark, 1))
+    for j in range(1, 4):
+        out.append(stroke(f"M{x + 4} {y - j * 14} Q{x + 24} {y - j * 14 - 6} {x + 44} {y - j * 14}", dark, 1))
+    out.append(outline(x - 6, y - 4, 60, 10, cane, dark, 2))
+    out.append(stroke(f"M{x - 2} {y + 6} l-3 18 M{x + 50} {y + 6} l3 18 M{x + 8} {y + 6} v14 M{x + 40} {y + 6} v14", dark, 3))
+    out.append(oval(x + 24, y - 6, 18, 4, "#E8D8B8", "#B8A078", 1))
+    return "".join(out)
+
+
+def gate_leaf(w, h, colour="#7A4632", rust="#B8642E"):
+    """One leaf of an iron garden gate drawn at the origin: frame, bars, a row of curls, rust."""
+    out = [stroke(f"M0 0 H{w} V{h} H0 Z", colour, 4)]
+    for x in range(10, int(w), 11):
+        out.append(stroke(f"M{x} 0 V{h}", colour, 2.2))
+    out.append(stroke(f"M0 {h * 0.3:.0f} H{w}", colour, 3) + stroke(f"M4 {h - 4} L{w - 4} {h * 0.34:.0f}", colour, 2.5))
+    for x in range(6, int(w) - 6, 16):
+        out.append(stroke(f"M{x} 0 q0 -12 8 -12 q6 0 5 6 q-1 4 -5 2", colour, 2))
+    rng = random.Random(int(w * h))
+    for _ in range(10):
+        out.append(oval(rng.random() * w, rng.random() * h, 2.2, 1.6, rust))
+    return "".join(out)
+
+
+def kasumi_house(time):
+    """bg0701: 遠峰かすみの家: her late mother's Western-style house on the hill, its garden gone wild."""
+    late, layers = [], []
+    # the sky, the sea far below on the left, the roofs of the town going down to it
+    out = [open_sky(250, time) if time != "y" else rect(0, 0, 640, 250, "url(#sky)")]
+    if time == "y":
+        for cx, cy, rx in ((120, 90, 100), (330, 60, 80), (560, 120, 90)):
+            out.append(oval(cx, cy, rx, rx * 0.14, "#F7B48A", extra='opacity="0.8"'))
+        out.append(glow(80, 236, 150))
+        late.append('<path d="M54 240 A26 26 0 0 1 106 240 Z" fill="#FFF6DC"/>')
+    night_sky(time, late, (0, 0, 640, 230), 701, (120, 70))
+    sea = {"day": "#5E90B8", "y": "#C88A7A", "n": "#141C38"}[time]
+    out.append(rect(0, 240, 640, 100, sea) + stroke("M0 240 H640", "#FFFFFF", 1, 'opacity="0.6"'))
+    if time == "y":
+        out.append(stroke("M62 246 H98 M70 254 H90 M74 262 H86", "#FFD79A", 2.5))
+    # the sky is a layer of its own so that the stars and the setting sun stay behind the trees
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    rng = random.Random(701)
+    roofs = ("#8C9AAE", "#B0604A", "#6A7A8A", "#C8C0B0", "#5A6A7E")
+    wall = "#E8E2D6" if time == "day" else "#9A8E8A"
+    for row in range(4):
+        y = 266 + row * 12
+        s = 1 + row * 0.3
+        x = -rng.random() * 20
+        while x < 260:
+            w = (14 + rng.random() * 10) * s
+            out.append(rect(f"{x:.0f}", f"{y:.0f}", f"{w * 0.9:.0f}", f"{8 * s:.0f}", wall))
+            out.append(poly(((x - 1, y), (x + w * 0.9 + 1, y), (x + w * 0.75, y - 5 * s), (x + w * 0.15, y - 5 * s)),
+                            roofs[int(rng.random() * 5)], "#4E4A46", 0.8))
+            if rng.random() < 0.4:
+                out.append(pane(round(x + w * 0.3), round(y + 2 * s), round(3 * s), round(3 * s), time, True, late, "#4E4A46"))
+            x += w + rng.random() * 8 * s
+    # the wood behind the house and the garden's far edge
+    out.append(tree(612, 300, 90, 66, "#3E6A32", seed=7011) + tree(560, 250, 60, 50, "#4E7A36", seed=7012)
+               + tree(150, 300, 70, 44, "#4E7A36", seed=7013))
+    out.append('<path d="M0 318 Q80 296 170 304 Q260 290 400 300 Q540 290 640 300 V480 H0 Z" fill="#6E8E46"/>')
+    out.append(wild_grass(0, 640, 318, 26, 90, 7014))
+    layers.append(dusk(out, time, late))
+
+    out, late = [], []
+    roof, roof_line, trim = "#56627A", "#343C4E", "#F6F2E8"
+    clap, clap_line = "#ECE6D8", "#CFC4AE"
+    # the left block: a steep slate roof with a dormer and the chimney
+    out.append(outline(222, 52, 24, 64, "#9A5A48", "#5E3428", 2) + outline(218, 48, 32, 8, "#7A4A3C", "#5E3428", 2))
+    out.append(poly(((174, 180), (426, 180), (394, 90), (212, 90)), roof, roof_line, 3))
+    for y in range(100, 180, 10):
+        t = (y - 90) / 90
+        out.append(stroke(f"M{212 - t * 38:.1f} {y} H{394 + t * 32:.1f}", roof_line, 1, 'opacity="0.5"'))
+    out.append(outline(268, 122, 44, 40, clap, clap_line, 2))
+    out.append(pane(277, 128, 26, 28, time, False, late, "#F6F2E8"))
+    out.append(stroke("M290 128 v28 M277 142 h26", trim, 2))
+    out.append(poly(((258, 128), (322, 128), (290, 100)), roof, roof_line, 2))
+    out.append(outline(190, 180, 224, 184, clap, clap_line, 2))
+    for y in range(188, 362, 9):
+        out.append(stroke(f"M191 {y} H413", clap_line, 1.2))
+    # the front gable wing with the bay window
+    out.append(poly(((380, 194), (610, 194), (495, 40)), roof, roof_line, 3))
+    out.append(poly(((404, 190), (586, 190), (495, 64)), clap, clap_line, 2))
+    for y in range(74, 190, 9):
+        half = (y - 64) / 126 * 91
+        out.append(stroke(f"M{495 - half:.1f} {y} H{495 + half:.1f}", clap_line, 1.2))
+    out.append(stroke("M380 194 L495 40 L610 194", trim, 5))
+    out.append(outline(404, 190, 182, 174, clap, clap_line, 2))
+    for y in range(198, 362, 9):
+        out.append(stroke(f"M405 {y} H585", clap_line, 1.2))
+    out.append(stroke("M190 180 V364 M414 180 V364 M586 190 V364", trim, 5))
+    out.append(oval(495, 142, 15, 15, GLASS[time], trim, 4) + stroke("M480 142 h30 M495 127 v30", trim, 2))
+    # upper windows: two on the left block, one in the gable (the one lit at night)
+    for x, y, w, h, lit in ((222, 200, 42, 54, False), (338, 200, 42, 54, False), (464, 200, 62, 60, time == "n")):
+        out.append(outline(x - 5, y - 5, w + 10, h + 12, trim, "#B8AE98", 1.5))
+        out.append(pane(x, y, w, h, time, lit, late, "#8A8070"))
+        bars = stroke(f"M{x} {y + h / 2} h{w} M{x + w / 2} {y} v{h}", trim, 3)
+        out.append(bars)
+        if lit:
+            late.append(bars + glow(x + w / 2, y + h / 2, 80))
+    out.append(outline(446, 198, 14, 64, "#7E9E9A", "#4E6A66", 1.5))
+    out.append(outline(532, 204, 14, 64, "#7E9E9A", "#4E6A66", 1.5, 'transform="rotate(8 532 204)"'))
+    for x in (222, 338):
+        out.append(outline(x - 18, 198, 12, 58, "#7E9E9A", "#4E6A66", 1.5) + outline(x + 48, 198, 12, 58, "#7E9E9A", "#4E6A66", 1.5))
+    # years without paint: rust streaks under the sills, moss and a slipped slate on the roofs
+    for x, y, n in ((236, 262, 3), (352, 262, 2), (486, 274, 4)):
+        out.append("".join(stroke(f"M{x + i * 7} {y} q2 14 -1 {22 + i * 5}", "#A89070", 1.5, 'opacity="0.6"') for i in range(n)))
+    for cx, cy, rx in ((330, 172, 22), (204, 174, 14), (262, 170, 10)):
+        out.append(oval(cx, cy, rx, rx * 0.3, "#6E7A4A", extra='opacity="0.55"'))
+    out.append(poly(((356, 132), (372, 132), (374, 142), (358, 143)), "#3E4658", roof_line, 1))
+    # the bay window
+    bay_top, bay_bottom = 294, 362
+    out.append(poly(((416, bay_top), (444, bay_top - 6), (444, bay_bottom), (416, bay_bottom)), clap, clap_line, 2))
+    out.append(poly(((546, bay_top - 6), (574, bay_top), (574, bay_bottom), (546, bay_bottom)), clap, clap_line, 2))
+    out.append(outline(444, bay_top - 6, 102, bay_bottom - bay_top + 6, clap, clap_line, 2))
+    for x in (452, 480, 508):
+        out.append(pane(x + 2, bay_top + 2, 24, 50, time, False, late, "#8A8070"))
+    out.append(poly(((420, bay_top + 6), (438, bay_top + 2), (438, bay_top + 50), (420, bay_top + 52)), GLASS[time], "#8A8070", 1.5))
+    out.append(poly(((552, bay_top + 2), (570, bay_top + 6), (570, bay_top + 52), (552, bay_top + 50)), GLASS[time], "#8A8070", 1.5))
+    out.append(stroke(f"M444 {bay_top - 6} V{bay_bottom} M546 {bay_top - 6} V{bay_bottom} M416 {bay_top + 60} H574", trim, 3))
+    out.append(poly(((404, bay_top + 2), (586, bay_top + 2), (560, bay_top - 22), (430, bay_top - 22)), roof, roof_line, 2))
+    # lace curtain behind the bay's middle pane
+    out.append(f'<path d="M484 {bay_top + 4} h20 v40 q-10 -6 -20 0 Z" fill="#FFFFFF" opacity="0.55"/>')
+    # the porch: its roof on white posts, the door, a window, the wicker chair
+    out.append(rect(196, 282, 212, 70, "#C8BEA8"))
+    for y in range(288, 350, 9):
+        out.append(stroke(f"M197 {y} H407", "#B4A890", 1))
+    out.append(outline(280, 288, 40, 62, "#4E6A72", "#2E444A", 2) + outline(286, 296, 28, 20, GLASS[time], "#2E444A", 1.5)
+               + outline(288, 322, 24, 22, "#4E6A72", "#2E444A", 1) + oval(312, 326, 2.5, 2.5, "#D8C070"))
+    out.append(outline(338, 294, 46, 42, "#F6F2E8", "#B8AE98", 1.5) + pane(342, 298, 38, 34, time, False, late, "#8A8070")
+               + stroke("M361 298 v34", trim, 2))
+    out.append(wicker_chair(218, 336))
+    out.append(outline(184, 348, 236, 12, "#A89A88", "#6E6456", 2))
+    for x in (196, 404):
+        out.append(outline(x - 5, 280, 10, 70, trim, "#B8AE98", 1.5))
+    out.append(poly(((176, 284), (424, 284), (412, 262), (188, 262)), roof, roof_line, 2) + rect(176, 282, 248, 5, trim))
+    for x in range(204, 272, 8):
+        out.append(rect(x, 330, 3, 18, trim))
+    for x in range(334, 400, 8):
+        out.append(rect(x, 330, 3, 18, trim))
+    out.append(stroke("M200 330 H274 M330 330 H400", trim, 3))
+    out.append(outline(266, 360, 68, 7, "#B8AE9C", "#6E6456", 1.5) + outline(260, 367, 80, 7, "#B0A694", "#6E6456", 1.5))
+    out.append(outline(184, 360, 402, 12, "#9A968E", "#6E6A64", 1.5))
+    out.append(ivy(((196, 372), (186, 320), (200, 270), (192, 222), (210, 190)), 7015))
+    out.append(ivy(((580, 372), (590, 320), (578, 270), (592, 230)), 7016))
+    layers.append(dusk(out, time, late))
+
+    out, late = [], []
+    # the path, the low iron fence, the hydrangeas, the grass, the broken gate
+    out.append('<path d="M276 374 L324 374 L444 480 L160 480 Z" fill="#B8A47E"/>')
+    for i, (x, y, rx) in enumerate(((300, 380, 16), (292, 392, 20), (306, 405, 22), (286, 420, 26), (312, 436, 30),
+                                    (280, 455, 34), (326, 472, 40))):
+        out.append(oval(x, y, rx, rx * 0.32, ("#C8C2B4", "#BAB4A6")[i % 2], "#7E786C", 1.5))
+    out.append(wild_grass(0, 640, 372, 40, 160, 7017))
+    out.append(hydrangea(110, 356, 70, HYDRANGEA_BLUE, 7018))
+    out.append(hydrangea(612, 380, 64, HYDRANGEA_PINK, 7019))
+    out.append(hydrangea(400, 394, 40, HYDRANGEA_BLUE[::-1], 7020))
+    for x0, x1 in ((0, 200), (440, 640)):
+        rail = [stroke(f"M{x0} 402 H{x1}", "#6E4632", 3), stroke(f"M{x0} 440 H{x1}", "#6E4632", 3)]
+        for x in range(x0 + 6, x1, 12):
+            rail.append(stroke(f"M{x} 446 V396", "#6E4632", 2) + oval(x, 394, 2.5, 2.5, "#6E4632"))
+        out.extend(rail)
+    # gate posts of rough stone, the left leaf swung open into the grass, the right one hanging by its top hinge
+    out.append(f'<g transform="translate(200 332) scale(-0.55 1) skewY(12)">{gate_leaf(100, 92)}</g>')
+    out.append(f'<g transform="translate(330 330) rotate(-13 98 0)">{gate_leaf(98, 92)}</g>')
+    for x in (198, 442):
+        out.append(outline(x - 12, 316, 24, 140, "#A8A296", "#6E6A62", 2) + outline(x - 16, 308, 32, 10, "#B8B2A6", "#6E6A62", 2))
+        out.append(stroke(f"M{x - 8} 340 l6 4 M{x + 4} 380 l-5 8 M{x - 6} 420 l8 -3", "#7E786C", 1.2))
+    out.append(stroke("M428 334 h-8 M428 420 l-10 14", "#7A4632", 3))
+    out.append(wild_grass(0, 640, 470, 90, 220, 7021))
+    out.append(wild_grass(0, 150, 480, 130, 50, 7022) + wild_grass(500, 640, 480, 130, 50, 7023))
+    return "".join(layers) + finish(out, time, late)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -2258,6 +2503,7 @@ PLACES = {
     "bg072": ("The hospital, the lobby.", hospital_lobby, ("day", "y", "n")),
     "bg073": ("The hospital, the ward corridor.", ward_corridor, ("day", "y", "n")),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
+    "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
 
 
