@@ -606,7 +606,7 @@ bool HeadlessSystem::PeekMessage(Message& out) {
 void HeadlessSystem::WaitMessage(std::uint32_t timeoutMs) {
   RunDueCommands();
   PollRaiseRequest();
-  if (state_->options.onIdle && ScriptFinished() && QueueEmpty()) {
+  if (state_->options.onIdle && QueueEmpty()) {
     state_->options.onIdle(*this);
     RunDueCommands();
   }

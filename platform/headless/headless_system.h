@@ -32,8 +32,8 @@ struct HeadlessOptions {
   // handlers: the driver removes its temporary folders here.
   std::function<void()> beforeForcedExit;
   // A driver that plays by reacting: it sees every event the game logs (from
-  // any thread) and is asked for input whenever the game waits with nothing
-  // scripted and nothing queued; it answers with SetScript or PushMessage.
+  // any thread) and is told whenever the game waits with nothing queued; it
+  // answers with SetScript (once ScriptFinished) or PushMessage.
   std::function<void(const std::string& kind, const std::vector<LogField>& fields)> onEvent;
   std::function<void(HeadlessSystem& system)> onIdle;
 };

@@ -159,7 +159,9 @@ class Search {
   }
 
   void Say(const std::string& line) {
-    if (progress_) progress_(line);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    if (progress_) progress_(std::to_string(static_cast<long long>(seconds)) + " s: " + line);
   }
 
   static constexpr std::size_t kPoolLimit = 20000;
@@ -171,6 +173,7 @@ class Search {
   Coverage coverage_;
   std::vector<Resumable> pool_;
   std::unordered_set<std::uint64_t> seen_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace

@@ -175,6 +175,14 @@ Playout Play(const SessionFolders& folders, const core::GameStateRecord& start,
       quitting = true;
       sys.PostQuitMessage();
     };
+    if (!sys.ScriptFinished()) {
+      // A command that waits for a prompt the game never shows is a stall too.
+      if (quietMs > kStallMs) {
+        out.stalled = true;
+        quit();
+      }
+      return;
+    }
     if (!out.ending.empty()) return quit();
     if (out.decisions.size() >= maxDecisions) {
       out.cutShort = true;

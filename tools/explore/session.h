@@ -29,6 +29,8 @@ struct Decision {
   Kind kind = Kind::Choice;
   int pick = 0;        // Choice: visible line from 1; Map: place 1..20, 0 to cancel
   std::string screen;  // Dismiss: which screen, for the replay's wait
+
+  bool operator==(const Decision&) const = default;
 };
 
 using Chooser = std::function<Decision(const Prompt&, const core::GameStateRecord&)>;
