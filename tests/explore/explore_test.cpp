@@ -15,6 +15,7 @@
 #include "story/scenario_list.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_folder.h"
+#include "tools/explore/explorer.h"
 #include "tools/explore/integrity.h"
 #include "tools/explore/policy.h"
 #include "tools/explore/session.h"
@@ -71,6 +72,38 @@ TEST(Integrity, ReportsEachKindOfBrokenName) {
       "scenario table: nothing leads to \"sLonely\"",
   };
   EXPECT_EQ(explore::CheckIntegrity(input), expected);
+}
+
+TEST(Report, WritesTheKeysEscapedAndAReplayPerEnding) {
+  explore::Coverage coverage;
+  coverage.table = {"s0", "sKoyoriEnd"};
+  coverage.entered = {{"s0", 3}};
+  coverage.endings["sKoyoriEnd"] = {{Decision::Kind::Choice, 2, {}},
+                                    {Decision::Kind::Map, 0, {}},
+                                    {Decision::Kind::Dismiss, 0, "guide"},
+                                    {Decision::Kind::Map, 7, {}}};
+  coverage.endings["declined"] = {};
+  coverage.gallery[1] = {0, 12};
+  coverage.missing = {"見つかりません a\\b \"c\"\n"};
+  cellwright_test::TempFolder temp;
+  std::string error;
+  ASSERT_TRUE(explore::WriteReport(coverage, temp.Path(), &error)) << error;
+  const std::string json = cellwright_test::ReadBytes(temp.Path() + "/coverage.json");
+  for (const char* piece :
+       {"\"table\": [\"s0\", \"sKoyoriEnd\"]", "\"entered\": [\"s0\"]",
+        "\"endings\": [\"declined\", \"sKoyoriEnd\"]", "\"gallery\": {\"1\": [0, 12]}",
+        "\"movies\": []", "\"missing\": [\"見つかりません a\\\\b \\\"c\\\"\\n\"]",
+        "\"dead_ends\": []"}) {
+    EXPECT_NE(json.find(piece), std::string::npos) << piece;
+  }
+  EXPECT_EQ(cellwright_test::ReadBytes(temp.Path() + "/replays/sKoyoriEnd.txt"),
+            "# Replays one ending from a new game; made by cellwright-explore.\n"
+            "title 1\nhold ctrl\nchoose 2\nuntil-screen map; rclick 320 240\n"
+            "until-screen guide; rclick 320 240\nmap 7\n"
+            "until-screen staff\nanswer yes\nclose\n");
+  EXPECT_NE(cellwright_test::ReadBytes(temp.Path() + "/replays/declined.txt")
+                .find("until-screen unfinished"),
+            std::string::npos);
 }
 
 Prompt Choice(std::vector<std::string> texts) {
@@ -201,6 +234,38 @@ TEST_F(WholeGame, TheLastNightOfJulyEndsOnTheFirstSunday) {
   EXPECT_EQ(sunday.date, 801u);
   EXPECT_EQ(sunday.timeSlot, core::kMorning);
   EXPECT_EQ(sunday.weekEnd, 1);
+}
+
+// Between two time slots the hub keeps what the day has not done, and puts a
+// byte that a scene lowered below 0 back to 0.
+TEST_F(WholeGame, UndoneWorkStaysOnTheMapAndLoweredBytesComeBackToZero) {
+  core::GameStateRecord record = explore::NewGame();
+  record.date = 726;
+  record.timeSlot = core::kAfternoon;
+  record.dayStarted() = 1;
+  record.Flag(969) = 1;  // key animator A's cut waits: map place 1
+  record.route[2].affection = 255;
+  core::SetNextScenario(record, "s2wA");
+  std::vector<std::vector<int>> maps;
+  const explore::Playout game = explore::Play(
+      folders_, record,
+      [&](const Prompt& prompt, const core::GameStateRecord&) {
+        if (prompt.kind == Prompt::Kind::Map) {
+          maps.push_back(prompt.open);
+          return Decision{Decision::Kind::Map, 20, {}};  // home instead of work
+        }
+        const bool actionMenu = prompt.texts.size() == 3 && prompt.texts[1] == "『外へ出る』";
+        return Decision{Decision::Kind::Choice, actionMenu ? 2 : 1, {}};
+      },
+      12);
+  ASSERT_GE(maps.size(), 2u);
+  for (const std::vector<int>& open : maps) {
+    EXPECT_NE(std::find(open.begin(), open.end(), 1), open.end());
+  }
+  ASSERT_GE(game.snapshots.size(), 3u);  // s2wA, sHome, s2wA again
+  EXPECT_EQ(game.snapshots[2].scenario, "s2wA");
+  EXPECT_EQ(game.snapshots[2].record.route[2].affection, 0);
+  EXPECT_EQ(game.snapshots[2].record.timeSlot, core::kEvening);
 }
 
 }  // namespace
