@@ -164,12 +164,23 @@ bool Surface::Decode(ByteSource& source) {
     Release();
     return false;
   }
+  Loaded();
+  return true;
+}
+
+bool Surface::Adopt(int w, int h, const std::uint32_t* pixels) {
+  if (!Allocate(w, h, false)) return false;
+  std::copy_n(pixels, static_cast<std::size_t>(w) * static_cast<std::size_t>(h), pixels_);
+  Loaded();
+  return true;
+}
+
+void Surface::Loaded() {
   cellWidth = width;
   cellHeight = height;
   x = y = 0;
   frame = 0;
   shown = 0;
-  return true;
 }
 
 bool Surface::DrawTo(int frameIndex, Surface& destination, int destX, int destY, Rect sourceRect) {

@@ -114,6 +114,9 @@ class Surface {
   void FreePixels();
   bool Allocate(int w, int h, bool clear);
   bool Decode(ByteSource& source);
+  // Takes a picture already decoded, as Decode leaves one.
+  bool Adopt(int w, int h, const std::uint32_t* pixels);
+  void Loaded();
   void CopyName(const char* pictureName);
   void MarkDrawn() { changed_ = changed_ || primary_; }
 

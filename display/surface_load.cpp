@@ -1,6 +1,8 @@
 // The surface operations that go through the resource layer: loading by name
 // and reloading. Kept apart so the rest of the display builds without it.
 #include <cstring>
+#include <deque>
+#include <vector>
 #include "display/bmp_reader.h"
 #include "display/surface.h"
 
@@ -28,6 +30,22 @@ class ResourceSource final : public ByteSource {
   std::uint64_t consumed_ = 0;
 };
 
+// Every full redraw reads each slot's picture again. Archive members cannot
+// change while the game runs, so the last few decoded are kept: the read then
+// costs a copy. Loose files are read each time, as an override may come or go.
+struct DecodedMember {
+  const media::ArchiveEntry* member;
+  int width;
+  int height;
+  std::vector<std::uint32_t> pixels;
+};
+constexpr std::size_t kKeptMembers = 8;
+
+std::deque<DecodedMember>& Kept() {
+  static std::deque<DecodedMember> kept;
+  return kept;
+}
+
 }  // namespace
 
 bool Surface::Load(const char* pictureName) {
@@ -42,8 +60,26 @@ bool Surface::Load(const char* pictureName) {
   media::ResourceFile file;
   // A missing picture is reported by the resource layer itself.
   if (file.Open(name, file.readMode) == 0) return false;
+  const media::ArchiveEntry* member = file.Member();
+  std::deque<DecodedMember>& kept = Kept();
+  if (member != nullptr) {
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+      if (it->member != member) continue;
+      DecodedMember found = std::move(*it);
+      kept.erase(it);
+      kept.push_front(std::move(found));
+      const DecodedMember& front = kept.front();
+      return Adopt(front.width, front.height, front.pixels.data());
+    }
+  }
   ResourceSource source(file);
-  return Decode(source);
+  if (!Decode(source)) return false;
+  if (member != nullptr) {
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    kept.push_front({member, width, height, std::vector<std::uint32_t>(pixels_, pixels_ + count)});
+    if (kept.size() > kKeptMembers) kept.pop_back();
+  }
+  return true;
 }
 
 bool Surface::RestoreAndReload() {

@@ -33,6 +33,8 @@ class Archive {
   // Deselects; the archive file stays open for the next Find. Returns 1.
   int Close();
   bool IsOpen() const { return file_.IsOpen(); }
+  // The selected member's directory row; null with none.
+  const ArchiveEntry* Selected() const { return selected_; }
 
  private:
   DataFile file_;

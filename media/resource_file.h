@@ -31,6 +31,10 @@ class ResourceFile {
   std::uint32_t Write(const void* buffer, std::uint32_t size);
   std::uint32_t Size() const;
   int Close();
+  // The archive member open, by its directory row; null for a loose file.
+  const ArchiveEntry* Member() const {
+    return archive_ != nullptr ? archive_->Selected() : nullptr;
+  }
 
  private:
   DataFile file_;
