@@ -19,7 +19,7 @@ constexpr int kColourWithinReach = 40;
 ScriptResult Day0823() {
   Face(1, "kut001");
   Voice("ku0416");
-  GO(Say({"熊井「アフレコの本番だ。今日、クライマックスを録る」"}));
+  GO(Say({"熊井「今日は音蔵スタジオだ。クライマックスを録る」"}));
   if (Giant()) {
     GO(Say({"熊井「嵐の中で、つばめがガガランを呼ぶところだ。",
             "　この映画の、いちばん大きな声だ」"}));

@@ -82,7 +82,7 @@ ScriptResult sKumai0828() {
   GO(Say({"熊井「……お前は、ひとつも失くさなかったな」"}));
   Face(1, "kut001");
   Voice("ku0120");
-  GO(Say({"熊井「なあ、早瀬。この夏、お前は", "　誰のために走ってた？」"}));
+  GO(Say({"熊井「なあ、新人。この夏、お前は", "　誰のために走ってた？」"}));
 
   core::GameState.timeSlot += 1;
   bool offered[kSomeoneCount] = {};
