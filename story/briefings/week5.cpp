@@ -42,7 +42,7 @@ ScriptResult Day0816() {
 ScriptResult Day0817() {
   Face(1, "kut002");
   GO(Say({"熊井「監督は、ベッドで絵コンテを描こうとして、",
-          "　看護婦さんに鉛筆を取り上げられたそうだ」"}));
+          "　看護師さんに鉛筆を取り上げられたそうだ」"}));
   GO(Say({"事務所に、ひさしぶりに笑い声が起きた。"}));
   if (Flag(flag::kAmaneFirstSeen) == 1) {
     Face(2, "kot006");
