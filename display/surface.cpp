@@ -94,6 +94,7 @@ void Surface::Release() {
 
 void Surface::FreePixels() {
   owned_.reset();
+  shared_.reset();
   pixels_ = nullptr;
   pitch_ = 0;
   primary_ = false;
@@ -168,11 +169,31 @@ bool Surface::Decode(ByteSource& source) {
   return true;
 }
 
-bool Surface::Adopt(int w, int h, const std::uint32_t* pixels) {
-  if (!Allocate(w, h, false)) return false;
-  std::copy_n(pixels, static_cast<std::size_t>(w) * static_cast<std::size_t>(h), pixels_);
+bool Surface::Share(int w, int h, std::shared_ptr<const std::vector<std::uint32_t>> pixels) {
+  if (!Display.up || !Screen.HasPixels()) return false;
+  FreePixels();
+  shared_ = std::move(pixels);
+  // Never written through: every drawing path makes the pixels its own first.
+  pixels_ = const_cast<std::uint32_t*>(shared_->data());
+  pitch_ = w;
+  width = w;
+  height = h;
   Loaded();
   return true;
+}
+
+void Surface::EnsureOwn() {
+  if (!shared_) return;
+  const std::size_t count = shared_->size();
+  owned_.reset(new (std::nothrow) std::uint32_t[count]);
+  if (!owned_) {
+    // Out of memory: the drawing goes nowhere rather than into the shared copy.
+    FreePixels();
+    return;
+  }
+  std::copy_n(shared_->data(), count, owned_.get());
+  pixels_ = owned_.get();
+  shared_.reset();
 }
 
 void Surface::Loaded() {
@@ -236,6 +257,8 @@ bool Surface::DrawTo(int frameIndex, Surface& destination, int destX, int destY,
   const std::int64_t h = std::min<std::int64_t>(bottom - top, destination.height - dy);
   if (w <= 0 || h <= 0) return true;
 
+  destination.EnsureOwn();
+  if (!destination.HasPixels()) return false;
   const auto srcPitch = static_cast<std::size_t>(pitch_);
   const auto dstPitch = static_cast<std::size_t>(destination.pitch_);
   const std::uint32_t* src =
@@ -288,6 +311,8 @@ bool Surface::SetPosition(int newX, int newY) {
 
 std::optional<DrawingContext> Surface::BeginDrawing() {
   if (!Display.up || !Screen.HasPixels() || !HasPixels()) return std::nullopt;
+  EnsureOwn();
+  if (!HasPixels()) return std::nullopt;
   MarkDrawn();
   return DrawingContext{pixels_, pitch_, width, height};
 }
@@ -303,6 +328,8 @@ std::optional<LockedRows> Surface::Lock(const Rect& rect) {
   const int right = std::min(rect.right, width);
   const int bottom = std::min(rect.bottom, height);
   if (left >= right || top >= bottom) return std::nullopt;
+  EnsureOwn();
+  if (!HasPixels()) return std::nullopt;
   MarkDrawn();
   std::uint32_t* first = pixels_ +
                          static_cast<std::size_t>(top) * static_cast<std::size_t>(pitch_) +

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace display {
 
@@ -91,7 +92,10 @@ class Surface {
 
   bool HasPixels() const { return pixels_ != nullptr; }
   const std::uint32_t* Pixels() const { return pixels_; }
-  std::uint32_t* Pixels() { return pixels_; }
+  std::uint32_t* Pixels() {
+    EnsureOwn();
+    return pixels_;
+  }
   int Pitch() const { return pitch_; }
 
   // Only the Screen uses it: a draw onto it since the last present.
@@ -114,14 +118,17 @@ class Surface {
   void FreePixels();
   bool Allocate(int w, int h, bool clear);
   bool Decode(ByteSource& source);
-  // Takes a picture already decoded, as Decode leaves one.
-  bool Adopt(int w, int h, const std::uint32_t* pixels);
+  // Shows a picture already decoded, as Decode leaves one; the pixels are
+  // shared until something draws on the surface.
+  bool Share(int w, int h, std::shared_ptr<const std::vector<std::uint32_t>> pixels);
+  void EnsureOwn();
   void Loaded();
   void CopyName(const char* pictureName);
   void MarkDrawn() { changed_ = changed_ || primary_; }
 
   std::unique_ptr<std::uint32_t[]> owned_;
-  std::uint32_t* pixels_ = nullptr;  // owned_ or the platform's screen buffer
+  std::shared_ptr<const std::vector<std::uint32_t>> shared_;  // read only
+  std::uint32_t* pixels_ = nullptr;  // owned_, shared_ or the platform's screen buffer
   int pitch_ = 0;
   bool primary_ = false;
   bool changed_ = false;

@@ -2,6 +2,7 @@
 // and reloading. Kept apart so the rest of the display builds without it.
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <vector>
 #include "display/bmp_reader.h"
 #include "display/surface.h"
@@ -37,7 +38,7 @@ struct DecodedMember {
   const media::ArchiveEntry* member;
   int width;
   int height;
-  std::vector<std::uint32_t> pixels;
+  std::shared_ptr<const std::vector<std::uint32_t>> pixels;
 };
 constexpr std::size_t kKeptMembers = 8;
 
@@ -69,14 +70,15 @@ bool Surface::Load(const char* pictureName) {
       kept.erase(it);
       kept.push_front(std::move(found));
       const DecodedMember& front = kept.front();
-      return Adopt(front.width, front.height, front.pixels.data());
+      return Share(front.width, front.height, front.pixels);
     }
   }
   ResourceSource source(file);
   if (!Decode(source)) return false;
   if (member != nullptr) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    kept.push_front({member, width, height, std::vector<std::uint32_t>(pixels_, pixels_ + count)});
+    kept.push_front({member, width, height,
+                     std::make_shared<const std::vector<std::uint32_t>>(pixels_, pixels_ + count)});
     if (kept.size() > kKeptMembers) kept.pop_back();
   }
   return true;
