@@ -49,6 +49,7 @@ TEST_F(DayCycle, ScoreIsCappedAfterEveryPlaceThenGetsTheBonus) {
       {{{Work::KeyAnimatorA, 60}, {Work::InBetween, 30}, {Work::Camera, 20}}, 10, 110},
       // The cap holds the running sum, so a place after it adds nothing.
       {{{Work::StaffMeeting, 99}, {Work::Director, 5}, {Work::Courier, 7}}, 0, 100},
+      {{{Work::StaffMeeting, 100}, {Work::Director, 1}}, 0, 100},
       {{{Work::Courier, 45}}, 100, 145},
   };
   for (const Row& row : rows) {
