@@ -168,6 +168,14 @@ std::uint32_t TimeSlot() {
   return core::GameState.timeSlot;
 }
 
+bool EveningOrNight() {
+  return core::GameState.timeSlot >= core::kEvening;
+}
+
+bool GiantFilm() {
+  return core::GameState.project() == 0;
+}
+
 std::uint8_t& Affection(int route) {
   return core::GameState.route[route - 1].affection;
 }

@@ -105,6 +105,10 @@ void Movie(const char* name);
 std::uint8_t& Flag(std::size_t offset);
 std::uint32_t Date();
 std::uint32_t TimeSlot();
+// The evening or the night rather than the day.
+bool EveningOrNight();
+// Film 0, the giant, is being made (rather than film 1, the wolf).
+bool GiantFilm();
 // Route 1..8's affection byte.
 std::uint8_t& Affection(int route);
 // Route 1..8's gallery byte i: set when the picture is shown in the story.

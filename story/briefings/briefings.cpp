@@ -90,10 +90,6 @@ ScriptResult KoyoriOnTheBacklog(int band) {
 
 }  // namespace
 
-bool Giant() {
-  return core::GameState.project() == 0;
-}
-
 ScriptResult Backlog(std::uint32_t date, bool koyoriSpeaks) {
   const int left = LeftOver(date);
   const int band = left == 0 ? 0 : left <= 2 ? 1 : 2;
@@ -140,7 +136,7 @@ ScriptResult RetakesWithKoyori() {
   GO(Say({"セルは端を持つ。指紋は一つもつけない。", "この夏、何度も言われたことを、",
           "手が勝手にやっていた。"}));
   GO(Say({"鵜飼「十二番、撮り直し上がり。……次」"}));
-  if (briefing::Giant()) {
+  if (GiantFilm()) {
     GO(Say({"嵐の中で巨人が振り向くカット。", "雨のセルが一枚、裏返しに重ねてあった。",
             "朝から誰も気づかなかった一枚だった。"}));
   } else {

@@ -7,9 +7,6 @@
 
 namespace story::briefing {
 
-// The windmill giant (film 0) rather than the wolf-girl (film 1).
-bool Giant();
-
 // Kumai's (or, when he is out, Koyori's) word on the work left over from the
 // days before: praise, a nudge or a warning, worded differently day by day.
 [[nodiscard]] ScriptResult Backlog(std::uint32_t date, bool koyoriSpeaks = false);

@@ -12,10 +12,6 @@ namespace {
 constexpr int kRushFrom = 80;
 constexpr int kKeysFrom = 50;
 
-bool Giant() {
-  return core::GameState.project() == 0;
-}
-
 int Score() {
   return core::GameState.productionScore();
 }
@@ -44,7 +40,7 @@ ScriptResult TheNumbersAreRead() {
   Face(1, "sut001");
   GO(Say({"社長が眼鏡をかけて、ボードの前に立った。"}));
   Voice("su0409");
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"砂原「『ガガラン　風車町のからくり巨人』。", "　全部で、三百十二カットです」"}));
   } else {
     GO(Say({"砂原「『狼忍　霧峠十三夜』。", "　全部で、二百四十八カットです」"}));
@@ -160,7 +156,7 @@ ScriptResult DirectorsLastCheck() {
   Face(1, "tot009");
   Voice("to0402");
   GO(Say({"鳥越「新人。ちょうどいい。これを見ろ」"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"嵐の中で、ガガランが振り向くカットだった。", "三枚目の顔が、ほんの少しだけ硬い。",
             "言われなければ、誰も気づかないほどに。"}));
   } else {
@@ -205,7 +201,7 @@ ScriptResult ScreeningTriumph() {
   Music("bgm12");
   GO(Say({"フィルムが終わった。"}));
   GO(Say({"白いスクリーンだけが、暗がりに残った。", "灯りがついても、誰も立たなかった。"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"ついさっきまで、そこに嵐があった。", "風車の羽根が回り、巨人が港へ歩いていった。",
             "色も、空も、雨も、ちゃんとそこにあった。"}));
   } else {
@@ -249,7 +245,7 @@ ScriptResult ScreeningRelief() {
   Music("bgm12");
   GO(Say({"フィルムが終わった。"}));
   GO(Say({"鉛筆の線と、絵コンテの紙と、声と、音楽。", "色は、まだどこにもなかった。"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"それでも、巨人は歩いていた。", "鉛筆の線のまま、嵐の港へ。"}));
   } else {
     GO(Say({"それでも、しずりは峠を越えた。", "鉛筆の線のまま、十三の夜を。"}));
@@ -260,7 +256,7 @@ ScriptResult ScreeningRelief() {
   Voice("su0413");
   GO(Say({"砂原「九月の二十日までに」"}));
   GO(Say({"須藤「秋の番組は、十月十日からです。", "　一日も延ばせません」"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"須藤「……巨人が振り向くところ。", "　あそこは、線だけでも泣きそうになった」"}));
   } else {
     GO(Say({"須藤「……峠で名を名乗るところ。", "　あそこは、線だけでも泣きそうになった」"}));
@@ -292,7 +288,7 @@ ScriptResult LineTestEnding() {
   GO(Say({"フィルムが終わった。"}));
   GO(Say({"白い紙に、鉛筆の線。", "カットの頭に、スタジオの手書きのカチンコ。",
           "色も、背景も、声もない、線撮だった。"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"巨人は、何度も途中で止まった。", "描かれていないカットのところで、",
             "黒い画面に『未』の字だけが映った。"}));
   } else {
@@ -397,7 +393,7 @@ ScriptResult UnfinishedSummer() {
 }
 
 ScriptResult EndingSequence() {
-  const bool giant = Giant();
+  const bool giant = GiantFilm();
   ClearStage();
   // The rush leaves only the sound to finish; the pencil keys need their colour first.
   GO(Line(Score() >= kRushFrom ? "そして、九月の半ば。初号の日が来た。"
@@ -423,8 +419,8 @@ ScriptResult EndingSequence() {
 ScriptResult sKoyori0816() {
   Bg("bg034");
   Effect("17", true);
-  GO(Say({"朝の打ち合わせが終わっても、雨はやまなかった。",
-          "みんなが出かけようとしたとき、", "事務所の黒電話が鳴った。"}));
+  GO(Say({"朝の打ち合わせが終わっても、雨はやまなかった。", "みんなが出かけようとしたとき、",
+          "事務所の黒電話が鳴った。"}));
   Face(1, "sut001");
   GO(Say({"砂原「はい、夕凪動画です。……ああ、須藤さん。", "　はい。……はい。存じております」"}));
   GO(Say({"社長は、受話器を耳に当てたまま", "何度も頭を下げていた。",
@@ -435,8 +431,8 @@ ScriptResult sKoyori0816() {
   Face(1, "sut005");
   Voice("su0416");
   GO(Say({"砂原「……秋の番組から、外れることになりました」"}));
-  GO(Say({"砂原「盆前の数字と、監督のことを聞いて、", "　決めたそうよ。三十日には間に合わないって。",
-          "　……そのとおりだもの」"}));
+  GO(Say({"砂原「盆前の数字と、監督のことを聞いて、",
+          "　決めたそうよ。三十日には間に合わないって。", "　……そのとおりだもの」"}));
   Face(2, "kut005");
   Voice("ku0427");
   GO(Say({"熊井「……俺の、組み方が」"}));

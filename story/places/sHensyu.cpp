@@ -12,12 +12,6 @@ namespace story {
 
 namespace {
 
-bool Giant() {
-  return core::GameState.project() == 0;
-}
-bool Late() {
-  return TimeSlot() >= core::kEvening;
-}
 // The director collapses on 16 August and does not come back to the cutting room.
 bool DirectorAway() {
   return Date() >= 816;
@@ -44,7 +38,7 @@ ScriptResult FirstVisit() {
     GO(Say({"継田「削られそう、じゃない。削る。", "　いま三十三分三十秒。枠は三十二分」"}));
     GO(Say({"まだ色のない映画だった。", "原画を撮ったフィルムと、間に合わないカットは",
             "絵コンテを撮ったもの。それを、つないで尺を決める。"}));
-    if (Giant()) {
+    if (GiantFilm()) {
       GO(Say({"継田「ガガランの起き上がり、四十秒ある。",
               "　羽根が一回転するごとに、半秒ずつ詰める」"}));
       Face(1, "tot004");
@@ -86,7 +80,7 @@ ScriptResult FirstVisit() {
           "つぎはぎ。この部屋の名前の意味が、わかった気がした。"}));
   GO(Say({"継田「一コマ切れば、二十四分の一秒。", "　誰も気づかない。でも、気づかない一コマが",
           "　映画のテンポを決めるんだ」"}));
-  if (Late()) {
+  if (EveningOrNight()) {
     GO(Say({"地上に出ると、駅前の灯りがにじんで見えた。", "ずっと小さな画面を見ていたせいだ。"}));
   } else {
     GO(Say({"地上に出ると、昼の光が痛いほどまぶしかった。", "地下には、時計も窓もなかった。"}));
@@ -107,8 +101,8 @@ ScriptResult Middle(int visits) {
   if (visits == 1 || date < 821) {
     GO(Say({"継田「手袋、はめて。そこのリール、持って」"}));
     GO(Say({"初めて、フィルムを直接手に取った。", "小さな四角の中に、小さな絵が並んでいる。",
-            Giant() ? "ガガランが、一コマずつ、少しずつ立ち上がっていく。"
-                    : "しずりが、一コマずつ、少しずつ振り向いていく。"}));
+            GiantFilm() ? "ガガランが、一コマずつ、少しずつ立ち上がっていく。"
+                        : "しずりが、一コマずつ、少しずつ振り向いていく。"}));
     GO(Say({"継田「光に透かして見るな。指紋が付く。", "　見るなら機械にかけろ。……まあ、",
             "　透かしたくなる気持ちは、わかるけどな」"}));
   } else {
@@ -142,7 +136,7 @@ ScriptResult Short(int visits) {
               "起こさないように、袋だけ机に置いた。"}));
       break;
     default:
-      if (Late()) {
+      if (EveningOrNight()) {
         GO(Say({"継田「夜は目が甘くなる。だから夜に切った所は、", "　明日の朝、もう一度見る」"}));
         GO(Say({"そう言いながら、継田さんはまた一コマ切った。"}));
       } else {

@@ -11,13 +11,6 @@ namespace story {
 
 namespace {
 
-bool Giant() {
-  return core::GameState.project() == 0;
-}
-bool Late() {
-  return TimeSlot() >= core::kEvening;
-}
-
 ScriptResult FirstVisit() {
   GO(Say(
       {"線路沿いのプレハブの二階建て。", "看板には、虹色の魚の絵と『彩色工房にじます』の文字。"}));
@@ -39,7 +32,7 @@ ScriptResult FirstVisit() {
           "セルの一枚一枚に、キャラクターの線だけが", "黒く写し取られている。"}));
   GO(Say(
       {"虹村「色は裏から塗るの。表の線を残すために。", "　だから、塗ってる間は絵が全部裏返し」"}));
-  if (Giant()) {
+  if (GiantFilm()) {
     GO(Say({"虹村さんが、色指定表のガガランを指で叩いた。"}));
     GO(Say({"虹村「錆の色だけで七色。明るい昼の映画だから、",
             "　絵の具がきれいに乗って、塗ってて気持ちいいわ。",
@@ -55,7 +48,7 @@ ScriptResult FirstVisit() {
   GO(Say({"虹村「濡れてるのは入れてないから、大丈夫。",
           "　夕凪さんの色の子に、よろしく言っといて。",
           "　あの子の指定表、字がきれいで助かるのよ」"}));
-  if (Late()) {
+  if (EveningOrNight()) {
     GO(Say({"外に出ると、夜風が涼しかった。", "振り向くと、にじますの窓はまだ全部明るい。"}));
   } else {
     GO(Say({"外に出ると、線路の向こうで蝉が鳴いていた。", "服にまで、絵の具の匂いが移っていた。"}));
@@ -78,7 +71,7 @@ ScriptResult Middle(int visits) {
   const std::uint32_t date = Date();
   if (date >= 809 && date <= 815) {
     GO(Say({"虹村さんが、棚を見上げてため息をついた。"}));
-    if (Giant()) {
+    if (GiantFilm()) {
       GO(Say({"虹村「セルが足りないのよ。画材のちぐささんに",
               "　まとめて頼んであるんだけど、まだ届かないの」"}));
     } else {
@@ -137,8 +130,9 @@ ScriptResult Short(int visits) {
       case 1:
         GO(Say({"虹村「枚数、今日は三百。数えられる？」"}));
         GO(Say({"陽太「数えます」"}));
-        GO(Say({"三百枚を数え終わる頃には、", Late() ? "窓の外の電車が、終電になっていた。"
-                                                     : "窓の外の日が、すっかり傾いていた。"}));
+        GO(Say({"三百枚を数え終わる頃には、", EveningOrNight()
+                                                  ? "窓の外の電車が、終電になっていた。"
+                                                  : "窓の外の日が、すっかり傾いていた。"}));
         break;
       default:
         GO(Say({"虹村さんが、目薬を差しながら箱を渡してくれた。"}));
@@ -154,14 +148,14 @@ ScriptResult Short(int visits) {
               "光に透かすと、色の向こうに線が見えた。"}));
       break;
     case 1:
-      GO(Say({Late() ? "夜のにじますは、ラジオだけが元気だった。"
-                     : "昼のにじますは、筆を洗う水の音だけがしていた。",
+      GO(Say({EveningOrNight() ? "夜のにじますは、ラジオだけが元気だった。"
+                               : "昼のにじますは、筆を洗う水の音だけがしていた。",
               "箱を受け取って、声をかけずに頭だけ下げた。"}));
       break;
     default:
       GO(Say({"虹村「新人さん、服にまた絵の具ついてる」"}));
       GO(Say({"見ると、袖に小さく空色が付いていた。",
-              Giant() ? "ガガランの空の色だ。" : "しずりの夜明けの色だ。"}));
+              GiantFilm() ? "ガガランの空の色だ。" : "しずりの夜明けの色だ。"}));
       break;
   }
   return 0;
