@@ -1,7 +1,5 @@
 #include "tools/explore/session.h"
 
-#include <cstdlib>
-#include <iostream>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -111,7 +109,6 @@ Playout Play(const SessionFolders& folders, const core::GameStateRecord& start,
   options.tempFolder = folders.scratch + "/temp";
   options.instanceFolder = folders.scratch + "/instance";
   headless::HeadlessSystem* system = nullptr;
-  if (std::getenv("EXPLORE_DEBUG") != nullptr) options.log = &std::cerr;
 
   options.onEvent = [&watch, &system](const std::string& kind,
                                       const std::vector<platform::LogField>& fields) {
