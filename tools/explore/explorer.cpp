@@ -58,9 +58,12 @@ class Search {
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
     // Everything that can happen before the first day's work, each answer once.
     for (int i = 0; i < 6 && timeLeft(); ++i) PlayFrom(Root(), Style{}, 200);
+    // Every work ethic once for each film the prologue's answers chose.
+    const std::vector<Resumable> starts = FirstDays();
     for (const Style& style : DirectedStyles()) {
-      if (!timeLeft()) break;
-      PlayFrom(Root(), style, options_.decisionsPerPlayout);
+      for (const Resumable& firstDay : starts) {
+        if (timeLeft()) PlayFrom(firstDay, style, options_.decisionsPerPlayout);
+      }
     }
     while (timeLeft() && !pool_.empty()) {
       Resumable& from = Pick();
@@ -70,7 +73,7 @@ class Search {
         style.diligence = std::uniform_real_distribution<double>(0, 1)(random_);
         style.idles = true;
       }
-      PlayFrom(from, style, from.snapshot.decisions + 400);
+      PlayFrom(from, style, options_.decisionsPerPlayout);
     }
     coverage_.states = seen_.size();
     coverage_.seconds =
@@ -86,16 +89,40 @@ class Search {
     return root;
   }
 
+  // The hub's first entry after the prologue, one for each film; a new game
+  // when the prologue's playouts reached neither.
+  std::vector<Resumable> FirstDays() {
+    std::vector<Resumable> starts;
+    for (const int film : {0, 1}) {
+      for (const Resumable& r : pool_) {
+        core::GameStateRecord record = r.snapshot.record;
+        if (r.snapshot.scenario == "s2wA" && record.project() == film) {
+          starts.push_back(r);
+          break;
+        }
+      }
+    }
+    if (starts.empty()) starts.push_back(Root());
+    return starts;
+  }
+
   // Rare scenarios first, then boundaries seldom resumed from.
+  // A scenario first, so the hub's thousands of boundaries do not drown the
+  // rare ones; then the boundary of it resumed least, the newest of equals.
   Resumable& Pick() {
+    std::vector<const std::vector<std::size_t>*> scenarios;
     std::vector<double> weights;
-    weights.reserve(pool_.size());
-    for (const Resumable& r : pool_) {
-      const int times = coverage_.entered[r.snapshot.scenario];
-      weights.push_back(1.0 / (1.0 + times) / (1.0 + r.expanded * 4));
+    for (const auto& [name, indices] : byScenario_) {
+      scenarios.push_back(&indices);
+      weights.push_back(1.0 / (1.0 + coverage_.entered[name]));
     }
     std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
-    return pool_[pick(random_)];
+    const std::vector<std::size_t>& indices = *scenarios[pick(random_)];
+    std::size_t best = indices.back();
+    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
+      if (pool_[*it].expanded < pool_[best].expanded) best = *it;
+    }
+    return pool_[best];
   }
 
   void PlayFrom(const Resumable& from, const Style& style, std::size_t budget) {
@@ -124,7 +151,9 @@ class Search {
       r.snapshot = snapshot;
       r.snapshot.decisions += prefix;
       r.trail = trail;
-      if (pool_.size() < kPoolLimit) pool_.push_back(std::move(r));
+      if (pool_.size() >= kPoolLimit) continue;
+      byScenario_[r.snapshot.scenario].push_back(pool_.size());
+      pool_.push_back(std::move(r));
     }
     Unlocks(playout.final);
     if (!playout.ending.empty() && coverage_.endings.count(playout.ending) == 0) {
@@ -172,6 +201,7 @@ class Search {
   TriedAnswers tried_;
   Coverage coverage_;
   std::vector<Resumable> pool_;
+  std::map<std::string, std::vector<std::size_t>> byScenario_;  // indices into pool_
   std::unordered_set<std::uint64_t> seen_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
