@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/json_line.h"
 #include "tools/explore/explorer.h"
 
 namespace explore {
@@ -16,29 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Quote(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return platform::headless::JsonString(text);
 }
 
 template <typename Range, typename Fn>
