@@ -21,4 +21,10 @@ ScriptResult Visited(Work work) {
   return Jump("s2wA");
 }
 
+ScriptResult SceneByVisits(int visits, ScriptResult (*first)(), ScriptResult (*middle)(int),
+                           ScriptResult (*later)(int)) {
+  if (visits == 0) return first();
+  return visits <= 2 ? middle(visits) : later(visits);
+}
+
 }  // namespace story

@@ -133,13 +133,7 @@ ScriptResult sDouga() {
   VisitMusic();
   Bg(ByTime("bg053"));
   const int visits = VisitsTo(Work::InBetween);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::InBetween);
 }
 

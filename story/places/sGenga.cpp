@@ -103,13 +103,7 @@ ScriptResult sGenga() {
   VisitMusic();
   Bg(ByTime("bg052"));
   const int visits = VisitsTo(Work::KeySubcontractor);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   // 5 August is the last cut set for them: from then on a visit closes the order.
   if (Date() >= 805 && visits > 0) {
     GO(Say({"猿渡「これで四十カット、全部納品。", "　……いや、リテイクが来るまではね」"}));

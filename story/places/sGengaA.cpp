@@ -120,13 +120,7 @@ ScriptResult sGengaA() {
   VisitMusic();
   Bg(ByTime("bg050"));
   const int visits = VisitsTo(Work::KeyAnimatorA);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   // No more cuts are set for him after 3 August: whatever is collected then is his last.
   if (Date() >= 803 && visits > 0) {
     GO(Say({"寺門「これで俺の持ち分は全部だ。", "　あとは動画屋に謝っとけ」"}));

@@ -116,13 +116,7 @@ ScriptResult sGengaB() {
   VisitMusic();
   Bg(ByTime("bg051"));
   const int visits = VisitsTo(Work::KeyAnimatorB);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   // Her last cuts are set for 6 August: a visit from then on closes her share.
   if (Date() >= 806 && visits > 0) {
     GO(Say({"沢渡「これで私の分はおしまい。ちゃんと遅れたでしょ」"}));

@@ -88,13 +88,7 @@ ScriptResult sGenzo() {
   VisitMusic();
   Bg(ByTime("bg061"));
   const int visits = VisitsTo(Work::Laboratory);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::Laboratory);
 }
 

@@ -104,13 +104,7 @@ ScriptResult sHaikeiA() {
   VisitMusic();
   Bg(ByTime("bg056"));
   const int visits = VisitsTo(Work::BackgroundA);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::BackgroundA);
 }
 

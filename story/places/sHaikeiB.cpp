@@ -93,13 +93,7 @@ ScriptResult sHaikeiB() {
   VisitMusic();
   Bg(ByTime("bg057"));
   const int visits = VisitsTo(Work::BackgroundB);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   // Nothing more is set for him after 13 August: a visit from then on takes his last board.
   if (Date() >= 813 && visits > 0) {
     GO(Say({"縁側に、仕上がった背景が一枚だけ立てかけてあった。"}));

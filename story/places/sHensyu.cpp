@@ -154,13 +154,7 @@ ScriptResult sHensyu() {
   VisitMusic();
   Bg(ByTime("bg060"));
   const int visits = VisitsTo(Work::Editing);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::Editing);
 }
 

@@ -104,13 +104,7 @@ ScriptResult sKyoukai() {
   VisitMusic();
   Bg(ByTime("bg058"));
   const int visits = VisitsTo(Work::Courier);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::Courier);
 }
 

@@ -152,13 +152,7 @@ ScriptResult sSatuei() {
   VisitMusic();
   Bg(ByTime("bg059"));
   const int visits = VisitsTo(Work::Camera);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::Camera);
 }
 

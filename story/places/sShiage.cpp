@@ -167,13 +167,7 @@ ScriptResult sShiage() {
   VisitMusic();
   Bg(ByTime("bg055"));
   const int visits = VisitsTo(Work::InkAndPaint);
-  if (visits == 0) {
-    GO(FirstVisit());
-  } else if (visits <= 2) {
-    GO(Middle(visits));
-  } else {
-    GO(Short(visits));
-  }
+  GO(SceneByVisits(visits, FirstVisit, Middle, Short));
   return Visited(Work::InkAndPaint);
 }
 
