@@ -1,6 +1,7 @@
 #include "story/scenario_list.h"
 
 #include "story/chapters.h"
+#include "story/routes/routes.h"
 
 namespace story {
 
@@ -43,6 +44,37 @@ const scenario::ScenarioEntry StoryScenarios[] = {
     {"sIn", sIn},
     {"sHome", sHome},
     {"sKyoukai", sKyoukai},
+    {"sKoyori", sKoyori},
+    {"sKoyori0726", sKoyori0726},
+    {"sKoyori0727", sKoyori0727},
+    {"sKoyori0728", sKoyori0728},
+    {"sKoyori0815", sKoyori0815},
+    {"sKoyori0823", sKoyori0823},
+    {"sKoyori0828", sKoyori0828},
+    {"sKoyoriEnd", sKoyoriEnd},
+    {"sHotaru", sHotaru},
+    {"sHotaru0808", sHotaru0808},
+    {"sHotaru0815", sHotaru0815},
+    {"sHotaruEnd", sHotaruEnd},
+    {"sKumaiBad", sKumaiBad},
+    {"sYuzukaIn", sYuzukaIn},
+    {"sKumaiGogo", sKumaiGogo},
+    {"sYuzuka0808", sYuzuka0808},
+    {"sYuzukaOut", sYuzukaOut},
+    {"sYuzuka0815", sYuzuka0815},
+    {"sYuzukaHosp", sYuzukaHosp},
+    {"sYuzuka0822", sYuzuka0822},
+    {"sYuzuka0828", sYuzuka0828},
+    {"sYuzukaEnd", sYuzukaEnd},
+    {"sHimi", sHimi},
+    {"sHimiTel", sHimiTel},
+    {"sReinaTel", sReinaTel},
+    {"sReinaIn", sReinaIn},
+    {"sKuramae01", sKuramae01},
+    {"sReina0815", sReina0815},
+    {"sReina0823", sReina0823},
+    {"sReina0828", sReina0828},
+    {"sReinaEnd", sReinaEnd},
     {nullptr, nullptr},
 };
 

@@ -8,6 +8,7 @@
 #include "story/chapters.h"
 #include "story/day/visit.h"
 #include "story/flags.h"
+#include "story/routes/routes.h"
 
 namespace story {
 
@@ -172,6 +173,7 @@ ScriptResult sRecStudio() {
   } else {
     GO(PickUps());
   }
+  GO(ReinaInTheBooth());
   return Visited(Work::Recording);
 }
 

@@ -6,6 +6,7 @@
 #include "story/chapters.h"
 #include "story/day/visit.h"
 #include "story/flags.h"
+#include "story/routes/routes.h"
 #include "story/studio/studio.h"
 
 namespace story {
@@ -314,11 +315,17 @@ ScriptResult sJimusyo() {
   Bg(ByTime("bg034"));
   for (;;) {
     const bool explained = core::GameState.guideVoice == 1;
+    // Back from her runs, Koyori takes the guide's place: the window shows
+    // three answers and the way out must stay among them.
+    const bool koyori = KoyoriInTheOffice();
     GO(Choose({"１『事務所の仕事をする』",
-               explained ? "２『制作の流れの表を見る』" : "２『こよりさんに制作の流れを聞く』",
-               "３『ほかへ行く』"}));
+               koyori      ? nullptr
+               : explained ? "２『制作の流れの表を見る』"
+                           : "２『こよりさんに制作の流れを聞く』",
+               "３『ほかへ行く』", koyori ? "４『こよりさんを手伝う』" : nullptr}));
     if (Picked() == 1) break;
     if (Picked() == 3) return Jump("s2wA");
+    if (Picked() == 4) return Jump("sKoyori");
     if (explained) {
       GO(Guide());
     } else {

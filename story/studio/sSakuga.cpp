@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/day/visit.h"
+#include "story/routes/routes.h"
 #include "story/studio/studio.h"
 
 namespace story {
@@ -22,7 +23,8 @@ ScriptResult LookRound() {
     GO(Say({"作画室のドアを開けると、鉛筆の音がした。"}));
     GO(Say({"八つの机に、八つのライトボックス。", "誰も顔を上げない。",
             "紙をめくる音と、消しゴムの音だけがする。"}));
-    GO(Say({"奥のカーテンの向こうが、監督の部屋だ。", "窓ぎわの大きな机が、作監のみちるさんの席。"}));
+    GO(Say(
+        {"奥のカーテンの向こうが、監督の部屋だ。", "窓ぎわの大きな机が、作監のみちるさんの席。"}));
     return 0;
   }
   const bool other = entries % 2 == 0;
@@ -50,8 +52,8 @@ ScriptResult LookRound() {
           {"冷房の音と、鉛筆の音だけが響いている。", "話しかけていい雰囲気では、なかった。"});
     case Period::Hospital:
       if (other) {
-        return Say(
-            {"みちるさんが、監督の分まで赤鉛筆を走らせている。", "口には、ココア味の駄菓子の煙草。"});
+        return Say({"みちるさんが、監督の分まで赤鉛筆を走らせている。",
+                    "口には、ココア味の駄菓子の煙草。"});
       }
       return Say(
           {"監督の部屋のカーテンが、閉まったままだ。", "作画室の誰も、そのことには触れない。"});
@@ -72,6 +74,12 @@ ScriptResult sSakuga() {
   Music("bgm06");
   Bg(ByTime("bg035"));
   GO(LookRound());
+  if (YuzukaAtTheStudio()) {
+    GO(Say({"入口のところで、誰かが作画室をのぞきこんでいる。",
+            "黄色いエプロン。画材のちぐさの、ゆずかちゃんだ。"}));
+    GO(Choose({"１『声をかける』", "２『そっとしておく』"}));
+    if (Picked() == 1) return Jump("sYuzukaIn");
+  }
   const bool director = Flag(PlaceOf(Work::Director).flag) == 1;
   const bool cutBags = Flag(PlaceOf(Work::CutBagCheck).flag) == 1;
   // The window shows three answers: with both tasks waiting, the way back
