@@ -135,6 +135,46 @@ TEST(Policy, PlayersOfEachWorkEthicAnswerTheDayCycle) {
   }
 }
 
+TEST(Policy, ADevotedPlayerKnocksOnHerDoorsMoreOftenThanChance) {
+  struct Row {
+    Prompt prompt;
+    int heroine;
+    std::uint32_t date;
+    int expected;
+  };
+  const Prompt action = Choice({"１『スタジオにいる』", "２『外へ出る』", "３『電話をかける』"});
+  const Prompt rooms = Choice({"１『事務所』", "２『作画室』", "３『仕上げ室』"});
+  const Prompt roof =
+      Choice({"１『こよりさん、です』", "２『ゆずかちゃん、です』", "３『玲那さん、です』"});
+  const Prompt map{Prompt::Kind::Map, "s2wA", {}, {1, 14, 15, 20}};
+  const Row rows[] = {
+      {rooms, 2, 805, 3},  {roof, 3, 828, 2},   {roof, 4, 828, 3}, {map, 4, 805, 14},
+      {map, 3, 812, 15},   {action, 4, 727, 3},  // the sisters' phone before August
+      {action, 3, 812, 2},                       // the shop is on the map
+      {action, 3, 803, 1},                       // her deliveries come to the drawing room
+  };
+  std::mt19937 random(5);
+  for (const Row& row : rows) {
+    core::GameStateRecord state{};
+    state.date = row.date;
+    explore::TriedAnswers tried;
+    int toHer = 0;
+    for (int i = 0; i < 80; ++i) {
+      const explore::Style devoted{-1, false, row.heroine};  // else pure novelty
+      if (explore::Answer(row.prompt, state, devoted, tried, random).pick == row.expected) ++toHer;
+    }
+    EXPECT_GE(toHer, 30) << explore::SiteOf(row.prompt) << " heroine "
+                         << row.heroine;  // chance: 27
+  }
+  core::GameStateRecord record{};
+  record.route[3].affection = 3;
+  record.Flag(453) = 1;
+  record.Flag(468) = 4;
+  record.Flag(353) = 1;  // another route's flag counts for that route only
+  EXPECT_EQ(explore::RouteProgress(record, 4), 8);
+  EXPECT_EQ(explore::RouteProgress(record, 9), 0);
+}
+
 TEST(Policy, NoveltyTriesEveryAnswerBeforeRepeatingOne) {
   const Prompt prompt = Choice({"１『あ』", "２『い』", "３『う』"});
   explore::TriedAnswers tried;

@@ -65,7 +65,26 @@ class Search {
         if (timeLeft()) PlayFrom(firstDay, style, options_.decisionsPerPlayout);
       }
     }
+    // A player devoted to each heroine, a keen and a lax one, in both films.
+    for (int heroine = 1; heroine <= kDevotedRoutes; ++heroine) {
+      for (const double diligence : {0.85, 0.7}) {
+        for (const Resumable& firstDay : starts) {
+          if (timeLeft())
+            PlayFrom(firstDay, {diligence, true, heroine}, options_.decisionsPerPlayout);
+        }
+      }
+    }
     while (timeLeft() && !pool_.empty()) {
+      // A third of the time, carry on the record that got furthest with a
+      // heroine: a route's ending needs many right answers in one game.
+      if (std::bernoulli_distribution(1.0 / 3)(random_)) {
+        const int heroine = std::uniform_int_distribution<int>(1, kDevotedRoutes)(random_);
+        Resumable& from = Furthest(heroine);
+        ++from.expanded;
+        const double diligence = std::uniform_real_distribution<double>(0.6, 0.95)(random_);
+        PlayFrom(from, {diligence, true, heroine}, options_.decisionsPerPlayout);
+        continue;
+      }
       Resumable& from = Pick();
       ++from.expanded;
       Style style;
@@ -121,6 +140,27 @@ class Search {
     std::size_t best = indices.back();
     for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
       if (pool_[*it].expanded < pool_[best].expanded) best = *it;
+    }
+    return pool_[best];
+  }
+
+  // Of the records furthest along the heroine's route, the one resumed least
+  // (the latest of equals), so a stuck line gives way to its neighbours.
+  Resumable& Furthest(int heroine) {
+    std::vector<std::size_t> order(pool_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    constexpr std::size_t kBeam = 8;
+    const std::size_t beam = std::min(kBeam, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(beam), order.end(),
+                      [&](std::size_t a, std::size_t b) {
+                        const int pa = RouteProgress(pool_[a].snapshot.record, heroine);
+                        const int pb = RouteProgress(pool_[b].snapshot.record, heroine);
+                        if (pa != pb) return pa > pb;
+                        return pool_[a].snapshot.record.date > pool_[b].snapshot.record.date;
+                      });
+    std::size_t best = order[0];
+    for (std::size_t i = 1; i < beam; ++i) {
+      if (pool_[order[i]].expanded < pool_[best].expanded) best = order[i];
     }
     return pool_[best];
   }
@@ -194,6 +234,7 @@ class Search {
   }
 
   static constexpr std::size_t kPoolLimit = 20000;
+  static constexpr int kDevotedRoutes = 4;  // the routes whose doors the policy knows
 
   const ExploreOptions& options_;
   const std::function<void(const std::string&)>& progress_;

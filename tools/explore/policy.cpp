@@ -10,6 +10,8 @@ namespace explore {
 namespace {
 
 constexpr int kHome = 20;
+// How often a devoted player follows her rather than the day's work.
+constexpr double kDevotion = 0.5;
 
 bool Has(const std::string& text, std::string_view word) {
   return text.find(word) != std::string::npos;
@@ -73,7 +75,67 @@ int DayCycleAnswer(const Prompt& prompt, const WaitingWork& waiting, bool work) 
   return 0;
 }
 
+// Where a heroine is found: the words of the answers that lead to her (rooms,
+// her name at a question, a call) and her places on the map.
+struct Doors {
+  std::vector<std::string_view> words;
+  std::vector<int> places;
+};
+
+const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
+  static const Doors kNone;
+  static const Doors kKoyoriByDay{{"こより"}, {}};
+  static const Doors kKoyori{{"こより", "事務所"}, {}};
+  static const Doors kHotaru{{"仕上げ室", "ほたる"}, {}};
+  static const Doors kYuzukaByDay{{"ゆずか", "声をかける", "作画室"}, {15, 19}};
+  static const Doors kYuzuka{{"ゆずか"}, {15, 19}};
+  static const Doors kReina{{"玲那", "氷見"}, {14}};
+  const bool evening = state.timeSlot >= 2;
+  switch (heroine) {
+    case 1:
+      return evening ? kKoyori : kKoyoriByDay;
+    case 2:
+      return kHotaru;
+    case 3:
+      return evening ? kYuzuka : kYuzukaByDay;
+    case 4:
+      return kReina;
+    default:
+      return kNone;
+  }
+}
+
+// The answer that leads towards the heroine, 0 when none of this prompt does.
+int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int heroine) {
+  const Doors& doors = DoorsOf(heroine, state);
+  if (prompt.kind == Prompt::Kind::Map) {
+    for (const int place : doors.places) {
+      if (std::find(prompt.open.begin(), prompt.open.end(), place) != prompt.open.end()) {
+        return place;
+      }
+    }
+    return 0;
+  }
+  for (const std::string_view word : doors.words) {
+    if (const int line = LineWith(prompt, {word}); line != 0) return line;
+  }
+  // The action menu names no one: go where she may be found.
+  if (LineWith(prompt, {"外へ出る"}) == 0) return 0;
+  bool out = !doors.places.empty();
+  if (heroine == 3) out = state.date >= 809 && state.date <= 821;  // the shop, then the ward
+  if (heroine == 4 && state.date < 801) return LineWith(prompt, {"電話"});
+  return LineWith(prompt, {out ? "外へ出る" : "スタジオにいる"});
+}
+
 }  // namespace
+
+int RouteProgress(const core::GameStateRecord& record, int route) {
+  if (route < 1 || route > core::kRouteCount) return 0;
+  const core::RouteBlock& block = record.route[route - 1];
+  int progress = 2 * block.affection;
+  for (const std::uint8_t flag : block.flags) progress += flag != 0 ? 1 : 0;
+  return progress;
+}
 
 int TriedAnswers::Count(const std::string& site, int pick) const {
   const auto at = counts_.find(site);
@@ -122,7 +184,10 @@ Decision Answer(const Prompt& prompt, const core::GameStateRecord& state, const 
   }
   const std::string site = SiteOf(prompt);
   int pick = 0;
-  if (style.diligence >= 0) {
+  if (style.heroine != 0 && std::bernoulli_distribution(kDevotion)(random)) {
+    pick = TowardsHer(prompt, state, style.heroine);
+  }
+  if (pick == 0 && style.diligence >= 0) {
     const bool work = std::bernoulli_distribution(style.diligence)(random);
     if (work || style.idles) pick = DayCycleAnswer(prompt, WorkWaiting(state), work);
   }

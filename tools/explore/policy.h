@@ -30,7 +30,12 @@ std::string SiteOf(const Prompt& prompt);
 struct Style {
   double diligence = -1;  // 0..1: chance of doing the day's work; < 0: pure novelty
   bool idles = false;     // when not working, rest instead of wandering
+  int heroine = 0;        // 1..8: the route whose doors he knocks on first; 0 none
 };
+
+// How much of route `route` a record holds: its affection and the story
+// flags of its block that are set. The search resumes the furthest records.
+int RouteProgress(const core::GameStateRecord& record, int route);
 
 // The day's work that waits where the player can go (true: a map place).
 struct WaitingWork {
