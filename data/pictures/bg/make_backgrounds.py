@@ -2466,6 +2466,274 @@ def kasumi_house(time):
     return "".join(layers) + finish(out, time, late)
 
 
+# The route places ----------------------------------------------------------------------
+
+def last_station(time):
+    """bg0101: the last station of the line: one platform, a wooden hut, the buffer stop, paddies."""
+    late, layers = [], []
+    view = dict(vx=330, vy=246, f=320, eye=1.6)
+    out = [open_sky(250, time)]
+    night_sky(time, late, (0, 0, 640, 200), 101, (520, 60))
+    # the mountains the line gives up on, one ridge behind the other
+    far, near = {"day": ("#9AB0C4", "#7F9E84"), "y": ("#8A6E88", "#6E5A6E"), "n": ("#1E2840", "#18203A")}[time]
+    out.append(f'<path d="M0 214 Q70 160 150 196 Q230 130 330 186 Q420 150 500 180 Q580 140 640 176 V250 H0 Z" fill="{far}"/>')
+    out.append(f'<path d="M0 240 Q90 206 190 232 Q300 214 400 236 Q520 208 640 230 V250 H0 Z" fill="{near}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the paddies on both sides, rows of young rice running away to the hills
+    out.append(rect(0, 246, 640, 234, "#8CB05A"))
+    for z in (8, 11, 15, 21, 30, 45, 70):
+        a, b = proj(-40, 0, z, **view), proj(40, 0, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.1f} H{b[0]:.0f}", "#A8C070", 2.5 if z < 20 else 1.5))
+    for X in (5, 9, 14, 22, 34):
+        a, b = proj(X, 0, 3, **view), proj(X, 0, 120, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.1f} {b[1]:.1f}", "#72984A", 1.5))
+    # a lone tree and a farm shed out in the fields
+    out.append(tree(560, 262, 34, 30, "#4E7A36", seed=1011))
+    out.append(outline(470, 236, 40, 22, "#A89478", "#6E5E4B", 1.5)
+               + poly(((466, 238), (514, 238), (506, 226), (474, 226)), "#6E7A8A", "#4E5664", 1.5))
+    # the ballast bed and the one track, ending here
+    bed = ((-0.7, 0, 0.8), (2.1, 0, 0.8), (2.1, 0, 400), (-0.7, 0, 400))
+    out.append(quad(bed, "#A49C90", "#8A8478", 1, **view))
+    for k in range(60):
+        z = 4.3 + k * 0.62
+        if z > 60:
+            break
+        a, b = proj(0.1, 0.05, z, **view), proj(1.45, 0.05, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} H{b[0]:.1f}", "#6A5444", max(1.0, 9 * 4 / z)))
+    for X in (0.24, 1.31):
+        a, b = proj(X, 0.12, 4.2, **view), proj(X, 0.12, 400, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#7A7A80", 5)
+                   + stroke(f"M{a[0]:.1f} {a[1] - 2:.1f} L{b[0]:.1f} {b[1]:.1f}", "#D0D0D8", 1.5))
+    # summer weeds have the last metres of the line to themselves
+    rng = random.Random(1012)
+    for _ in range(60):
+        z = 4 + rng.random() * 5
+        x, y = proj(-0.6 + rng.random() * 2.6, 0, z, **view)
+        h = 40 / z
+        out.append(stroke(f"M{x:.1f} {y:.1f} l-2 -{h:.1f} M{x:.1f} {y:.1f} l3 -{h * 0.8:.1f}", "#5E8436", 1.5))
+    # the buffer stop: the rails bent up into a frame, a striped beam across
+    legs = []
+    for X in (0.24, 1.31):
+        a, b, c = proj(X, 0.1, 5.2, **view), proj(X, 1.0, 4.2, **view), proj(X, 0.1, 4.2, **view)
+        legs.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f} L{c[0]:.1f} {c[1]:.1f}", "#5A4A40", 6))
+    out.extend(legs)
+    (x0, y0), (x1, y1) = proj(-0.15, 1.15, 4.2, **view), proj(1.7, 0.8, 4.2, **view)
+    out.append(outline(f"{x0:.0f}", f"{y0:.0f}", f"{x1 - x0:.0f}", f"{y1 - y0:.0f}", "#F2C230", "#3A3A3A", 2))
+    for k in range(6):
+        sx = x0 + 6 + k * (x1 - x0 - 12) / 6
+        out.append(poly(((sx, y1), (sx + 10, y0), (sx + 20, y0), (sx + 10, y1)), "#2A2A2A", "#2A2A2A", 0))
+    out.append(oval(x0 + 24, y1 + 18, 9, 9, "#D9342E", "#6E1E1A", 2))
+    # the platform: its face to the track, the worn concrete top, the yellow line
+    top = ((-12, 0.9, 0.6), (-0.75, 0.9, 0.6), (-0.75, 0.9, 46), (-12, 0.9, 46))
+    face = ((-0.75, 0, 0.6), (-0.75, 0.9, 0.6), (-0.75, 0.9, 46), (-0.75, 0, 46))
+    out.append(quad(face, "#9A9488", "#6E6A62", 1.5, **view))
+    out.append(quad(top, "#C2BCAE", "#8A8478", 1.5, **view))
+    out.append(quad(((-0.75, 0.9, 46), (-12, 0.9, 46), (-12, 0, 52), (-0.75, 0, 52)), "#B2AC9E", "#8A8478", 1, **view))
+    out.append(quad(((-1.1, 0.9, 0.6), (-0.8, 0.9, 0.6), (-0.8, 0.9, 46), (-1.1, 0.9, 46)), "#F4F4F0", "#F4F4F0", 0, **view))
+    out.append(quad(((-1.9, 0.9, 0.6), (-1.6, 0.9, 0.6), (-1.6, 0.9, 46), (-1.9, 0.9, 46)), "#F2C230", "#D8A420", 0.5, **view))
+    for z in (3, 4.5, 6.5, 9.5, 14, 21, 32):
+        a, b = proj(-12, 0.9, z, **view), proj(-0.8, 0.9, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#B0AA9C", 1))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the station hut: plank walls, a tiled gable, a window, the open door of the waiting room
+    hx0, hx1, hz0, hz1, wall_h = -6.5, -3.2, 10, 17, 3.1
+    out.append(quad(((hx1, 0.9, hz0), (hx1, 0.9, hz1), (hx1, wall_h, hz1), (hx1, wall_h, hz0)), "#A8845A", "#5E4630", 2, **view))
+    out.append(quad(((hx0, 0.9, hz0), (hx1, 0.9, hz0), (hx1, wall_h, hz0), (hx0, wall_h, hz0)), "#B8946A", "#5E4630", 2, **view))
+    for y in (1.4, 1.9, 2.4):
+        a, b = proj(hx1, y, hz0, **view), proj(hx1, y, hz1, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#8A6A48", 1))
+    out.append(quad(((hx1, 0.9, 11.5), (hx1, 0.9, 13), (hx1, 2.7, 13), (hx1, 2.7, 11.5)), "#3A3028", "#5E4630", 1.5, **view))
+    win = quad(((hx1, 1.7, 14), (hx1, 1.7, 16), (hx1, 2.6, 16), (hx1, 2.6, 14)), GLASS[time], "#5E4630", 1.5, **view)
+    out.append(win)
+    if time != "day":
+        late.append(quad(((hx1, 1.7, 14), (hx1, 1.7, 16), (hx1, 2.6, 16), (hx1, 2.6, 14)), LIT[time], "#5E4630", 1.5, **view))
+    out.append(quad(((hx0, 1.6, hz0), (hx0 + 1.4, 1.6, hz0), (hx0 + 1.4, 2.5, hz0), (hx0, 2.5, hz0)), GLASS[time], "#5E4630", 1.5, **view))
+    ridge_x = (hx0 + hx1) / 2
+    gable = [proj(hx0 - 0.3, wall_h, hz0 - 0.4, **view), proj(hx1 + 0.5, wall_h, hz0 - 0.4, **view),
+             proj(ridge_x, wall_h + 1.4, hz0 - 0.4, **view)]
+    out.append(quad(((hx1 + 0.5, wall_h, hz0 - 0.4), (hx1 + 0.5, wall_h, hz1 + 0.4), (ridge_x, wall_h + 1.4, hz1 + 0.4),
+                     (ridge_x, wall_h + 1.4, hz0 - 0.4)), "#5E6A7A", "#3A4250", 2, **view))
+    out.append(poly(gable, "#4E5A6A", "#3A4250", 2))
+    # a bench under the eaves, the name board (a mountain and one arrow: there is no next station)
+    bx0, by0 = proj(-3.0, 1.35, 9, **view)
+    bx1, by1 = proj(-3.0, 1.35, 6.5, **view)
+    out.append(stroke(f"M{bx0:.0f} {by0:.0f} L{bx1:.0f} {by1:.0f}", "#3A6EA8", 9, cap="butt"))
+    for z in (6.8, 8.7):
+        a, b = proj(-3.0, 0.9, z, **view), proj(-3.0, 1.35, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#55585C", 3))
+    for X in (-2.9, -1.3):
+        a, b = proj(X, 0.9, 6, **view), proj(X, 2.5, 6, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} V{b[1]:.1f}", "#5A6470", 4, cap="butt"))
+    (nx0, ny0), (nx1, ny1) = proj(-3.1, 2.7, 6, **view), proj(-1.1, 2.05, 6, **view)
+    board = (outline(f"{nx0:.0f}", f"{ny0:.0f}", f"{nx1 - nx0:.0f}", f"{ny1 - ny0:.0f}", "#FBFBF8", "#5A6470", 2)
+             + rect(f"{nx0 + 2:.0f}", f"{ny1 - 9:.0f}", f"{nx1 - nx0 - 4:.0f}", 7, "#2F5FA8")
+             + poly(((nx0 + 30, ny1 - 12), (nx0 + 46, ny0 + 6), (nx0 + 56, ny0 + 16), (nx0 + 62, ny0 + 10),
+                     (nx0 + 76, ny1 - 12)), "#6E9A5A", "#4E6A3E", 1.5)
+             + poly(((nx0 + 8, ny1 - 5), (nx0 + 16, ny1 - 9), (nx0 + 16, ny1 - 1)), "#FFFFFF", "#FFFFFF", 0))
+    out.append(board)
+    # a platform lamp, poles carrying the wires back the way the train came
+    lx, ly = proj(-1.4, 0.9, 20, **view)
+    out.append(street_lamp(round(lx), round(ly), 68, time, late, arm=1))
+    for z in (9, 18, 36, 72):
+        a, b = proj(3.2, 0, z, **view), proj(3.2, 6.5, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} V{b[1]:.1f}", "#7A746C", max(1.5, 60 / z)))
+        out.append(stroke(f"M{a[0] - 60 / z:.1f} {b[1] + 8 / z * 10:.1f} h{120 / z:.1f}", "#6E6A64", max(1.0, 30 / z)))
+    for dx in (-0.5, 0.5):
+        pts = [proj(3.2 + dx, 6.2, z, **view) for z in (4, 9, 18, 36, 72, 200)]
+        out.append(stroke("M" + " L".join(f"{x:.1f} {y:.1f}" for x, y in pts), "#3A3A3E", 1))
+    # the near edge: grass and a few summer flowers at the foot of the buffer stop
+    out.append(wild_grass(330, 640, 480, 40, 40, 1013))
+    for x, y in ((560, 440), (596, 452), (620, 430)):
+        out.append(stroke(f"M{x} {y + 40} V{y}", "#5E8436", 2) + oval(x, y, 7, 7, "#F2C230", "#B8901E", 1.5) + oval(x, y, 2.5, 2.5, "#8A5A2A"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def desk_lamp_pool(cx, cy, rx, ry, time):
+    """The pool of a desk lamp's light: only worth drawing once the room has gone dim."""
+    if time == "day":
+        return ""
+    strength = 0.55 if time == "y" else 0.9
+    return (f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}" fill="url(#glow)" opacity="{strength}"/>'
+            f'<ellipse cx="{cx}" cy="{cy}" rx="{rx * 0.55:.0f}" ry="{ry * 0.55:.0f}" fill="url(#glow)" opacity="{strength}"/>')
+
+
+def paint_desk(time):
+    """bg0201: the paint room by lamplight: Hotaru's desk close up under its lamp."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E5ECE6"), rect(0, 0, 640, 14, "#CBD4CD")]
+    # the window behind the desk (the same as the room's), the cel rack on the right
+    out.append(window(40, 30, 210, 170, time, late, "#7C8A80", "#4E5A52", cols=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(outline(420, 20, 210, 270, "#B7A58E", "#6E5E4B", 2))
+    for r in range(4):
+        out.append(rect(426, 40 + r * 62, 198, 5, "#6E5E4B"))
+        for i in range(13):
+            tint = ("#EAF4FA", "#F9EAF0", "#EEF8EA", "#FBF5E2")[(r + i) % 4]
+            lean = (i % 3) - 1
+            out.append(f'<rect x="{432 + i * 14.5:.1f}" y="{46 + r * 62}" width="10" height="50" fill="{tint}" '
+                       f'stroke="#93A8B5" stroke-width="1" transform="skewX({lean * 4})"/>')
+    # a colour chart pinned to the wall: swatches only
+    out.append(outline(280, 60, 110, 130, "#FFFFFF", "#A59C8E", 1.5) + oval(335, 64, 3, 3, "#D9534F"))
+    for k in range(12):
+        out.append(rect(290 + (k % 3) * 32, 72 + (k // 3) * 28, 26, 20,
+                        ("#E8B4A0", "#F2D08A", "#A8C8E0", "#C9B8E0", "#9CB87A", "#F2A6C0",
+                         "#6E8AB8", "#D99A6C", "#B8C4CC", "#4A5A7A", "#F6E6C4", "#8A6A8E")[k]))
+    # the desk: its top runs out towards us
+    out.append(poly(((0, 300), (640, 300), (640, 480), (0, 480)), "#C9B79A", "#6E5E4B"))
+    out.append(rect(0, 296, 640, 8, "#A8967A"))
+    for y in (340, 400, 460):
+        out.append(stroke(f"M0 {y} H640", "#BCA98A", 1.5))
+    # jars of paint along the back of the desk, lids off the ones in use
+    colours = ("#D9534F", "#F0AD4E", "#F7E36A", "#7FAE5A", "#4FA3C7", "#337AB7", "#8E6CC4", "#F2A6C0",
+               "#8A5A3C", "#2E2E2E", "#FFFFFF", "#B0B7BF", "#E8B4A0", "#6E8AB8")
+    for i, c in enumerate(colours):
+        x, y = 20 + i * 28, 262 + (i % 2) * 10
+        if x > 400:
+            break
+        out.append(outline(x, y, 24, 30, c, "#5A5A5A", 1.5) + outline(x, y + 10, 24, 10, "#F4F4F0", "#9A9A9A", 1))
+        if i % 3:
+            out.append(outline(x - 1, y - 6, 26, 7, "#E0E0E0", "#7A7A7A", 1))
+        else:
+            out.append(oval(x + 12, y + 1, 11, 3, dark_leaf(c, 0.85)))
+    # the radio, a little red set with its aerial up
+    out.append(f'<rect x="448" y="244" width="120" height="64" rx="10" fill="#C2543C" stroke="#6E2A1E" stroke-width="2"/>')
+    out.append(oval(480, 276, 20, 20, "#E9D8C0", "#6E2A1E", 1.5))
+    for k in range(5):
+        out.append(stroke(f"M{466 + k * 7} 266 v20", "#B89A80", 1.5))
+    out.append(outline(512, 260, 46, 14, "#F4EEDC", "#6E2A1E", 1.5) + stroke("M528 260 v14", "#D9342E", 2))
+    out.append(oval(522, 292, 6, 6, "#3A2A26") + oval(546, 292, 6, 6, "#3A2A26"))
+    out.append(stroke("M556 244 L600 150", "#9A9A9A", 2.5) + oval(600, 150, 3, 3, "#9A9A9A"))
+    # the cel she is painting: a girl and a windmill half filled in, the rest still lines
+    out.append(poly(((170, 440), (420, 440), (396, 330), (194, 330)), "#EAF6FB", "#8FB2C4", 1.5))
+    out.append(stroke("M210 336 h20 M370 336 h20", "#C9B79A", 4))
+    out.append('<path d="M268 430 q10 -60 30 -66 q22 6 30 66 Z" fill="#F28C28" stroke="#3A3A3A" stroke-width="1.5"/>')
+    out.append('<circle cx="298" cy="352" r="16" fill="#FCE6D4" stroke="#3A3A3A" stroke-width="1.5"/>')
+    out.append('<path d="M282 348 q16 -22 32 0 q-8 -8 -16 -6 q-8 -2 -16 6 Z" fill="#8A4B2A" stroke="#3A3A3A" stroke-width="1.2"/>')
+    out.append(stroke("M350 430 L356 360 M356 360 l-18 -14 M356 360 l20 -8 M356 360 l-4 -22 M356 360 l14 14", "#3A3A3A", 1.5))
+    # her brush across the jar of water, the cup of spare brushes, the palette
+    out.append(outline(110, 360, 40, 48, "#D8E6EC", "#7A96A4", 1.5) + rect(112, 372, 36, 34, "#B8C8D8"))
+    out.append(stroke("M104 366 L196 352", "#8A5A3C", 4) + stroke("M196 352 l14 -2", "#2E2E2E", 4))
+    out.append(outline(50, 330, 34, 46, "#7DA0B0", "#4E6470", 1.5))
+    for dx in (-8, 0, 8):
+        out.append(stroke(f"M{67 + dx} 330 L{64 + dx * 2} 290", "#8A5A3C", 3))
+    out.append(oval(520, 410, 60, 30, "#FFFFFF", "#9A9A9A", 1.5))
+    for k, c in enumerate(("#D9534F", "#F7E36A", "#4FA3C7", "#C9B8E0", "#F28C28")):
+        out.append(oval(486 + k * 17, 402 + (k % 2) * 12, 7, 5, c))
+    # the desk lamp, clamped to the desk's left edge, its head bent over the cel
+    out.append(outline(8, 302, 30, 26, "#3A4A42", "#1E2A24", 2))
+    out.append(stroke("M24 302 L60 170 L196 120", "#3A4A42", 6) + oval(60, 170, 6, 6, "#1E2A24"))
+    out.append(poly(((189, 116), (211, 104), (262, 162), (210, 190)), "#5A7A6A", "#2E4036", 2))
+    bulb = oval(236, 176, 24, 7, "#FFF6D8", extra='transform="rotate(-29 236 176)"')
+    out.append(oval(236, 176, 24, 7, "#D8DDE2", "#2E4036", 1.5, 'transform="rotate(-29 236 176)"'))
+    if time != "day":
+        late.append(poly(((212, 190), (262, 162), (470, 360), (150, 430)), "#FFF0C0", "none", 0, 'opacity="0.12"'))
+        late.append(bulb)
+    late.append(desk_lamp_pool(300, 390, 230, 110, time))
+    return "".join(layers) + finish(out, time, late, warm=((236, 180, 90),))
+
+
+def firefly_river(time):
+    """bg0271: a quiet bend of the river upstream at night, reeds, and the last fireflies of the summer."""
+    late, layers = [], []
+    out = [open_sky(240, time)]
+    night_sky(time, late, (0, 0, 640, 170), 271, (470, 64))
+    hill = {"day": "#6E9478", "y": "#6E5A6E", "n": "#141C30"}[time]
+    out.append(f'<path d="M0 200 Q140 150 300 186 Q440 140 640 176 V250 H0 Z" fill="{hill}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the far bank: a dark line of trees
+    for i, x in enumerate(range(-20, 680, 46)):
+        out.append(tree(x, 250, 18 + (i * 7) % 14, 30 + (i * 5) % 12, "#3E6A32", seed=2710 + i))
+    out.append(rect(0, 244, 640, 12, "#4E6A3A"))
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#18223E"}[time]
+    out.append(rect(0, 254, 640, 130, water))
+    for i in range(34):
+        y = 264 + (i * 31) % 110
+        out.append(stroke(f"M{(i * 97) % 620} {y} h{14 + i % 5 * 6}", "#FFFFFF", 1.2, 'opacity="0.35"'))
+    if time == "n":
+        late.append("".join(stroke(f"M{462 + i * 2} {262 + i * 12} h{18 - i * 2}", "#FFF4D0", 2, 'opacity="0.6"')
+                            for i in range(7)))
+    # stepping stones across the shallows
+    for k, (x, y, rx) in enumerate(((96, 372, 30), (170, 350, 24), (236, 330, 19), (292, 314, 15), (338, 300, 12))):
+        out.append(oval(x, y, rx, rx * 0.4, "#8A8478", "#5E5A52", 1.5))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the near bank: grass, reeds standing out of the water on both sides
+    out.append('<path d="M0 380 Q200 362 400 384 Q520 396 640 376 V480 H0 Z" fill="#5E7A3A"/>')
+    out.append(wild_grass(0, 640, 480, 70, 160, 2711, ("#4E6A32", "#5E7A3A", "#3E5A2A", "#6E8A44")))
+    rng = random.Random(2712)
+    for x0, x1 in ((0, 150), (500, 640)):
+        for _ in range(46):
+            x = x0 + rng.random() * (x1 - x0)
+            h = 120 + rng.random() * 140
+            bend = (rng.random() - 0.5) * 40
+            out.append(stroke(f"M{x:.0f} 470 q{bend / 2:.0f} -{h / 2:.0f} {bend:.0f} -{h:.0f}", "#5E7A3A", 2.5))
+            if rng.random() < 0.4:
+                out.append(oval(x + bend, 470 - h, 3, 12, "#8A6A3A"))
+    # the fireflies: drifting over the water and lighting in the reeds
+    fireflies = []
+    rng = random.Random(2713)
+    for k in range(46):
+        if k < 28:
+            x, y = 60 + rng.random() * 520, 230 + rng.random() * 170
+        else:
+            x, y = (rng.random() * 150) if k % 2 else (500 + rng.random() * 140), 240 + rng.random() * 200
+        r = 1.6 + rng.random() * 1.6
+        fireflies.append(f'<circle cx="{x:.1f}" cy="{y:.1f}" r="{r * 4.5:.1f}" fill="url(#firefly)" opacity="{0.5 + (k % 3) * 0.25}"/>'
+                         f'<circle cx="{x:.1f}" cy="{y:.1f}" r="{r:.1f}" fill="#F4FFB0"/>')
+        if k % 5 == 0:
+            fireflies.append(stroke(f"M{x - 14:.1f} {y + 6:.1f} q6 -8 12 -4", "#E4F27A", 1, 'opacity="0.5"'))
+    defs = ('<defs><radialGradient id="firefly" cx="0.5" cy="0.5" r="0.5">'
+            '<stop offset="0" stop-color="#E8F87A" stop-opacity="0.9"/>'
+            '<stop offset="1" stop-color="#C8E850" stop-opacity="0"/></radialGradient></defs>')
+    if time != "day":
+        late.append("".join(fireflies))
+    return defs + "".join(layers) + finish(out, time, late)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -2502,6 +2770,10 @@ PLACES = {
     "bg071": ("The convenience store from its parking lot.", store_lot, ("day", "y", "n")),
     "bg072": ("The hospital, the lobby.", hospital_lobby, ("day", "y", "n")),
     "bg073": ("The hospital, the ward corridor.", ward_corridor, ("day", "y", "n")),
+    "bg0101": ("The last station of the line: one platform, a wooden hut, the buffer stop.", last_station, ("day",)),
+    "bg0201": ("The paint room by lamplight: the paint desk under its lamp, jars, the radio, cel racks.", paint_desk,
+               ("day", "y", "n")),
+    "bg0271": ("The river upstream at night, with the last fireflies.", firefly_river, ("n",)),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
