@@ -2734,6 +2734,301 @@ def firefly_river(time):
     return defs + "".join(layers) + finish(out, time, late)
 
 
+def paint_tubes(x, y, w, rows, seed):
+    """A shelf's compartments of paint tubes lying side by side, one colour to a box."""
+    rng = random.Random(seed)
+    out = []
+    cols = int(w // 34)
+    for r in range(rows):
+        for c in range(cols):
+            bx, by = x + c * 34, y + r * 30
+            colour = hue((c * 0.09 + r * 0.31 + rng.random() * 0.04) % 1, 0.55 + rng.random() * 0.2, 0.9)
+            out.append(outline(bx, by, 32, 26, "#E8DCC4", "#8A6B4F", 1))
+            for k in range(4):
+                ty = by + 4 + k * 5
+                out.append(f'<rect x="{bx + 3}" y="{ty}" width="20" height="4" rx="1.5" fill="#F4F4F0" stroke="#9A9A9A" stroke-width="0.6"/>'
+                           + rect(bx + 8, ty, 9, 4, colour) + rect(bx + 23, ty + 1, 5, 2, "#B0B0B0"))
+    return "".join(out)
+
+
+def art_shop(time):
+    """bg0301: 画材のちぐさ inside: shelves of paint and pencils, paper rolls, the counter with its old register."""
+    late, layers = [], []
+    wall, floor = "#E8DCC0", "#9A7A56"
+    out = [rect(0, 0, 640, 480, wall), rect(0, 0, 640, 18, "#6E5238")]
+    # the glass doors onto the shopping street, half curtained by the shop's summer blind
+    out.append(window(196, 60, 230, 270, time, late, "#7A5A3E", "#4E3A28", cols=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(stroke("M196 60 H426", "#4E3A28", 3))
+    out.append(f'<path d="M204 68 H418 V104 H204 Z" fill="#3E6E8A" opacity="0.9"/>')
+    for x in range(210, 418, 14):
+        out.append(stroke(f"M{x} 68 V104", "#2E5A74", 1))
+    # the floor of old boards
+    out.append(rect(0, 330, 640, 150, floor) + rect(0, 326, 640, 6, "#6E5238"))
+    for k, y in enumerate((352, 380, 414, 456)):
+        out.append(stroke(f"M0 {y} H640", "#866846", 1.5))
+        for x in range(60 + k * 37 % 90, 640, 150):
+            out.append(stroke(f"M{x} {y} v{(y - 330) // 5 + 18}", "#866846", 1))
+    # left: the tall shelf of paint tubes in boxes, with paint sets and sketchbooks below
+    out.append(outline(0, 30, 180, 300, "#A8845A", "#5E4630", 2))
+    out.append(paint_tubes(8, 40, 172, 4, 301))
+    for y in (162, 226):
+        out.append(rect(4, y, 172, 6, "#5E4630"))
+    for i in range(8):
+        c = ("#C84A3A", "#2F5FA8", "#E8B83A", "#3E7A5A", "#8E6CC4", "#D98A3A", "#5A5A6A", "#B83A5A")[i]
+        out.append(outline(8 + i * 21, 176, 18, 48, c, "#3A2A20", 1))
+        out.append(rect(10 + i * 21, 186, 14, 6, "#F4EEDC"))
+    for i in range(4):
+        out.append(outline(8 + i * 42, 238 + (i % 2) * 4, 38, 86 - (i % 2) * 4, ("#F4EEDC", "#D8C8A8", "#FFFFFF", "#C8D8E0")[i], "#6E5E4B", 1.5))
+        out.append(rect(14 + i * 42, 250 + (i % 2) * 4, 26, 18, ("#C84A3A", "#3A6EA8", "#E8B83A", "#8E6CC4")[i]))
+    # a poster from a paint maker: a fan of swatches, no words
+    out.append(outline(456, 34, 96, 62, "#FFFFFF", "#A59C8E", 1.5))
+    for i in range(9):
+        out.append(f'<path d="M504 90 L{504 + 40 * math.cos(math.pi * (1 + i / 8)):.1f} {90 + 40 * math.sin(math.pi * (1 + i / 8)):.1f}" '
+                   f'stroke="{hue(i / 9, 0.6, 0.9)}" stroke-width="8"/>')
+    # the coloured pencils, a whole rainbow standing in a stepped wooden rack on the wall
+    out.append(poly(((446, 150), (630, 150), (630, 190), (446, 190)), "#B8946A", "#5E4630"))
+    for i in range(36):
+        x = 452 + i * 4.8
+        top = 112 + (i % 4) * 7
+        c = hue(i / 36, 0.62, 0.86)
+        out.append(rect(f"{x:.1f}", top, 4, 150 - top, c) + poly(((x, top), (x + 4, top), (x + 2, top - 7)), "#E8C8A0", "#E8C8A0", 0)
+                   + rect(f"{x + 1:.1f}", top - 7, 2, 3, c))
+    out.append(stroke("M446 170 H630", "#5E4630", 1.5))
+    # paper rolls standing in a barrel in front of the shelf
+    for x, h, c in ((58, 170, "#FFFFFF"), (78, 210, "#F4EEDC"), (98, 150, "#DCE8F0"), (118, 190, "#FFFFFF"), (68, 130, "#F2DCC8")):
+        out.append(outline(x, 370 - h, 18, h, c, "#8A8070", 1.2) + oval(x + 9, 370 - h, 9, 3.5, light_roll(c), "#8A8070", 1.2))
+    out.append(f'<path d="M40 456 L50 360 H144 L154 456 Z" fill="#8A6A4A" stroke="#4E3A28" stroke-width="2"/>'
+               + stroke("M47 392 H147 M44 426 H150", "#4E3A28", 2))
+    # the counter on the right, its glass case of pens, the old register on top
+    out.append(outline(360, 336, 280, 144, "#8A6A4A", "#4E3A28", 2))
+    out.append(outline(374, 352, 252, 64, "#C8D8E0", "#4E3A28", 1.5))
+    for i in range(14):
+        out.append(stroke(f"M{384 + i * 17} 408 l6 -44", hue(i / 14, 0.6, 0.8), 3))
+    out.append(rect(352, 326, 296, 14, "#A8845A") + stroke("M352 326 H648", "#4E3A28", 2))
+    # the register: a tall brass-and-green box with rows of round keys and its crank
+    out.append(poly(((470, 326), (586, 326), (576, 240), (480, 240)), "#6E8A6E", "#2E3E2E", 2))
+    out.append(outline(492, 214, 72, 28, "#C8A040", "#6E5A1E", 2) + rect(500, 220, 56, 14, "#F4EEDC"))
+    for i in range(3):
+        out.append(outline(506 + i * 16, 222, 10, 10, "#2E3E2E", "#2E3E2E", 0))
+    for r in range(3):
+        for c in range(6):
+            out.append(oval(492 + c * 15 - r * 1.5, 256 + r * 16, 5.5, 5.5, "#F4EEDC", "#3A3A3A", 1))
+    out.append(outline(466, 304, 124, 22, "#5E7A5E", "#2E3E2E", 2) + oval(528, 315, 6, 3, "#C8A040"))
+    out.append(stroke("M586 282 h16 v18", "#C8A040", 4) + oval(602, 302, 5, 5, "#3A2A20"))
+    # a jar of yuzu-honey for whoever comes in from the heat, a bell to call the shop
+    out.append(outline(400, 290, 34, 38, "#F4D03F", "#A8861A", 1.5, 'rx="8"') + outline(402, 282, 30, 10, "#E8E2D0", "#8A8070", 1.5))
+    out.append(oval(620, 320, 10, 7, "#C8A040", "#6E5A1E", 1.5) + oval(620, 312, 2.5, 2.5, "#6E5A1E"))
+    # the shop's lamp: an old milk-glass shade over the counter
+    out.append(stroke("M520 0 V116", "#3A3A3A", 2))
+    shade = '<path d="M490 140 Q490 116 520 114 Q550 116 550 140 Z" fill="{}" stroke="#6E6A5A" stroke-width="2"/>'
+    out.append(shade.format("#F4F1E6"))
+    if time != "day":
+        late.append(shade.format("#FFF4D0") + oval(520, 142, 10, 4, "#FFF6D8"))
+    return "".join(layers) + finish(out, time, late, warm=((520, 150, 150), (520, 150, 70)))
+
+
+def light_roll(hex_colour):
+    """The end of a paper roll, a shade darker than its side."""
+    return dark_leaf(hex_colour, 0.88)
+
+
+def hospital_roof(time):
+    """bg0302: the hospital roof: a high fence, washing lines of white sheets, the water tank, the town below."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 200), 302, (120, 70))
+    # the town seen from high up: roofs to the sea, the hill on the right
+    sea = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#18223E"}[time]
+    out.append(rect(0, 214, 640, 30, sea))
+    out.append('<path d="M360 230 Q480 150 640 170 V300 H360 Z" fill="%s"/>' % light_hill(time))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(302)
+    for row, base in enumerate((254, 272, 294)):
+        x = -rng.random() * 30
+        while x < 640:
+            w, h = 20 + rng.random() * 36, 8 + rng.random() * (14 + row * 10)
+            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 20:.0f}", dark_leaf(town, 1 - row * 0.08)))
+            for k in range(int(w // 10)):
+                if rng.random() < 0.4:
+                    out.append(pane(round(x + 3 + k * 10), round(base - h + 4), 4, 5, time, rng.random() < 0.6, late, town))
+            x += w + 2
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the roof's concrete floor with its drains and the low step at its edge
+    out.append(rect(0, 300, 640, 180, "#C8C4BA") + rect(0, 300, 640, 16, "#B0ACA2"))
+    for y in (352, 410):
+        out.append(stroke(f"M0 {y} H640", "#B8B4AA", 2))
+    out.append(oval(230, 446, 14, 5, "#8A8680", "#6E6A64", 1.5))
+    # the high safety fence: posts, a top rail and the wire mesh
+    mesh = []
+    for x in range(-300, 640, 14):
+        mesh.append(f"M{x} 300 l180 -180 M{x + 180} 300 l-180 -180")
+    out.append(f'<g clip-path="url(#fence)"><path d="{" ".join(mesh)}" stroke="#8A9098" stroke-width="1" opacity="0.7"/></g>')
+    out.append('<clipPath id="fence"><rect x="0" y="120" width="640" height="180"/></clipPath>')
+    out.append(stroke("M0 120 H640 M0 298 H640", "#6E747C", 5))
+    for x in range(20, 640, 100):
+        out.append(rect(x - 4, 112, 8, 192, "#6E747C"))
+    # the water tank on its steel legs, left
+    out.append(stroke("M40 420 L56 300 M170 420 L154 300 M48 360 H162", "#6E747C", 6))
+    out.append(f'<rect x="24" y="170" width="162" height="136" rx="10" fill="#E8E4DA" stroke="#7A7468" stroke-width="2"/>')
+    for x in (64, 104, 144):
+        out.append(stroke(f"M{x} 172 V304", "#D0CABE", 2))
+    out.append(stroke("M36 206 H174 M36 270 H174", "#D0CABE", 2))
+    out.append(stroke("M180 190 v-26 h-30 v-20 M180 300 h30 v120", "#8A9098", 4))
+    # washing lines on their poles, the hospital's white sheets drying in a row
+    for x in (226, 424, 622):
+        out.append(rect(x - 3, 168, 6, 250, "#7A7E84") + rect(x - 14, 166, 28, 5, "#7A7E84"))
+    rng = random.Random(3021)
+    for line, (x0, x1, y0, sheet_h) in enumerate(((226, 424, 178, 150), (424, 622, 172, 156))):
+        sag = 12
+        out.append(stroke(f"M{x0} {y0} Q{(x0 + x1) / 2} {y0 + sag * 2} {x1} {y0}", "#9A9A9A", 1.5))
+        for k in range(3):
+            a, b = x0 + 8 + k * 62, x0 + 64 + k * 62
+            ya = y0 + sag * (1 - (2 * (a - x0) / (x1 - x0) - 1) ** 2)
+            yb = y0 + sag * (1 - (2 * (b - x0) / (x1 - x0) - 1) ** 2)
+            lift = rng.random() * 18
+            bottom = max(ya, yb) + sheet_h - lift
+            out.append(f'<path d="M{a:.0f} {ya:.1f} L{b:.0f} {yb:.1f} L{b + 6 + lift / 2:.0f} {bottom:.1f} '
+                       f'Q{(a + b) / 2 + lift / 2:.0f} {bottom - 10:.1f} {a + 4 + lift / 2:.0f} {bottom + 4:.1f} Z" '
+                       f'fill="#FBFBF8" stroke="#A8ACB2" stroke-width="1.5" stroke-linejoin="round"/>')
+            out.append(stroke(f"M{a + 18:.0f} {ya + 10:.0f} q4 60 {lift / 2 + 4:.0f} {sheet_h - 40:.0f}", "#E0E2E6", 3))
+            out.append(oval(a + 4, ya, 3, 5, "#D8A420") + oval(b - 4, yb, 3, 5, "#D8A420"))
+    # shadows of the sheets on the floor, a bench for the patients who come up for air
+    if time == "day":
+        out.append(poly(((240, 420), (620, 420), (660, 470), (270, 470)), "#B0ACA2", "none", 0, 'opacity="0.6"'))
+    out.append(outline(420, 404, 190, 16, "#F2F2EE", "#8A8E92", 2) + outline(420, 380, 190, 14, "#F2F2EE", "#8A8E92", 2))
+    out.append(rect(432, 420, 8, 44, "#8A8E92") + rect(590, 420, 8, 44, "#8A8E92"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def himi_balcony(time):
+    """bg0402: the Himi apartment's balcony, five floors up, the station lit below."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 190), 402, (500, 60))
+    hill = {"day": "#6E9478", "y": "#6E5A6E", "n": "#121A2E"}[time]
+    out.append(f'<path d="M0 190 Q160 150 330 176 Q480 150 640 170 V300 H0 Z" fill="{hill}"/>')
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1C2240"}[time]
+    rng = random.Random(4021)
+    for row, base in enumerate((210, 228)):
+        x = -rng.random() * 20
+        while x < 640:
+            w, h = 18 + rng.random() * 30, 6 + rng.random() * 16
+            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 30:.0f}", town))
+            for k in range(int(w // 9)):
+                if rng.random() < 0.5:
+                    out.append(pane(round(x + 3 + k * 9), round(base - h + 3), 3, 4, time, rng.random() < 0.7, late, town))
+            x += w + 1
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the station below: its platform roof, the lamps, a train waiting with its windows lit
+    out.append(rect(0, 240, 640, 70, "#5E6268"))
+    for X in range(0, 640, 22):
+        out.append(stroke(f"M{X} 272 l-6 10", "#4A4E54", 2))
+    out.append(stroke("M0 276 H640 M0 284 H640", "#8A9098", 1.5))
+    out.append(poly(((60, 246), (600, 246), (612, 258), (48, 258)), "#8A9098", "#4A4E54", 1.5))
+    for x in range(80, 600, 60):
+        out.append(rect(x, 258, 3, 14, "#4A4E54"))
+        if time != "day":
+            late.append(glow(x + 2, 260, 22, cool=True) + rect(x - 8, 257, 18, 2, "#F4FAFF"))
+    out.append(f'<rect x="120" y="262" width="300" height="22" rx="5" fill="#D8DCE0" stroke="#4A4E54" stroke-width="1.5"/>'
+               + rect(120, 278, 300, 3, "#D9342E"))
+    for k in range(14):
+        out.append(pane(128 + k * 20, 266, 12, 8, time, True, late, "#4A4E54"))
+    out.append(outline(470, 222, 90, 30, "#C8C2B6", "#6E6A62", 1.5) + poly(((464, 222), (566, 222), (556, 212), (474, 212)), "#6E5A4A", "#4E3A2A", 1.5))
+    out.append(oval(515, 236, 8, 8, "#FFFFFF", "#4E4A46", 1.5))
+    if time != "day":
+        late.append(oval(515, 236, 8, 8, "#FFF6D8", "#4E4A46", 1.5) + glow(515, 236, 24))
+        for x in (40, 180, 300, 420, 600):
+            late.append(glow(x, 300, 30) + oval(x, 300, 3, 3, "#FFF0C0"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the balcony: its floor, the frosted panels and the rail, the wall and the door to the living room
+    out.append(rect(0, 400, 640, 80, "#B8B4AC") + stroke("M0 400 H640", "#8A8680", 2))
+    out.append(outline(96, 300, 544, 104, "#D8E0E8", "#6E747C", 2, 'opacity="0.92"'))
+    for x in range(200, 640, 110):
+        out.append(rect(x - 3, 300, 6, 104, "#8A9098"))
+    out.append(outline(90, 290, 560, 12, "#A8AEB6", "#5E646A", 2))
+    out.append(rect(0, 0, 96, 480, "#E8E2D8") + rect(90, 0, 8, 480, "#C8C2B6"))
+    curtain = '<path d="M0 60 H60 C50 160 66 300 52 420 H0 Z" fill="{}" stroke="#5E7890" stroke-width="2"/>'
+    out.append(outline(0, 60, 86, 360, "#D8DDE2", "#7E858B", 3) + curtain.format("#9FB8D0"))
+    if time == "n":
+        # the living room's lamp through the gap and through the thin curtain
+        late.append(outline(0, 60, 86, 360, LIT["n"], "#7E858B", 3) + curtain.format("#C8B898") + glow(40, 240, 140))
+    # the air conditioner's outdoor box, sandals, a potted olive the sisters carried up themselves
+    out.append(outline(480, 340, 130, 96, "#E4E6E8", "#8A8E92", 2) + oval(528, 388, 36, 36, "#C8CCD0", "#8A8E92", 2))
+    for a in range(0, 180, 30):
+        out.append(stroke(f"M{528 + 30 * math.cos(math.radians(a)):.1f} {388 + 30 * math.sin(math.radians(a)):.1f} "
+                          f"L{528 - 30 * math.cos(math.radians(a)):.1f} {388 - 30 * math.sin(math.radians(a)):.1f}", "#9AA0A6", 1.5))
+    out.append(poly(((150, 446), (172, 446), (168, 456), (154, 456)), "#3A6EA8", "#22446E", 1.5)
+               + poly(((180, 450), (202, 450), (198, 460), (184, 460)), "#3A6EA8", "#22446E", 1.5))
+    out.append(poly(((290, 470), (370, 470), (362, 410), (298, 410)), "#C4663E", "#6E3A22", 2))
+    out.append(stroke("M330 410 Q326 340 334 260 M330 380 Q300 340 288 300 M332 350 Q366 310 384 290", "#6B4A33", 3))
+    rng = random.Random(4022)
+    for _ in range(60):
+        x, y = 280 + rng.random() * 110, 250 + rng.random() * 150
+        a = rng.random() * 180
+        out.append(oval(x, y, 11, 4, ("#6E8A5A", "#5A7648", "#8AA070")[_ % 3], "#3E5232", 1,
+                        f'transform="rotate({a:.0f} {x:.1f} {y:.1f})"'))
+    return "".join(layers) + finish(out, time, late)
+
+
+def aquarium(time):
+    """bg0403: the aquarium: one great blue tank, fish passing, the dark hall with its benches."""
+    late = []
+    defs = ('<defs><linearGradient id="tank" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#4AA8D8"/><stop offset="0.55" stop-color="#1E6A9E"/>'
+            '<stop offset="1" stop-color="#0E3A64"/></linearGradient>'
+            '<linearGradient id="ray" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#E8F8FF" stop-opacity="0.35"/>'
+            '<stop offset="1" stop-color="#E8F8FF" stop-opacity="0"/></linearGradient>'
+            '<linearGradient id="hall" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#16304A"/><stop offset="1" stop-color="#0A1626"/></linearGradient></defs>')
+    out = [rect(0, 0, 640, 480, "#0E1A2C")]
+    # the tank fills the wall; light falls through it from the surface
+    out.append(outline(24, 24, 592, 340, "url(#tank)", "#0A1420", 6))
+    for x, w in ((90, 60), (230, 40), (360, 80), (520, 50)):
+        out.append(poly(((x, 28), (x + w, 28), (x + w * 2.2, 360), (x + w * 0.6, 360)), "url(#ray)", "none", 0))
+    out.append(stroke("M28 46 Q120 38 220 46 T420 46 T612 46", "#A8DCF4", 2, 'opacity="0.6"'))
+    # rocks and swaying weed on the sandy bottom
+    out.append('<path d="M28 360 Q140 330 260 348 Q400 320 612 344 V360 H28 Z" fill="#C8B888" opacity="0.55"/>')
+    for x, y, rx, ry in ((80, 346, 60, 30), (200, 354, 40, 18), (470, 340, 70, 36), (580, 350, 34, 16)):
+        out.append(oval(x, y, rx, ry, "#2E4A5E", "#1E3444", 1.5))
+    rng = random.Random(4031)
+    for _ in range(16):
+        x = 40 + rng.random() * 560
+        h = 50 + rng.random() * 110
+        out.append(stroke(f"M{x:.0f} 360 q-14 -{h / 3:.0f} 0 -{h * 0.6:.0f} q14 -{h / 4:.0f} 2 -{h * 0.4:.0f}", "#3E7A6A", 5))
+    # the fish: big slow shapes in shadow, a few bright ones, a school of small silver ones, a ray
+    def fish(x, y, s, body, flip=1):
+        return (f'<g transform="translate({x} {y}) scale({s * flip} {s})">'
+                f'<path d="M-30 0 Q-10 -16 18 -4 L32 -14 L28 0 L32 14 L18 4 Q-10 16 -30 0 Z" fill="{body}"/>'
+                f'<circle cx="-20" cy="-3" r="2.2" fill="#0A1420"/></g>')
+    for x, y, s, c, f in ((180, 150, 2.2, "#184E78", 1), (470, 230, 2.8, "#164670", -1), (330, 110, 1.4, "#1E5A86", -1)):
+        out.append(fish(x, y, s, c, f))
+    for x, y, s, c, f in ((120, 260, 0.8, "#F2A040", 1), (540, 120, 0.7, "#F2D060", -1), (400, 300, 0.6, "#E86A5A", 1)):
+        out.append(fish(x, y, s, c, f))
+    for _ in range(30):
+        x, y = 230 + rng.random() * 160, 200 + rng.random() * 70
+        out.append(fish(round(x), round(y), 0.28, "#C8DCE8", -1))
+    out.append('<path d="M420 80 Q470 50 520 80 Q560 70 600 90 Q540 96 520 108 L470 140 L480 104 Q440 100 420 80 Z" fill="#123E64"/>')
+    for _ in range(24):
+        x, y = 60 + rng.random() * 520, 60 + rng.random() * 280
+        out.append(oval(x, y, 2 + rng.random() * 3, 2 + rng.random() * 3, "none", "#D8F0FF", 1, 'opacity="0.6"'))
+    # the dark hall: the tank's light on the floor, the benches and a railing in silhouette
+    out.append(rect(0, 364, 640, 116, "url(#hall)"))
+    out.append('<ellipse cx="320" cy="392" rx="300" ry="22" fill="#2E6A98" opacity="0.35"/>')
+    out.append(stroke("M0 378 H640", "#0A1420", 4))
+    for x in range(30, 640, 60):
+        out.append(rect(x, 378, 3, 10, "#0A1420"))
+    for x0, w in ((60, 200), (380, 200)):
+        out.append(f'<rect x="{x0}" y="420" width="{w}" height="18" rx="4" fill="#060C16"/>'
+                   + rect(x0 + 14, 436, 10, 44, "#060C16") + rect(x0 + w - 24, 436, 10, 44, "#060C16"))
+    return defs + "".join(out)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -2774,7 +3069,13 @@ PLACES = {
     "bg0201": ("The paint room by lamplight: the paint desk under its lamp, jars, the radio, cel racks.", paint_desk,
                ("day", "y", "n")),
     "bg0271": ("The river upstream at night, with the last fireflies.", firefly_river, ("n",)),
+    "bg0301": ("Chigusa's art-supply shop inside: paint, pencils, paper rolls, the counter and its old register.",
+               art_shop, ("day", "y", "n")),
+    "bg0302": ("The hospital roof: the high fence, white sheets on the lines, the water tank, the town.",
+               hospital_roof, ("day", "y")),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
+    "bg0402": ("The Himi apartment's balcony, the station lit below.", himi_balcony, ("n",)),
+    "bg0403": ("The aquarium: the great blue tank, fish, the benches in the dark.", aquarium, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
 
