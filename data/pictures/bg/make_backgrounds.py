@@ -3013,7 +3013,8 @@ def aquarium(time):
     for _ in range(30):
         x, y = 230 + rng.random() * 160, 200 + rng.random() * 70
         out.append(fish(round(x), round(y), 0.28, "#C8DCE8", -1))
-    out.append('<path d="M420 80 Q470 50 520 80 Q560 70 600 90 Q540 96 520 108 L470 140 L480 104 Q440 100 420 80 Z" fill="#123E64"/>')
+    out.append('<path d="M500 70 Q468 80 428 108 Q470 110 500 126 Q530 110 572 108 Q532 80 500 70 Z" fill="#123E64"/>'
+               + stroke("M500 124 Q506 150 526 176", "#123E64", 3))
     for _ in range(24):
         x, y = 60 + rng.random() * 520, 60 + rng.random() * 280
         out.append(oval(x, y, 2 + rng.random() * 3, 2 + rng.random() * 3, "none", "#D8F0FF", 1, 'opacity="0.6"'))
