@@ -2557,12 +2557,11 @@ def last_station(time):
                      (ridge_x, wall_h + 1.4, hz0 - 0.4)), "#5E6A7A", "#3A4250", 2, **view))
     out.append(poly(gable, "#4E5A6A", "#3A4250", 2))
     # a bench under the eaves, the name board (a mountain and one arrow: there is no next station)
-    bx0, by0 = proj(-3.0, 1.35, 9, **view)
-    bx1, by1 = proj(-3.0, 1.35, 6.5, **view)
-    out.append(stroke(f"M{bx0:.0f} {by0:.0f} L{bx1:.0f} {by1:.0f}", "#3A6EA8", 9, cap="butt"))
     for z in (6.8, 8.7):
-        a, b = proj(-3.0, 0.9, z, **view), proj(-3.0, 1.35, z, **view)
+        a, b = proj(-2.7, 0.9, z, **view), proj(-2.7, 1.35, z, **view)
         out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#55585C", 3))
+    out.append(quad(((-3.1, 1.35, 6.5), (-2.6, 1.35, 6.5), (-2.6, 1.35, 9), (-3.1, 1.35, 9)), "#3A6EA8", "#22446E", 1.5, **view))
+    out.append(quad(((-3.1, 1.45, 6.5), (-3.1, 1.45, 9), (-3.1, 1.85, 9), (-3.1, 1.85, 6.5)), "#3A6EA8", "#22446E", 1.5, **view))
     for X in (-2.9, -1.3):
         a, b = proj(X, 0.9, 6, **view), proj(X, 2.5, 6, **view)
         out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} V{b[1]:.1f}", "#5A6470", 4, cap="butt"))
@@ -2838,68 +2837,76 @@ def hospital_roof(time):
     """bg0302: the hospital roof: a high fence, washing lines of white sheets, the water tank, the town below."""
     late, layers = [], []
     out = [open_sky(300, time)]
-    night_sky(time, late, (0, 0, 640, 200), 302, (120, 70))
-    # the town seen from high up: roofs to the sea, the hill on the right
+    night_sky(time, late, (0, 0, 640, 170), 302, (120, 70))
+    # the town seen from high up: roofs going down to the sea, the hill on the right
     sea = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#18223E"}[time]
-    out.append(rect(0, 214, 640, 30, sea))
-    out.append('<path d="M360 230 Q480 150 640 170 V300 H360 Z" fill="%s"/>' % light_hill(time))
+    out.append(rect(0, 178, 640, 40, sea) + stroke("M0 178 H640", "#FFFFFF", 1, 'opacity="0.6"'))
+    out.append('<path d="M380 214 Q500 130 640 150 V300 H380 Z" fill="%s"/>' % light_hill(time))
     town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    roofs = {"day": ("#8C9AAE", "#B0604A", "#6A7A8A", "#5A6A7E"), "y": ("#6A4D6E", "#8A4A4A", "#5A4A66", "#4E3E5A"),
+             "n": ("#1A1F38", "#261C30", "#1E2238", "#161A30")}[time]
     rng = random.Random(302)
-    for row, base in enumerate((254, 272, 294)):
+    for row, base in enumerate((222, 240, 262, 290)):
+        s_ = 0.8 + row * 0.35
         x = -rng.random() * 30
         while x < 640:
-            w, h = 20 + rng.random() * 36, 8 + rng.random() * (14 + row * 10)
-            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 20:.0f}", dark_leaf(town, 1 - row * 0.08)))
-            for k in range(int(w // 10)):
+            w, h = (16 + rng.random() * 22) * s_, (8 + rng.random() * 10) * s_
+            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 40:.0f}", dark_leaf(town, 1 - row * 0.06)))
+            out.append(poly(((x - 1, base - h), (x + w + 1, base - h), (x + w * 0.8, base - h - 5 * s_), (x + w * 0.2, base - h - 5 * s_)),
+                            roofs[int(rng.random() * 4)], "#4E4A46", 0.8))
+            for k in range(int(w // (9 * s_))):
                 if rng.random() < 0.4:
-                    out.append(pane(round(x + 3 + k * 10), round(base - h + 4), 4, 5, time, rng.random() < 0.6, late, town))
+                    out.append(pane(round(x + 3 + k * 9 * s_), round(base - h + 3 * s_), round(3 * s_), round(4 * s_), time,
+                                    rng.random() < 0.6, late, town))
             x += w + 2
     layers.append(dusk(out, time, late))
     out, late = [], []
-    # the roof's concrete floor with its drains and the low step at its edge
+    # the roof's concrete floor with its drain, the low step at its edge
     out.append(rect(0, 300, 640, 180, "#C8C4BA") + rect(0, 300, 640, 16, "#B0ACA2"))
     for y in (352, 410):
         out.append(stroke(f"M0 {y} H640", "#B8B4AA", 2))
-    out.append(oval(230, 446, 14, 5, "#8A8680", "#6E6A64", 1.5))
+    out.append(oval(250, 452, 14, 5, "#8A8680", "#6E6A64", 1.5))
     # the high safety fence: posts, a top rail and the wire mesh
     mesh = []
     for x in range(-300, 640, 14):
         mesh.append(f"M{x} 300 l180 -180 M{x + 180} 300 l-180 -180")
-    out.append(f'<g clip-path="url(#fence)"><path d="{" ".join(mesh)}" stroke="#8A9098" stroke-width="1" opacity="0.7"/></g>')
     out.append('<clipPath id="fence"><rect x="0" y="120" width="640" height="180"/></clipPath>')
+    out.append(f'<g clip-path="url(#fence)"><path d="{" ".join(mesh)}" stroke="#8A9098" stroke-width="1" opacity="0.6"/></g>')
     out.append(stroke("M0 120 H640 M0 298 H640", "#6E747C", 5))
     for x in range(20, 640, 100):
         out.append(rect(x - 4, 112, 8, 192, "#6E747C"))
-    # the water tank on its steel legs, left
-    out.append(stroke("M40 420 L56 300 M170 420 L154 300 M48 360 H162", "#6E747C", 6))
-    out.append(f'<rect x="24" y="170" width="162" height="136" rx="10" fill="#E8E4DA" stroke="#7A7468" stroke-width="2"/>')
-    for x in (64, 104, 144):
-        out.append(stroke(f"M{x} 172 V304", "#D0CABE", 2))
-    out.append(stroke("M36 206 H174 M36 270 H174", "#D0CABE", 2))
-    out.append(stroke("M180 190 v-26 h-30 v-20 M180 300 h30 v120", "#8A9098", 4))
-    # washing lines on their poles, the hospital's white sheets drying in a row
-    for x in (226, 424, 622):
-        out.append(rect(x - 3, 168, 6, 250, "#7A7E84") + rect(x - 14, 166, 28, 5, "#7A7E84"))
+    # the water tank on its steel legs, left, with its pipes
+    out.append(stroke("M36 420 L50 300 M150 420 L136 300 M42 360 H144", "#6E747C", 6))
+    out.append(f'<rect x="16" y="160" width="150" height="142" rx="10" fill="#E8E4DA" stroke="#7A7468" stroke-width="2"/>')
+    for x in (54, 92, 130):
+        out.append(stroke(f"M{x} 162 V300", "#D0CABE", 2))
+    out.append(stroke("M28 198 H154 M28 264 H154", "#D0CABE", 2))
+    out.append(stroke("M160 180 v-26 h-30 v-20 M160 296 h24 v124", "#8A9098", 4))
+    # a bench facing the view, for the patients who come up for air
+    out.append(outline(220, 372, 150, 14, "#F2F2EE", "#8A8E92", 2) + outline(220, 392, 150, 12, "#F2F2EE", "#8A8E92", 2))
+    out.append(rect(230, 404, 7, 46, "#8A8E92") + rect(354, 404, 7, 46, "#8A8E92"))
+    # two washing lines of the hospital's white sheets: a far one and a near one cut by the frame
     rng = random.Random(3021)
-    for line, (x0, x1, y0, sheet_h) in enumerate(((226, 424, 178, 150), (424, 622, 172, 156))):
-        sag = 12
+    for x0, x1, y0, n_, w, h, pole_h in ((300, 460, 196, 3, 42, 92, 150), (470, 700, 164, 3, 70, 170, 290)):
+        for x in (x0, x1):
+            out.append(rect(x - 3, y0 - 8, 6, pole_h, "#7A7E84") + rect(x - 12, y0 - 10, 24, 5, "#7A7E84"))
+        sag = 6 + w / 10
         out.append(stroke(f"M{x0} {y0} Q{(x0 + x1) / 2} {y0 + sag * 2} {x1} {y0}", "#9A9A9A", 1.5))
-        for k in range(3):
-            a, b = x0 + 8 + k * 62, x0 + 64 + k * 62
+        step = (x1 - x0 - 8) / n_
+        for k in range(n_):
+            a = x0 + 6 + k * step
+            b = a + w
             ya = y0 + sag * (1 - (2 * (a - x0) / (x1 - x0) - 1) ** 2)
             yb = y0 + sag * (1 - (2 * (b - x0) / (x1 - x0) - 1) ** 2)
-            lift = rng.random() * 18
-            bottom = max(ya, yb) + sheet_h - lift
-            out.append(f'<path d="M{a:.0f} {ya:.1f} L{b:.0f} {yb:.1f} L{b + 6 + lift / 2:.0f} {bottom:.1f} '
-                       f'Q{(a + b) / 2 + lift / 2:.0f} {bottom - 10:.1f} {a + 4 + lift / 2:.0f} {bottom + 4:.1f} Z" '
+            lift = rng.random() * h * 0.12
+            bottom = max(ya, yb) + h - lift
+            out.append(f'<path d="M{a:.0f} {ya:.1f} L{b:.0f} {yb:.1f} L{b + 4 + lift / 2:.0f} {bottom:.1f} '
+                       f'Q{(a + b) / 2 + lift / 2:.0f} {bottom - h * 0.06:.1f} {a + 3 + lift / 2:.0f} {bottom + 3:.1f} Z" '
                        f'fill="#FBFBF8" stroke="#A8ACB2" stroke-width="1.5" stroke-linejoin="round"/>')
-            out.append(stroke(f"M{a + 18:.0f} {ya + 10:.0f} q4 60 {lift / 2 + 4:.0f} {sheet_h - 40:.0f}", "#E0E2E6", 3))
-            out.append(oval(a + 4, ya, 3, 5, "#D8A420") + oval(b - 4, yb, 3, 5, "#D8A420"))
-    # shadows of the sheets on the floor, a bench for the patients who come up for air
+            out.append(stroke(f"M{a + w * 0.28:.0f} {ya + 8:.0f} q3 {h * 0.4:.0f} {lift / 2 + 3:.0f} {h - 30:.0f}", "#E0E2E6", 3))
+            out.append(oval(a + 4, ya, 2 + w / 40, 3 + w / 30, "#D8A420") + oval(b - 4, yb, 2 + w / 40, 3 + w / 30, "#D8A420"))
     if time == "day":
-        out.append(poly(((240, 420), (620, 420), (660, 470), (270, 470)), "#B0ACA2", "none", 0, 'opacity="0.6"'))
-    out.append(outline(420, 404, 190, 16, "#F2F2EE", "#8A8E92", 2) + outline(420, 380, 190, 14, "#F2F2EE", "#8A8E92", 2))
-    out.append(rect(432, 420, 8, 44, "#8A8E92") + rect(590, 420, 8, 44, "#8A8E92"))
+        out.append(poly(((470, 440), (640, 440), (640, 476), (500, 476)), "#B0ACA2", "none", 0, 'opacity="0.6"'))
     return "".join(layers) + finish(out, time, late)
 
 
