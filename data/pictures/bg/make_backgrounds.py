@@ -2466,6 +2466,577 @@ def kasumi_house(time):
     return "".join(layers) + finish(out, time, late)
 
 
+# The route places ----------------------------------------------------------------------
+
+def last_station(time):
+    """bg0101: the last station of the line: one platform, a wooden hut, the buffer stop, paddies."""
+    late, layers = [], []
+    view = dict(vx=330, vy=246, f=320, eye=1.6)
+    out = [open_sky(250, time)]
+    night_sky(time, late, (0, 0, 640, 200), 101, (520, 60))
+    # the mountains the line gives up on, one ridge behind the other
+    far, near = {"day": ("#9AB0C4", "#7F9E84"), "y": ("#8A6E88", "#6E5A6E"), "n": ("#1E2840", "#18203A")}[time]
+    out.append(f'<path d="M0 214 Q70 160 150 196 Q230 130 330 186 Q420 150 500 180 Q580 140 640 176 V250 H0 Z" fill="{far}"/>')
+    out.append(f'<path d="M0 240 Q90 206 190 232 Q300 214 400 236 Q520 208 640 230 V250 H0 Z" fill="{near}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the paddies on both sides, rows of young rice running away to the hills
+    out.append(rect(0, 246, 640, 234, "#8CB05A"))
+    for z in (8, 11, 15, 21, 30, 45, 70):
+        a, b = proj(-40, 0, z, **view), proj(40, 0, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.1f} H{b[0]:.0f}", "#A8C070", 2.5 if z < 20 else 1.5))
+    for X in (5, 9, 14, 22, 34):
+        a, b = proj(X, 0, 3, **view), proj(X, 0, 120, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.1f} {b[1]:.1f}", "#72984A", 1.5))
+    # a lone tree and a farm shed out in the fields
+    out.append(tree(560, 262, 34, 30, "#4E7A36", seed=1011))
+    out.append(outline(470, 236, 40, 22, "#A89478", "#6E5E4B", 1.5)
+               + poly(((466, 238), (514, 238), (506, 226), (474, 226)), "#6E7A8A", "#4E5664", 1.5))
+    # the ballast bed and the one track, ending here
+    bed = ((-0.7, 0, 0.8), (2.1, 0, 0.8), (2.1, 0, 400), (-0.7, 0, 400))
+    out.append(quad(bed, "#A49C90", "#8A8478", 1, **view))
+    for k in range(60):
+        z = 4.3 + k * 0.62
+        if z > 60:
+            break
+        a, b = proj(0.1, 0.05, z, **view), proj(1.45, 0.05, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} H{b[0]:.1f}", "#6A5444", max(1.0, 9 * 4 / z)))
+    for X in (0.24, 1.31):
+        a, b = proj(X, 0.12, 4.2, **view), proj(X, 0.12, 400, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#7A7A80", 5)
+                   + stroke(f"M{a[0]:.1f} {a[1] - 2:.1f} L{b[0]:.1f} {b[1]:.1f}", "#D0D0D8", 1.5))
+    # summer weeds have the last metres of the line to themselves
+    rng = random.Random(1012)
+    for _ in range(60):
+        z = 4 + rng.random() * 5
+        x, y = proj(-0.6 + rng.random() * 2.6, 0, z, **view)
+        h = 40 / z
+        out.append(stroke(f"M{x:.1f} {y:.1f} l-2 -{h:.1f} M{x:.1f} {y:.1f} l3 -{h * 0.8:.1f}", "#5E8436", 1.5))
+    # the buffer stop: the rails bent up into a frame, a striped beam across
+    legs = []
+    for X in (0.24, 1.31):
+        a, b, c = proj(X, 0.1, 5.2, **view), proj(X, 1.0, 4.2, **view), proj(X, 0.1, 4.2, **view)
+        legs.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f} L{c[0]:.1f} {c[1]:.1f}", "#5A4A40", 6))
+    out.extend(legs)
+    (x0, y0), (x1, y1) = proj(-0.15, 1.15, 4.2, **view), proj(1.7, 0.8, 4.2, **view)
+    out.append(outline(f"{x0:.0f}", f"{y0:.0f}", f"{x1 - x0:.0f}", f"{y1 - y0:.0f}", "#F2C230", "#3A3A3A", 2))
+    for k in range(6):
+        sx = x0 + 6 + k * (x1 - x0 - 12) / 6
+        out.append(poly(((sx, y1), (sx + 10, y0), (sx + 20, y0), (sx + 10, y1)), "#2A2A2A", "#2A2A2A", 0))
+    out.append(oval(x0 + 24, y1 + 18, 9, 9, "#D9342E", "#6E1E1A", 2))
+    # the platform: its face to the track, the worn concrete top, the yellow line
+    top = ((-12, 0.9, 0.6), (-0.75, 0.9, 0.6), (-0.75, 0.9, 46), (-12, 0.9, 46))
+    face = ((-0.75, 0, 0.6), (-0.75, 0.9, 0.6), (-0.75, 0.9, 46), (-0.75, 0, 46))
+    out.append(quad(face, "#9A9488", "#6E6A62", 1.5, **view))
+    out.append(quad(top, "#C2BCAE", "#8A8478", 1.5, **view))
+    out.append(quad(((-0.75, 0.9, 46), (-12, 0.9, 46), (-12, 0, 52), (-0.75, 0, 52)), "#B2AC9E", "#8A8478", 1, **view))
+    out.append(quad(((-1.1, 0.9, 0.6), (-0.8, 0.9, 0.6), (-0.8, 0.9, 46), (-1.1, 0.9, 46)), "#F4F4F0", "#F4F4F0", 0, **view))
+    out.append(quad(((-1.9, 0.9, 0.6), (-1.6, 0.9, 0.6), (-1.6, 0.9, 46), (-1.9, 0.9, 46)), "#F2C230", "#D8A420", 0.5, **view))
+    for z in (3, 4.5, 6.5, 9.5, 14, 21, 32):
+        a, b = proj(-12, 0.9, z, **view), proj(-0.8, 0.9, z, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#B0AA9C", 1))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the station hut: plank walls, a tiled gable, a window, the open door of the waiting room
+    hx0, hx1, hz0, hz1, wall_h = -6.5, -3.2, 10, 17, 3.1
+    out.append(quad(((hx1, 0.9, hz0), (hx1, 0.9, hz1), (hx1, wall_h, hz1), (hx1, wall_h, hz0)), "#A8845A", "#5E4630", 2, **view))
+    out.append(quad(((hx0, 0.9, hz0), (hx1, 0.9, hz0), (hx1, wall_h, hz0), (hx0, wall_h, hz0)), "#B8946A", "#5E4630", 2, **view))
+    for y in (1.4, 1.9, 2.4):
+        a, b = proj(hx1, y, hz0, **view), proj(hx1, y, hz1, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#8A6A48", 1))
+    out.append(quad(((hx1, 0.9, 11.5), (hx1, 0.9, 13), (hx1, 2.7, 13), (hx1, 2.7, 11.5)), "#3A3028", "#5E4630", 1.5, **view))
+    win = quad(((hx1, 1.7, 14), (hx1, 1.7, 16), (hx1, 2.6, 16), (hx1, 2.6, 14)), GLASS[time], "#5E4630", 1.5, **view)
+    out.append(win)
+    if time != "day":
+        late.append(quad(((hx1, 1.7, 14), (hx1, 1.7, 16), (hx1, 2.6, 16), (hx1, 2.6, 14)), LIT[time], "#5E4630", 1.5, **view))
+    out.append(quad(((hx0, 1.6, hz0), (hx0 + 1.4, 1.6, hz0), (hx0 + 1.4, 2.5, hz0), (hx0, 2.5, hz0)), GLASS[time], "#5E4630", 1.5, **view))
+    ridge_x = (hx0 + hx1) / 2
+    gable = [proj(hx0 - 0.3, wall_h, hz0 - 0.4, **view), proj(hx1 + 0.5, wall_h, hz0 - 0.4, **view),
+             proj(ridge_x, wall_h + 1.4, hz0 - 0.4, **view)]
+    out.append(quad(((hx1 + 0.5, wall_h, hz0 - 0.4), (hx1 + 0.5, wall_h, hz1 + 0.4), (ridge_x, wall_h + 1.4, hz1 + 0.4),
+                     (ridge_x, wall_h + 1.4, hz0 - 0.4)), "#5E6A7A", "#3A4250", 2, **view))
+    out.append(poly(gable, "#4E5A6A", "#3A4250", 2))
+    # a bench under the eaves, the name board (a mountain and one arrow: there is no next station)
+    for z in (6.8, 8.7):
+        a, b = proj(-2.7, 0.9, z, **view), proj(-2.7, 1.35, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#55585C", 3))
+    out.append(quad(((-3.1, 1.35, 6.5), (-2.6, 1.35, 6.5), (-2.6, 1.35, 9), (-3.1, 1.35, 9)), "#3A6EA8", "#22446E", 1.5, **view))
+    out.append(quad(((-3.1, 1.45, 6.5), (-3.1, 1.45, 9), (-3.1, 1.85, 9), (-3.1, 1.85, 6.5)), "#3A6EA8", "#22446E", 1.5, **view))
+    for X in (-2.9, -1.3):
+        a, b = proj(X, 0.9, 6, **view), proj(X, 2.5, 6, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} V{b[1]:.1f}", "#5A6470", 4, cap="butt"))
+    (nx0, ny0), (nx1, ny1) = proj(-3.1, 2.7, 6, **view), proj(-1.1, 2.05, 6, **view)
+    board = (outline(f"{nx0:.0f}", f"{ny0:.0f}", f"{nx1 - nx0:.0f}", f"{ny1 - ny0:.0f}", "#FBFBF8", "#5A6470", 2)
+             + rect(f"{nx0 + 2:.0f}", f"{ny1 - 9:.0f}", f"{nx1 - nx0 - 4:.0f}", 7, "#2F5FA8")
+             + poly(((nx0 + 30, ny1 - 12), (nx0 + 46, ny0 + 6), (nx0 + 56, ny0 + 16), (nx0 + 62, ny0 + 10),
+                     (nx0 + 76, ny1 - 12)), "#6E9A5A", "#4E6A3E", 1.5)
+             + poly(((nx0 + 8, ny1 - 5), (nx0 + 16, ny1 - 9), (nx0 + 16, ny1 - 1)), "#FFFFFF", "#FFFFFF", 0))
+    out.append(board)
+    # a platform lamp, poles carrying the wires back the way the train came
+    lx, ly = proj(-1.4, 0.9, 20, **view)
+    out.append(street_lamp(round(lx), round(ly), 68, time, late, arm=1))
+    for z in (9, 18, 36, 72):
+        a, b = proj(3.2, 0, z, **view), proj(3.2, 6.5, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} V{b[1]:.1f}", "#7A746C", max(1.5, 60 / z)))
+        out.append(stroke(f"M{a[0] - 60 / z:.1f} {b[1] + 8 / z * 10:.1f} h{120 / z:.1f}", "#6E6A64", max(1.0, 30 / z)))
+    for dx in (-0.5, 0.5):
+        pts = [proj(3.2 + dx, 6.2, z, **view) for z in (4, 9, 18, 36, 72, 200)]
+        out.append(stroke("M" + " L".join(f"{x:.1f} {y:.1f}" for x, y in pts), "#3A3A3E", 1))
+    # the near edge: grass and a few summer flowers at the foot of the buffer stop
+    out.append(wild_grass(330, 640, 480, 40, 40, 1013))
+    for x, y in ((560, 440), (596, 452), (620, 430)):
+        out.append(stroke(f"M{x} {y + 40} V{y}", "#5E8436", 2) + oval(x, y, 7, 7, "#F2C230", "#B8901E", 1.5) + oval(x, y, 2.5, 2.5, "#8A5A2A"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def desk_lamp_pool(cx, cy, rx, ry, time):
+    """The pool of a desk lamp's light: only worth drawing once the room has gone dim."""
+    if time == "day":
+        return ""
+    strength = 0.55 if time == "y" else 0.9
+    return (f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}" fill="url(#glow)" opacity="{strength}"/>'
+            f'<ellipse cx="{cx}" cy="{cy}" rx="{rx * 0.55:.0f}" ry="{ry * 0.55:.0f}" fill="url(#glow)" opacity="{strength}"/>')
+
+
+def paint_desk(time):
+    """bg0201: the paint room by lamplight: Hotaru's desk close up under its lamp."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#E5ECE6"), rect(0, 0, 640, 14, "#CBD4CD")]
+    # the window behind the desk (the same as the room's), the cel rack on the right
+    out.append(window(40, 30, 210, 170, time, late, "#7C8A80", "#4E5A52", cols=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(outline(420, 20, 210, 270, "#B7A58E", "#6E5E4B", 2))
+    for r in range(4):
+        out.append(rect(426, 40 + r * 62, 198, 5, "#6E5E4B"))
+        for i in range(13):
+            tint = ("#EAF4FA", "#F9EAF0", "#EEF8EA", "#FBF5E2")[(r + i) % 4]
+            lean = (i % 3) - 1
+            out.append(f'<rect x="{432 + i * 14.5:.1f}" y="{46 + r * 62}" width="10" height="50" fill="{tint}" '
+                       f'stroke="#93A8B5" stroke-width="1" transform="skewX({lean * 4})"/>')
+    # a colour chart pinned to the wall: swatches only
+    out.append(outline(280, 60, 110, 130, "#FFFFFF", "#A59C8E", 1.5) + oval(335, 64, 3, 3, "#D9534F"))
+    for k in range(12):
+        out.append(rect(290 + (k % 3) * 32, 72 + (k // 3) * 28, 26, 20,
+                        ("#E8B4A0", "#F2D08A", "#A8C8E0", "#C9B8E0", "#9CB87A", "#F2A6C0",
+                         "#6E8AB8", "#D99A6C", "#B8C4CC", "#4A5A7A", "#F6E6C4", "#8A6A8E")[k]))
+    # the desk: its top runs out towards us
+    out.append(poly(((0, 300), (640, 300), (640, 480), (0, 480)), "#C9B79A", "#6E5E4B"))
+    out.append(rect(0, 296, 640, 8, "#A8967A"))
+    for y in (340, 400, 460):
+        out.append(stroke(f"M0 {y} H640", "#BCA98A", 1.5))
+    # jars of paint along the back of the desk, lids off the ones in use
+    colours = ("#D9534F", "#F0AD4E", "#F7E36A", "#7FAE5A", "#4FA3C7", "#337AB7", "#8E6CC4", "#F2A6C0",
+               "#8A5A3C", "#2E2E2E", "#FFFFFF", "#B0B7BF", "#E8B4A0", "#6E8AB8")
+    for i, c in enumerate(colours):
+        x, y = 20 + i * 28, 262 + (i % 2) * 10
+        if x > 400:
+            break
+        out.append(outline(x, y, 24, 30, c, "#5A5A5A", 1.5) + outline(x, y + 10, 24, 10, "#F4F4F0", "#9A9A9A", 1))
+        if i % 3:
+            out.append(outline(x - 1, y - 6, 26, 7, "#E0E0E0", "#7A7A7A", 1))
+        else:
+            out.append(oval(x + 12, y + 1, 11, 3, dark_leaf(c, 0.85)))
+    # the radio, a little red set with its aerial up
+    out.append(f'<rect x="448" y="244" width="120" height="64" rx="10" fill="#C2543C" stroke="#6E2A1E" stroke-width="2"/>')
+    out.append(oval(480, 276, 20, 20, "#E9D8C0", "#6E2A1E", 1.5))
+    for k in range(5):
+        out.append(stroke(f"M{466 + k * 7} 266 v20", "#B89A80", 1.5))
+    out.append(outline(512, 260, 46, 14, "#F4EEDC", "#6E2A1E", 1.5) + stroke("M528 260 v14", "#D9342E", 2))
+    out.append(oval(522, 292, 6, 6, "#3A2A26") + oval(546, 292, 6, 6, "#3A2A26"))
+    out.append(stroke("M556 244 L600 150", "#9A9A9A", 2.5) + oval(600, 150, 3, 3, "#9A9A9A"))
+    # the cel she is painting: a girl and a windmill half filled in, the rest still lines
+    out.append(poly(((170, 440), (420, 440), (396, 330), (194, 330)), "#EAF6FB", "#8FB2C4", 1.5))
+    out.append(stroke("M210 336 h20 M370 336 h20", "#C9B79A", 4))
+    out.append('<path d="M268 430 q10 -60 30 -66 q22 6 30 66 Z" fill="#F28C28" stroke="#3A3A3A" stroke-width="1.5"/>')
+    out.append('<circle cx="298" cy="352" r="16" fill="#FCE6D4" stroke="#3A3A3A" stroke-width="1.5"/>')
+    out.append('<path d="M282 348 q16 -22 32 0 q-8 -8 -16 -6 q-8 -2 -16 6 Z" fill="#8A4B2A" stroke="#3A3A3A" stroke-width="1.2"/>')
+    out.append(stroke("M350 430 L356 360 M356 360 l-18 -14 M356 360 l20 -8 M356 360 l-4 -22 M356 360 l14 14", "#3A3A3A", 1.5))
+    # her brush across the jar of water, the cup of spare brushes, the palette
+    out.append(outline(110, 360, 40, 48, "#D8E6EC", "#7A96A4", 1.5) + rect(112, 372, 36, 34, "#B8C8D8"))
+    out.append(stroke("M104 366 L196 352", "#8A5A3C", 4) + stroke("M196 352 l14 -2", "#2E2E2E", 4))
+    out.append(outline(50, 330, 34, 46, "#7DA0B0", "#4E6470", 1.5))
+    for dx in (-8, 0, 8):
+        out.append(stroke(f"M{67 + dx} 330 L{64 + dx * 2} 290", "#8A5A3C", 3))
+    out.append(oval(520, 410, 60, 30, "#FFFFFF", "#9A9A9A", 1.5))
+    for k, c in enumerate(("#D9534F", "#F7E36A", "#4FA3C7", "#C9B8E0", "#F28C28")):
+        out.append(oval(486 + k * 17, 402 + (k % 2) * 12, 7, 5, c))
+    # the desk lamp, clamped to the desk's left edge, its head bent over the cel
+    out.append(outline(8, 302, 30, 26, "#3A4A42", "#1E2A24", 2))
+    out.append(stroke("M24 302 L60 170 L196 120", "#3A4A42", 6) + oval(60, 170, 6, 6, "#1E2A24"))
+    out.append(poly(((189, 116), (211, 104), (262, 162), (210, 190)), "#5A7A6A", "#2E4036", 2))
+    bulb = oval(236, 176, 24, 7, "#FFF6D8", extra='transform="rotate(-29 236 176)"')
+    out.append(oval(236, 176, 24, 7, "#D8DDE2", "#2E4036", 1.5, 'transform="rotate(-29 236 176)"'))
+    if time != "day":
+        late.append(poly(((212, 190), (262, 162), (470, 360), (150, 430)), "#FFF0C0", "none", 0, 'opacity="0.12"'))
+        late.append(bulb)
+    late.append(desk_lamp_pool(300, 390, 230, 110, time))
+    return "".join(layers) + finish(out, time, late, warm=((236, 180, 90),))
+
+
+def firefly_river(time):
+    """bg0271: a quiet bend of the river upstream at night, reeds, and the last fireflies of the summer."""
+    late, layers = [], []
+    out = [open_sky(240, time)]
+    night_sky(time, late, (0, 0, 640, 170), 271, (470, 64))
+    hill = {"day": "#6E9478", "y": "#6E5A6E", "n": "#141C30"}[time]
+    out.append(f'<path d="M0 200 Q140 150 300 186 Q440 140 640 176 V250 H0 Z" fill="{hill}"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the far bank: a dark line of trees
+    for i, x in enumerate(range(-20, 680, 46)):
+        out.append(tree(x, 250, 18 + (i * 7) % 14, 30 + (i * 5) % 12, "#3E6A32", seed=2710 + i))
+    out.append(rect(0, 244, 640, 12, "#4E6A3A"))
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#18223E"}[time]
+    out.append(rect(0, 254, 640, 130, water))
+    for i in range(34):
+        y = 264 + (i * 31) % 110
+        out.append(stroke(f"M{(i * 97) % 620} {y} h{14 + i % 5 * 6}", "#FFFFFF", 1.2, 'opacity="0.35"'))
+    if time == "n":
+        late.append("".join(stroke(f"M{462 + i * 2} {262 + i * 12} h{18 - i * 2}", "#FFF4D0", 2, 'opacity="0.6"')
+                            for i in range(7)))
+    # stepping stones across the shallows
+    for k, (x, y, rx) in enumerate(((96, 372, 30), (170, 350, 24), (236, 330, 19), (292, 314, 15), (338, 300, 12))):
+        out.append(oval(x, y, rx, rx * 0.4, "#8A8478", "#5E5A52", 1.5))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the near bank: grass, reeds standing out of the water on both sides
+    out.append('<path d="M0 380 Q200 362 400 384 Q520 396 640 376 V480 H0 Z" fill="#5E7A3A"/>')
+    out.append(wild_grass(0, 640, 480, 70, 160, 2711, ("#4E6A32", "#5E7A3A", "#3E5A2A", "#6E8A44")))
+    rng = random.Random(2712)
+    for x0, x1 in ((0, 150), (500, 640)):
+        for _ in range(46):
+            x = x0 + rng.random() * (x1 - x0)
+            h = 120 + rng.random() * 140
+            bend = (rng.random() - 0.5) * 40
+            out.append(stroke(f"M{x:.0f} 470 q{bend / 2:.0f} -{h / 2:.0f} {bend:.0f} -{h:.0f}", "#5E7A3A", 2.5))
+            if rng.random() < 0.4:
+                out.append(oval(x + bend, 470 - h, 3, 12, "#8A6A3A"))
+    # the fireflies: drifting over the water and lighting in the reeds
+    fireflies = []
+    rng = random.Random(2713)
+    for k in range(46):
+        if k < 28:
+            x, y = 60 + rng.random() * 520, 230 + rng.random() * 170
+        else:
+            x, y = (rng.random() * 150) if k % 2 else (500 + rng.random() * 140), 240 + rng.random() * 200
+        r = 1.6 + rng.random() * 1.6
+        fireflies.append(f'<circle cx="{x:.1f}" cy="{y:.1f}" r="{r * 4.5:.1f}" fill="url(#firefly)" opacity="{0.5 + (k % 3) * 0.25}"/>'
+                         f'<circle cx="{x:.1f}" cy="{y:.1f}" r="{r:.1f}" fill="#F4FFB0"/>')
+        if k % 5 == 0:
+            fireflies.append(stroke(f"M{x - 14:.1f} {y + 6:.1f} q6 -8 12 -4", "#E4F27A", 1, 'opacity="0.5"'))
+    defs = ('<defs><radialGradient id="firefly" cx="0.5" cy="0.5" r="0.5">'
+            '<stop offset="0" stop-color="#E8F87A" stop-opacity="0.9"/>'
+            '<stop offset="1" stop-color="#C8E850" stop-opacity="0"/></radialGradient></defs>')
+    if time != "day":
+        late.append("".join(fireflies))
+    return defs + "".join(layers) + finish(out, time, late)
+
+
+def paint_tubes(x, y, w, rows, seed):
+    """A shelf's compartments of paint tubes lying side by side, one colour to a box."""
+    rng = random.Random(seed)
+    out = []
+    cols = int(w // 34)
+    for r in range(rows):
+        for c in range(cols):
+            bx, by = x + c * 34, y + r * 30
+            colour = hue((c * 0.09 + r * 0.31 + rng.random() * 0.04) % 1, 0.55 + rng.random() * 0.2, 0.9)
+            out.append(outline(bx, by, 32, 26, "#E8DCC4", "#8A6B4F", 1))
+            for k in range(4):
+                ty = by + 4 + k * 5
+                out.append(f'<rect x="{bx + 3}" y="{ty}" width="20" height="4" rx="1.5" fill="#F4F4F0" stroke="#9A9A9A" stroke-width="0.6"/>'
+                           + rect(bx + 8, ty, 9, 4, colour) + rect(bx + 23, ty + 1, 5, 2, "#B0B0B0"))
+    return "".join(out)
+
+
+def art_shop(time):
+    """bg0301: 画材のちぐさ inside: shelves of paint and pencils, paper rolls, the counter with its old register."""
+    late, layers = [], []
+    wall, floor = "#E8DCC0", "#9A7A56"
+    out = [rect(0, 0, 640, 480, wall), rect(0, 0, 640, 18, "#6E5238")]
+    # the glass doors onto the shopping street, half curtained by the shop's summer blind
+    out.append(window(196, 60, 230, 270, time, late, "#7A5A3E", "#4E3A28", cols=2))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    out.append(stroke("M196 60 H426", "#4E3A28", 3))
+    out.append(f'<path d="M204 68 H418 V104 H204 Z" fill="#3E6E8A" opacity="0.9"/>')
+    for x in range(210, 418, 14):
+        out.append(stroke(f"M{x} 68 V104", "#2E5A74", 1))
+    # the floor of old boards
+    out.append(rect(0, 330, 640, 150, floor) + rect(0, 326, 640, 6, "#6E5238"))
+    for k, y in enumerate((352, 380, 414, 456)):
+        out.append(stroke(f"M0 {y} H640", "#866846", 1.5))
+        for x in range(60 + k * 37 % 90, 640, 150):
+            out.append(stroke(f"M{x} {y} v{(y - 330) // 5 + 18}", "#866846", 1))
+    # left: the tall shelf of paint tubes in boxes, with paint sets and sketchbooks below
+    out.append(outline(0, 30, 180, 300, "#A8845A", "#5E4630", 2))
+    out.append(paint_tubes(8, 40, 172, 4, 301))
+    for y in (162, 226):
+        out.append(rect(4, y, 172, 6, "#5E4630"))
+    for i in range(8):
+        c = ("#C84A3A", "#2F5FA8", "#E8B83A", "#3E7A5A", "#8E6CC4", "#D98A3A", "#5A5A6A", "#B83A5A")[i]
+        out.append(outline(8 + i * 21, 176, 18, 48, c, "#3A2A20", 1))
+        out.append(rect(10 + i * 21, 186, 14, 6, "#F4EEDC"))
+    for i in range(4):
+        out.append(outline(8 + i * 42, 238 + (i % 2) * 4, 38, 86 - (i % 2) * 4, ("#F4EEDC", "#D8C8A8", "#FFFFFF", "#C8D8E0")[i], "#6E5E4B", 1.5))
+        out.append(rect(14 + i * 42, 250 + (i % 2) * 4, 26, 18, ("#C84A3A", "#3A6EA8", "#E8B83A", "#8E6CC4")[i]))
+    # a poster from a paint maker: a fan of swatches, no words
+    out.append(outline(456, 34, 96, 62, "#FFFFFF", "#A59C8E", 1.5))
+    for i in range(9):
+        out.append(f'<path d="M504 90 L{504 + 40 * math.cos(math.pi * (1 + i / 8)):.1f} {90 + 40 * math.sin(math.pi * (1 + i / 8)):.1f}" '
+                   f'stroke="{hue(i / 9, 0.6, 0.9)}" stroke-width="8"/>')
+    # the coloured pencils, a whole rainbow standing in a stepped wooden rack on the wall
+    out.append(poly(((446, 150), (630, 150), (630, 190), (446, 190)), "#B8946A", "#5E4630"))
+    for i in range(36):
+        x = 452 + i * 4.8
+        top = 112 + (i % 4) * 7
+        c = hue(i / 36, 0.62, 0.86)
+        out.append(rect(f"{x:.1f}", top, 4, 150 - top, c) + poly(((x, top), (x + 4, top), (x + 2, top - 7)), "#E8C8A0", "#E8C8A0", 0)
+                   + rect(f"{x + 1:.1f}", top - 7, 2, 3, c))
+    out.append(stroke("M446 170 H630", "#5E4630", 1.5))
+    # paper rolls standing in a barrel in front of the shelf
+    for x, h, c in ((58, 170, "#FFFFFF"), (78, 210, "#F4EEDC"), (98, 150, "#DCE8F0"), (118, 190, "#FFFFFF"), (68, 130, "#F2DCC8")):
+        out.append(outline(x, 370 - h, 18, h, c, "#8A8070", 1.2) + oval(x + 9, 370 - h, 9, 3.5, light_roll(c), "#8A8070", 1.2))
+    out.append(f'<path d="M40 456 L50 360 H144 L154 456 Z" fill="#8A6A4A" stroke="#4E3A28" stroke-width="2"/>'
+               + stroke("M47 392 H147 M44 426 H150", "#4E3A28", 2))
+    # the counter on the right, its glass case of pens, the old register on top
+    out.append(outline(360, 336, 280, 144, "#8A6A4A", "#4E3A28", 2))
+    out.append(outline(374, 352, 252, 64, "#C8D8E0", "#4E3A28", 1.5))
+    for i in range(14):
+        out.append(stroke(f"M{384 + i * 17} 408 l6 -44", hue(i / 14, 0.6, 0.8), 3))
+    out.append(rect(352, 326, 296, 14, "#A8845A") + stroke("M352 326 H648", "#4E3A28", 2))
+    # the register: a tall brass-and-green box with rows of round keys and its crank
+    out.append(poly(((470, 326), (586, 326), (576, 240), (480, 240)), "#6E8A6E", "#2E3E2E", 2))
+    out.append(outline(492, 214, 72, 28, "#C8A040", "#6E5A1E", 2) + rect(500, 220, 56, 14, "#F4EEDC"))
+    for i in range(3):
+        out.append(outline(506 + i * 16, 222, 10, 10, "#2E3E2E", "#2E3E2E", 0))
+    for r in range(3):
+        for c in range(6):
+            out.append(oval(492 + c * 15 - r * 1.5, 256 + r * 16, 5.5, 5.5, "#F4EEDC", "#3A3A3A", 1))
+    out.append(outline(466, 304, 124, 22, "#5E7A5E", "#2E3E2E", 2) + oval(528, 315, 6, 3, "#C8A040"))
+    out.append(stroke("M586 282 h16 v18", "#C8A040", 4) + oval(602, 302, 5, 5, "#3A2A20"))
+    # a jar of yuzu-honey for whoever comes in from the heat, a bell to call the shop
+    out.append(outline(400, 290, 34, 38, "#F4D03F", "#A8861A", 1.5, 'rx="8"') + outline(402, 282, 30, 10, "#E8E2D0", "#8A8070", 1.5))
+    out.append(oval(620, 320, 10, 7, "#C8A040", "#6E5A1E", 1.5) + oval(620, 312, 2.5, 2.5, "#6E5A1E"))
+    # the shop's lamp: an old milk-glass shade over the counter
+    out.append(stroke("M520 0 V116", "#3A3A3A", 2))
+    shade = '<path d="M490 140 Q490 116 520 114 Q550 116 550 140 Z" fill="{}" stroke="#6E6A5A" stroke-width="2"/>'
+    out.append(shade.format("#F4F1E6"))
+    if time != "day":
+        late.append(shade.format("#FFF4D0") + oval(520, 142, 10, 4, "#FFF6D8"))
+    return "".join(layers) + finish(out, time, late, warm=((520, 150, 150), (520, 150, 70)))
+
+
+def light_roll(hex_colour):
+    """The end of a paper roll, a shade darker than its side."""
+    return dark_leaf(hex_colour, 0.88)
+
+
+def hospital_roof(time):
+    """bg0302: the hospital roof: a high fence, washing lines of white sheets, the water tank, the town below."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 170), 302, (120, 70))
+    # the town seen from high up: roofs going down to the sea, the hill on the right
+    sea = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#18223E"}[time]
+    out.append(rect(0, 178, 640, 40, sea) + stroke("M0 178 H640", "#FFFFFF", 1, 'opacity="0.6"'))
+    out.append('<path d="M380 214 Q500 130 640 150 V300 H380 Z" fill="%s"/>' % light_hill(time))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    roofs = {"day": ("#8C9AAE", "#B0604A", "#6A7A8A", "#5A6A7E"), "y": ("#6A4D6E", "#8A4A4A", "#5A4A66", "#4E3E5A"),
+             "n": ("#1A1F38", "#261C30", "#1E2238", "#161A30")}[time]
+    rng = random.Random(302)
+    for row, base in enumerate((222, 240, 262, 290)):
+        s_ = 0.8 + row * 0.35
+        x = -rng.random() * 30
+        while x < 640:
+            w, h = (16 + rng.random() * 22) * s_, (8 + rng.random() * 10) * s_
+            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 40:.0f}", dark_leaf(town, 1 - row * 0.06)))
+            out.append(poly(((x - 1, base - h), (x + w + 1, base - h), (x + w * 0.8, base - h - 5 * s_), (x + w * 0.2, base - h - 5 * s_)),
+                            roofs[int(rng.random() * 4)], "#4E4A46", 0.8))
+            for k in range(int(w // (9 * s_))):
+                if rng.random() < 0.4:
+                    out.append(pane(round(x + 3 + k * 9 * s_), round(base - h + 3 * s_), round(3 * s_), round(4 * s_), time,
+                                    rng.random() < 0.6, late, town))
+            x += w + 2
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the roof's concrete floor with its drain, the low step at its edge
+    out.append(rect(0, 300, 640, 180, "#C8C4BA") + rect(0, 300, 640, 16, "#B0ACA2"))
+    for y in (352, 410):
+        out.append(stroke(f"M0 {y} H640", "#B8B4AA", 2))
+    out.append(oval(250, 452, 14, 5, "#8A8680", "#6E6A64", 1.5))
+    # the high safety fence: posts, a top rail and the wire mesh
+    mesh = []
+    for x in range(-300, 640, 14):
+        mesh.append(f"M{x} 300 l180 -180 M{x + 180} 300 l-180 -180")
+    out.append('<clipPath id="fence"><rect x="0" y="120" width="640" height="180"/></clipPath>')
+    out.append(f'<g clip-path="url(#fence)"><path d="{" ".join(mesh)}" stroke="#8A9098" stroke-width="1" opacity="0.6"/></g>')
+    out.append(stroke("M0 120 H640 M0 298 H640", "#6E747C", 5))
+    for x in range(20, 640, 100):
+        out.append(rect(x - 4, 112, 8, 192, "#6E747C"))
+    # the water tank on its steel legs, left, with its pipes
+    out.append(stroke("M36 420 L50 300 M150 420 L136 300 M42 360 H144", "#6E747C", 6))
+    out.append(f'<rect x="16" y="160" width="150" height="142" rx="10" fill="#E8E4DA" stroke="#7A7468" stroke-width="2"/>')
+    for x in (54, 92, 130):
+        out.append(stroke(f"M{x} 162 V300", "#D0CABE", 2))
+    out.append(stroke("M28 198 H154 M28 264 H154", "#D0CABE", 2))
+    out.append(stroke("M160 180 v-26 h-30 v-20 M160 296 h24 v124", "#8A9098", 4))
+    # a bench facing the view, for the patients who come up for air
+    out.append(outline(220, 372, 150, 14, "#F2F2EE", "#8A8E92", 2) + outline(220, 392, 150, 12, "#F2F2EE", "#8A8E92", 2))
+    out.append(rect(230, 404, 7, 46, "#8A8E92") + rect(354, 404, 7, 46, "#8A8E92"))
+    # two washing lines of the hospital's white sheets: a far one and a near one cut by the frame
+    rng = random.Random(3021)
+    for x0, x1, y0, n_, w, h, pole_h in ((300, 460, 196, 3, 42, 92, 150), (470, 700, 164, 3, 70, 170, 290)):
+        for x in (x0, x1):
+            out.append(rect(x - 3, y0 - 8, 6, pole_h, "#7A7E84") + rect(x - 12, y0 - 10, 24, 5, "#7A7E84"))
+        sag = 6 + w / 10
+        out.append(stroke(f"M{x0} {y0} Q{(x0 + x1) / 2} {y0 + sag * 2} {x1} {y0}", "#9A9A9A", 1.5))
+        step = (x1 - x0 - 8) / n_
+        for k in range(n_):
+            a = x0 + 6 + k * step
+            b = a + w
+            ya = y0 + sag * (1 - (2 * (a - x0) / (x1 - x0) - 1) ** 2)
+            yb = y0 + sag * (1 - (2 * (b - x0) / (x1 - x0) - 1) ** 2)
+            lift = rng.random() * h * 0.12
+            bottom = max(ya, yb) + h - lift
+            out.append(f'<path d="M{a:.0f} {ya:.1f} L{b:.0f} {yb:.1f} L{b + 4 + lift / 2:.0f} {bottom:.1f} '
+                       f'Q{(a + b) / 2 + lift / 2:.0f} {bottom - h * 0.06:.1f} {a + 3 + lift / 2:.0f} {bottom + 3:.1f} Z" '
+                       f'fill="#FBFBF8" stroke="#A8ACB2" stroke-width="1.5" stroke-linejoin="round"/>')
+            out.append(stroke(f"M{a + w * 0.28:.0f} {ya + 8:.0f} q3 {h * 0.4:.0f} {lift / 2 + 3:.0f} {h - 30:.0f}", "#E0E2E6", 3))
+            out.append(oval(a + 4, ya, 2 + w / 40, 3 + w / 30, "#D8A420") + oval(b - 4, yb, 2 + w / 40, 3 + w / 30, "#D8A420"))
+    if time == "day":
+        out.append(poly(((470, 440), (640, 440), (640, 476), (500, 476)), "#B0ACA2", "none", 0, 'opacity="0.6"'))
+    return "".join(layers) + finish(out, time, late)
+
+
+def himi_balcony(time):
+    """bg0402: the Himi apartment's balcony, five floors up, the station lit below."""
+    late, layers = [], []
+    out = [open_sky(300, time)]
+    night_sky(time, late, (0, 0, 640, 190), 402, (500, 60))
+    hill = {"day": "#6E9478", "y": "#6E5A6E", "n": "#121A2E"}[time]
+    out.append(f'<path d="M0 190 Q160 150 330 176 Q480 150 640 170 V300 H0 Z" fill="{hill}"/>')
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1C2240"}[time]
+    rng = random.Random(4021)
+    for row, base in enumerate((210, 228)):
+        x = -rng.random() * 20
+        while x < 640:
+            w, h = 18 + rng.random() * 30, 6 + rng.random() * 16
+            out.append(rect(f"{x:.0f}", f"{base - h:.0f}", f"{w + 1:.0f}", f"{h + 30:.0f}", town))
+            for k in range(int(w // 9)):
+                if rng.random() < 0.5:
+                    out.append(pane(round(x + 3 + k * 9), round(base - h + 3), 3, 4, time, rng.random() < 0.7, late, town))
+            x += w + 1
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the station below: its platform roof, the lamps, a train waiting with its windows lit
+    out.append(rect(0, 240, 640, 70, "#5E6268"))
+    for X in range(0, 640, 22):
+        out.append(stroke(f"M{X} 272 l-6 10", "#4A4E54", 2))
+    out.append(stroke("M0 276 H640 M0 284 H640", "#8A9098", 1.5))
+    out.append(poly(((60, 246), (600, 246), (612, 258), (48, 258)), "#8A9098", "#4A4E54", 1.5))
+    for x in range(80, 600, 60):
+        out.append(rect(x, 258, 3, 14, "#4A4E54"))
+        if time != "day":
+            late.append(glow(x + 2, 260, 22, cool=True) + rect(x - 8, 257, 18, 2, "#F4FAFF"))
+    out.append(f'<rect x="120" y="262" width="300" height="22" rx="5" fill="#D8DCE0" stroke="#4A4E54" stroke-width="1.5"/>'
+               + rect(120, 278, 300, 3, "#D9342E"))
+    for k in range(14):
+        out.append(pane(128 + k * 20, 266, 12, 8, time, True, late, "#4A4E54"))
+    out.append(outline(470, 222, 90, 30, "#C8C2B6", "#6E6A62", 1.5) + poly(((464, 222), (566, 222), (556, 212), (474, 212)), "#6E5A4A", "#4E3A2A", 1.5))
+    out.append(oval(515, 236, 8, 8, "#FFFFFF", "#4E4A46", 1.5))
+    if time != "day":
+        late.append(oval(515, 236, 8, 8, "#FFF6D8", "#4E4A46", 1.5) + glow(515, 236, 24))
+        for x in (40, 180, 300, 420, 600):
+            late.append(glow(x, 300, 30) + oval(x, 300, 3, 3, "#FFF0C0"))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the balcony: its floor, the frosted panels and the rail, the wall and the door to the living room
+    out.append(rect(0, 400, 640, 80, "#B8B4AC") + stroke("M0 400 H640", "#8A8680", 2))
+    out.append(outline(96, 300, 544, 104, "#D8E0E8", "#6E747C", 2, 'opacity="0.92"'))
+    for x in range(200, 640, 110):
+        out.append(rect(x - 3, 300, 6, 104, "#8A9098"))
+    out.append(outline(90, 290, 560, 12, "#A8AEB6", "#5E646A", 2))
+    out.append(rect(0, 0, 96, 480, "#E8E2D8") + rect(90, 0, 8, 480, "#C8C2B6"))
+    curtain = '<path d="M0 60 H60 C50 160 66 300 52 420 H0 Z" fill="{}" stroke="#5E7890" stroke-width="2"/>'
+    out.append(outline(0, 60, 86, 360, "#D8DDE2", "#7E858B", 3) + curtain.format("#9FB8D0"))
+    if time == "n":
+        # the living room's lamp through the gap and through the thin curtain
+        late.append(outline(0, 60, 86, 360, LIT["n"], "#7E858B", 3) + curtain.format("#C8B898") + glow(40, 240, 140))
+    # the air conditioner's outdoor box, sandals, a potted olive the sisters carried up themselves
+    out.append(outline(480, 340, 130, 96, "#E4E6E8", "#8A8E92", 2) + oval(528, 388, 36, 36, "#C8CCD0", "#8A8E92", 2))
+    for a in range(0, 180, 30):
+        out.append(stroke(f"M{528 + 30 * math.cos(math.radians(a)):.1f} {388 + 30 * math.sin(math.radians(a)):.1f} "
+                          f"L{528 - 30 * math.cos(math.radians(a)):.1f} {388 - 30 * math.sin(math.radians(a)):.1f}", "#9AA0A6", 1.5))
+    out.append(poly(((150, 446), (172, 446), (168, 456), (154, 456)), "#3A6EA8", "#22446E", 1.5)
+               + poly(((180, 450), (202, 450), (198, 460), (184, 460)), "#3A6EA8", "#22446E", 1.5))
+    out.append(poly(((290, 470), (370, 470), (362, 410), (298, 410)), "#C4663E", "#6E3A22", 2))
+    out.append(stroke("M330 410 Q326 340 334 260 M330 380 Q300 340 288 300 M332 350 Q366 310 384 290", "#6B4A33", 3))
+    rng = random.Random(4022)
+    for _ in range(60):
+        x, y = 280 + rng.random() * 110, 250 + rng.random() * 150
+        a = rng.random() * 180
+        out.append(oval(x, y, 11, 4, ("#6E8A5A", "#5A7648", "#8AA070")[_ % 3], "#3E5232", 1,
+                        f'transform="rotate({a:.0f} {x:.1f} {y:.1f})"'))
+    return "".join(layers) + finish(out, time, late)
+
+
+def aquarium(time):
+    """bg0403: the aquarium: one great blue tank, fish passing, the dark hall with its benches."""
+    late = []
+    defs = ('<defs><linearGradient id="tank" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#4AA8D8"/><stop offset="0.55" stop-color="#1E6A9E"/>'
+            '<stop offset="1" stop-color="#0E3A64"/></linearGradient>'
+            '<linearGradient id="ray" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#E8F8FF" stop-opacity="0.35"/>'
+            '<stop offset="1" stop-color="#E8F8FF" stop-opacity="0"/></linearGradient>'
+            '<linearGradient id="hall" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#16304A"/><stop offset="1" stop-color="#0A1626"/></linearGradient></defs>')
+    out = [rect(0, 0, 640, 480, "#0E1A2C")]
+    # the tank fills the wall; light falls through it from the surface
+    out.append(outline(24, 24, 592, 340, "url(#tank)", "#0A1420", 6))
+    for x, w in ((90, 60), (230, 40), (360, 80), (520, 50)):
+        out.append(poly(((x, 28), (x + w, 28), (x + w * 2.2, 360), (x + w * 0.6, 360)), "url(#ray)", "none", 0))
+    out.append(stroke("M28 46 Q120 38 220 46 T420 46 T612 46", "#A8DCF4", 2, 'opacity="0.6"'))
+    # rocks and swaying weed on the sandy bottom
+    out.append('<path d="M28 360 Q140 330 260 348 Q400 320 612 344 V360 H28 Z" fill="#C8B888" opacity="0.55"/>')
+    for x, y, rx, ry in ((80, 346, 60, 30), (200, 354, 40, 18), (470, 340, 70, 36), (580, 350, 34, 16)):
+        out.append(oval(x, y, rx, ry, "#2E4A5E", "#1E3444", 1.5))
+    rng = random.Random(4031)
+    for _ in range(16):
+        x = 40 + rng.random() * 560
+        h = 50 + rng.random() * 110
+        out.append(stroke(f"M{x:.0f} 360 q-14 -{h / 3:.0f} 0 -{h * 0.6:.0f} q14 -{h / 4:.0f} 2 -{h * 0.4:.0f}", "#3E7A6A", 5))
+    # the fish: big slow shapes in shadow, a few bright ones, a school of small silver ones, a ray
+    def fish(x, y, s, body, flip=1):
+        return (f'<g transform="translate({x} {y}) scale({s * flip} {s})">'
+                f'<path d="M-30 0 Q-10 -16 18 -4 L32 -14 L28 0 L32 14 L18 4 Q-10 16 -30 0 Z" fill="{body}"/>'
+                f'<circle cx="-20" cy="-3" r="2.2" fill="#0A1420"/></g>')
+    for x, y, s, c, f in ((180, 150, 2.2, "#184E78", 1), (470, 230, 2.8, "#164670", -1), (330, 110, 1.4, "#1E5A86", -1)):
+        out.append(fish(x, y, s, c, f))
+    for x, y, s, c, f in ((120, 260, 0.8, "#F2A040", 1), (540, 120, 0.7, "#F2D060", -1), (400, 300, 0.6, "#E86A5A", 1)):
+        out.append(fish(x, y, s, c, f))
+    for _ in range(30):
+        x, y = 230 + rng.random() * 160, 200 + rng.random() * 70
+        out.append(fish(round(x), round(y), 0.28, "#C8DCE8", -1))
+    out.append('<path d="M500 70 Q468 80 428 108 Q470 110 500 126 Q530 110 572 108 Q532 80 500 70 Z" fill="#123E64"/>'
+               + stroke("M500 124 Q506 150 526 176", "#123E64", 3))
+    for _ in range(24):
+        x, y = 60 + rng.random() * 520, 60 + rng.random() * 280
+        out.append(oval(x, y, 2 + rng.random() * 3, 2 + rng.random() * 3, "none", "#D8F0FF", 1, 'opacity="0.6"'))
+    # the dark hall: the tank's light on the floor, the benches and a railing in silhouette
+    out.append(rect(0, 364, 640, 116, "url(#hall)"))
+    out.append('<ellipse cx="320" cy="392" rx="300" ry="22" fill="#2E6A98" opacity="0.35"/>')
+    out.append(stroke("M0 378 H640", "#0A1420", 4))
+    for x in range(30, 640, 60):
+        out.append(rect(x, 378, 3, 10, "#0A1420"))
+    for x0, w in ((60, 200), (380, 200)):
+        out.append(f'<rect x="{x0}" y="420" width="{w}" height="18" rx="4" fill="#060C16"/>'
+                   + rect(x0 + 14, 436, 10, 44, "#060C16") + rect(x0 + w - 24, 436, 10, 44, "#060C16"))
+    return defs + "".join(out)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -2502,7 +3073,17 @@ PLACES = {
     "bg071": ("The convenience store from its parking lot.", store_lot, ("day", "y", "n")),
     "bg072": ("The hospital, the lobby.", hospital_lobby, ("day", "y", "n")),
     "bg073": ("The hospital, the ward corridor.", ward_corridor, ("day", "y", "n")),
+    "bg0101": ("The last station of the line: one platform, a wooden hut, the buffer stop.", last_station, ("day",)),
+    "bg0201": ("The paint room by lamplight: the paint desk under its lamp, jars, the radio, cel racks.", paint_desk,
+               ("day", "y", "n")),
+    "bg0271": ("The river upstream at night, with the last fireflies.", firefly_river, ("n",)),
+    "bg0301": ("Chigusa's art-supply shop inside: paint, pencils, paper rolls, the counter and its old register.",
+               art_shop, ("day", "y", "n")),
+    "bg0302": ("The hospital roof: the high fence, white sheets on the lines, the water tank, the town.",
+               hospital_roof, ("day", "y")),
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
+    "bg0402": ("The Himi apartment's balcony, the station lit below.", himi_balcony, ("n",)),
+    "bg0403": ("The aquarium: the great blue tank, fish, the benches in the dark.", aquarium, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
 

@@ -30,6 +30,10 @@ def light(hex_colour, f=0.35):
     return "#%02X%02X%02X" % (int(r + (255 - r) * f), int(g + (255 - g) * f), int(b + (255 - b) * f))
 
 
+def outline_rect(x, y, w, h, fill, line, sw=2):
+    return f'<rect x="{x}" y="{y}" width="{w}" height="{h}" rx="2" fill="{fill}" stroke="{line}" stroke-width="{sw}"/>'
+
+
 def shape(d, fill, line=None):
     line = line or dark(fill, 0.45)
     return f'<path d="{d}" fill="{fill}" stroke="{line}" stroke-width="{LINE_W}" stroke-linejoin="round"/>'
@@ -376,21 +380,59 @@ def hotaru():
     braid += shape("M370 416 C366 440 376 452 380 460 C384 452 394 440 390 416 Z", hair)
     braid += shape("M370 410 h20 v8 h-20 Z", arm)
     front = shape(FRINGE_SOFT, hair) + sidelocks(280, hair) + braid
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, sleeve=arm)
+
+
+def yuzuka_hair(hair="#B5793F", clip="#FFF4C2"):
+    """Her bob and the yuzu-yellow clip, the same in the shop and on the ward."""
+    back = back_bob(300, hair)
+    front = (shape(FRINGE_SOFT, hair) + sidelocks(290, hair)
+             + shape("M370 118 L404 108 L408 122 L374 132 Z", "#F4D03F")
+             + f'<circle cx="388" cy="120" r="5" fill="{clip}"/>')
+    return back, front
+
+
+# The clip sits where the anger mark usually goes, so hers is on the other side.
+YUZUKA_VEIN = (258, 122)
 
 
 def yuzuka():
-    hair, eye, apron, skirt, clip = "#B5793F", "#9C6B3A", "#F4D03F", "#4A6FA5", "#FFF4C2"
-    back = back_bob(300, hair)
+    hair, eye, apron, skirt = "#B5793F", "#9C6B3A", "#F4D03F", "#4A6FA5"
+    back, front = yuzuka_hair(hair)
     outfit = (shape(TORSO, "#FFFFFF", "#8A8A8A")
               + f'<path d="M290 316 Q320 338 350 316" fill="none" stroke="#8A8A8A" stroke-width="{LINE_W}"/>'
               + shape("M262 380 L378 380 L392 480 L248 480 Z", apron)
               + f'<path d="M262 382 L292 318 M378 382 L348 318" stroke="{dark(apron, 0.55)}" stroke-width="8"/>'
               + shape("M296 420 h48 v30 h-48 Z", light(apron, 0.3)))
-    front = (shape(FRINGE_SOFT, hair) + sidelocks(290, hair)
-             + shape("M370 118 L404 108 L408 122 L374 132 Z", "#F4D03F")
-             + f'<circle cx="388" cy="120" r="5" fill="{clip}"/>')
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, vein=YUZUKA_VEIN)
+
+
+def yuzuka_hospital():
+    """On the ward: a nursing student's pale pink tunic with white piping, her name badge
+    (a photo and lines, no words) and a nurse's watch pinned over the heart."""
+    hair, eye, tunic, piping = "#B5793F", "#9C6B3A", "#F6D6DC", "#FFFFFF"
+    edge = "#B98A94"
+    back, front = yuzuka_hair(hair)
+    outfit = (shape(TORSO, tunic, edge)
+              # a crossover collar: the tunic closes to her right, piped in white
+              + shape("M286 314 L320 360 L354 314 L342 310 L320 340 L298 310 Z", piping, edge)
+              + f'<path d="M320 360 L352 480" stroke="{edge}" stroke-width="2.5"/>'
+              + f'<path d="M300 316 L320 344 L340 316" fill="none" stroke="{tunic}" stroke-width="3"/>'
+              # the sleeve seams
+              + f'<path d="M246 328 Q228 400 234 480 M394 328 Q412 400 406 480" fill="none" stroke="{edge}" stroke-width="2"/>'
+              # the name badge on her left breast: a photo square and two lines
+              + outline_rect(256, 382, 52, 30, "#FFFFFF", "#8E7A80")
+              + outline_rect(260, 386, 14, 22, "#E9C9A8", "#8E7A80", 1.5)
+              + f'<path d="M280 392 h22 M280 400 h16" stroke="#C0566A" stroke-width="3" stroke-linecap="round"/>'
+              # a pen in the breast pocket
+              + shape("M352 436 h44 v38 h-44 Z", tunic, edge)
+              + f'<path d="M362 438 L364 420" stroke="#3A6EA8" stroke-width="5" stroke-linecap="round"/>'
+              # the nurse's watch, pinned upside down above the pocket
+              + f'<path d="M382 370 v12" stroke="#B0A8AA" stroke-width="2"/>'
+              + f'<rect x="376" y="364" width="12" height="7" rx="3" fill="#F4D03F" stroke="#8E7A30" stroke-width="1.5"/>'
+              + f'<circle cx="382" cy="396" r="13" fill="#FFFFFF" stroke="#C0566A" stroke-width="3"/>'
+              + f'<path d="M382 396 v8 M382 396 l-5 -3" stroke="#444" stroke-width="2" stroke-linecap="round"/>')
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, vein=YUZUKA_VEIN, sleeve=None)
 
 
 def reina():
@@ -407,7 +449,7 @@ def reina():
              + shape("M262 96 Q290 82 316 92 L316 110 Q290 116 264 112 Z", "#3A3A40", "#151518")
              + shape("M324 92 Q350 82 378 96 L376 112 Q350 116 324 110 Z", "#3A3A40", "#151518")
              + '<path d="M316 98 L324 98" stroke="#151518" stroke-width="3"/>')
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, style="woman", sleeve=blouse)
 
 
 def nanoka():
@@ -612,21 +654,27 @@ def kuramae():
                 lines=lines, sleeve=jacket, brow="#8A8A94")
 
 
-# Who has which faces: speaker code, name, drawing, expression numbers.
+# Who has which faces: speaker code, name, drawing, expression numbers, outfit.
+# Outfit k's portraits are numbered 10k + the expression (yut014 is Yuzuka angry
+# in her hospital uniform), so every outfit shares the one table of faces.
+OUTFITS = ("everyday outfit", "second outfit")
+ALL = tuple(EXPRESSIONS)
+
 CAST = [
-    ("ko", "Koyori", koyori, tuple(EXPRESSIONS)),
-    ("ho", "Hotaru", hotaru, ("001",)),
-    ("yu", "Yuzuka", yuzuka, ("001",)),
-    ("re", "Reina", reina, ("001",)),
-    ("na", "Nanoka", nanoka, ("001",)),
-    ("hi", "Hinako", hinako, ("001",)),
-    ("ka", "Kasumi", kasumi, ("001",)),
-    ("am", "Amane", amane, ("001",)),
-    ("su", "Sunahara Tomiko", tomiko, tuple(EXPRESSIONS)),
-    ("to", "Torigoe Gentaro", torigoe, tuple(EXPRESSIONS)),
-    ("ku", "Kumai Daisaku", kumai, tuple(EXPRESSIONS)),
-    ("mi", "Higaki Michiru", michiru, tuple(EXPRESSIONS)),
-    ("so", "Kuramae Soichiro", kuramae, tuple(EXPRESSIONS)),
+    ("ko", "Koyori", koyori, ALL, 0),
+    ("ho", "Hotaru", hotaru, ALL, 0),
+    ("yu", "Yuzuka", yuzuka, ALL, 0),
+    ("yu", "Yuzuka in her hospital trainee uniform", yuzuka_hospital, ALL, 1),
+    ("re", "Reina", reina, ALL, 0),
+    ("na", "Nanoka", nanoka, ("001",), 0),
+    ("hi", "Hinako", hinako, ("001",), 0),
+    ("ka", "Kasumi", kasumi, ("001",), 0),
+    ("am", "Amane", amane, ("001",), 0),
+    ("su", "Sunahara Tomiko", tomiko, ALL, 0),
+    ("to", "Torigoe Gentaro", torigoe, ALL, 0),
+    ("ku", "Kumai Daisaku", kumai, ALL, 0),
+    ("mi", "Higaki Michiru", michiru, ALL, 0),
+    ("so", "Kuramae Soichiro", kuramae, ALL, 0),
 ]
 
 
@@ -634,7 +682,7 @@ def marks(kinds, p):
     out = []
     for k in kinds:
         if k == "vein":
-            out.append(vein())
+            out.append(vein(*p.get("vein", (384, 118))))
         elif k == "sweat":
             out.append(sweat())
         elif k == "shock":
@@ -650,7 +698,7 @@ def marks(kinds, p):
     return "".join(out)
 
 
-def portrait(who, parts, number):
+def portrait(who, parts, number, outfit=0):
     p = parts
     what, e = EXPRESSIONS[number]
     style, skin, man = p.get("style", "girl"), p.get("skin", SKIN), p.get("man", False)
@@ -662,7 +710,7 @@ def portrait(who, parts, number):
     detail = blush + (NOSE_LONG if man else NOSE) + mouth(e["mouth"], 4 if man else 0)
     brow_colour = p.get("brow", dark(p["hair"], 0.6))
     return f"""<?xml version="1.0" encoding="UTF-8"?>
-<!-- {who}, {what} face, everyday outfit. Written by make_portraits.py; edit that. -->
+<!-- {who}, {what} face, {OUTFITS[outfit]}. Written by make_portraits.py; edit that. -->
 <svg xmlns="http://www.w3.org/2000/svg" width="640" height="480" viewBox="0 0 640 480">
 <g id="back-hair">{p['back']}</g>
 <g id="body">{p['outfit']}
@@ -680,10 +728,11 @@ def portrait(who, parts, number):
 
 
 def main():
-    for speaker, who, make, numbers in CAST:
+    for speaker, who, make, numbers, outfit in CAST:
         for number in numbers:
-            with open(os.path.join(HERE, f"{speaker}t{number}.svg"), "w", encoding="utf-8") as f:
-                f.write(portrait(who, make(), number))
+            name = f"{speaker}t{int(number) + 10 * outfit:03d}"
+            with open(os.path.join(HERE, name + ".svg"), "w", encoding="utf-8") as f:
+                f.write(portrait(who, make(), number, outfit))
 
 
 if __name__ == "__main__":
