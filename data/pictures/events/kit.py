@@ -122,7 +122,7 @@ def dim_except(cx, cy, r, colour="#0A0C1E", opacity=0.55):
             f'<rect width="640" height="480" fill="{colour}" opacity="{opacity}" mask="url(#pool{cx}_{cy})"/>')
 
 
-def blur_back(body, amount=2.5):
+def blur_back(body, amount=4):
     """A background out of focus behind a close figure."""
     return (f'<filter id="soft" x="-0.05" y="-0.05" width="1.1" height="1.1"><feGaussianBlur stdDeviation="{amount}"/></filter>'
             f'<g filter="url(#soft)">{body}</g>')

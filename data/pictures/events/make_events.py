@@ -199,6 +199,242 @@ def koe001():
             + sparkles(((120, 120, 12), (560, 90, 9))))
 
 
+# Route 2: Hotaru ------------------------------------------------------------------------
+
+ARM = "#2F3E66"  # Hotaru's navy arm covers
+KEY_COLOUR = "#5E6AA8"  # the film's key colour, the one that is discontinued
+
+
+def paint_table(y=380):
+    """The near edge of the long painting table, jars along it."""
+    jars = "".join(jar(20 + i * 44, y - 40, 1.1, c) for i, c in
+                   enumerate(("#D9534F", "#F0AD4E", "#F7E36A", "#5CB85C", "#4FA3C7", "#337AB7", "#8E6CC4", "#F2A6C0")))
+    return outline(-10, y, 660, 140, "#C9B79A", "#6E5E4B", 3) + jars
+
+
+def notebook(x, y, w, h, rot=0, colours=(), marks=True):
+    """Hotaru's colour notebook, open: swatches pasted in rows with pencil marks beside them."""
+    inner = [outline(x, y, w, h, "#F8F4EA", "#8A8070", 2), stroke(f"M{x + w / 2} {y} V{y + h}", "#C8C0B0", 2)]
+    for i, c in enumerate(colours):
+        col, row = i % 2, i // 2
+        sx, sy = x + 16 + col * w / 2, y + 16 + row * 44
+        inner.append(rect(sx, sy, 36, 30, c) + (stroke(f"M{sx + 44} {sy + 10} h{w / 2 - 76} M{sx + 44} {sy + 20} h{w / 2 - 90}", "#8A8478", 2) if marks else ""))
+    return f'<g transform="rotate({rot} {x + w / 2} {y + h / 2})">{"".join(inner)}</g>'
+
+
+def tracing_machine(x, y, s=1.0):
+    """The tracing machine: a grey box with a lit glass bed and a roller."""
+    inner = (outline(0, 0, 200, 90, "#B8BCC4", "#4A4E56", 2) + outline(20, -16, 160, 20, "#D8E8F0", "#4A4E56", 2)
+             + rect(24, -12, 152, 12, "#F4FAFF") + f'<rect x="10" y="-40" width="180" height="22" rx="11" fill="#6E7276" stroke="#2A2A2E" stroke-width="2"/>'
+             + oval(30, 50, 8, 8, "#D9534F") + oval(54, 50, 8, 8, "#F0C040") + rect(120, 40, 60, 20, "#2A2A2E"))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+@picture("HOI001", "day", "Hotaru shows how to hold a cel: by its edges, never the painted face")
+def hoi001():
+    return (blur_back(place(B.paint_room, "day", 1.5, 300, 250)) + bust("ho", "002", 330, 560, 1.1)
+            + cel(170, 300, 300, 190, -4) + hand(170, 410, 0.9, 80, sleeve=ARM) + hand(470, 400, 0.9, -80, sleeve=ARM))
+
+
+@picture("HOI002", "day", "the paint room's red radio among the paint jars, Hotaru working behind them")
+def hoi002():
+    radio = (outline(360, 250, 200, 120, "#C2543C", "#6E2A1E", 3) + oval(420, 310, 40, 40, "#E9D8C0", "#6E2A1E", 2)
+             + "".join(stroke(f"M{396 + k * 8} 290 v40", "#B8A890", 2) for k in range(7))
+             + outline(480, 270, 60, 24, "#F4E8C8", "#6E2A1E", 2) + oval(510, 330, 12, 12, "#8A3020", "#6E2A1E", 2)
+             + stroke("M380 250 L420 150", "#9A9AA0", 3))
+    return (blur_back(place(B.paint_room, "day", 1.6, 200, 240)) + bust("ho", "soft", 200, 520, 0.85)
+            + paint_table(380) + radio + "".join(jar(30 + i * 46, 340, 1.5, c) for i, c in enumerate(("#E8A0B0", KEY_COLOUR, "#F4D890", "#8ED0C0")))
+            + '<g opacity="0.7">' + "".join(stroke(f"M{560 + k * 14} {230 - k * 14} q10 -10 0 -20", "#6E2A1E", 3) for k in range(3)) + "</g>")
+
+
+@picture("HOI003", "day", "Yōta's fingerprint on a freshly painted cel, and Hotaru's face")
+def hoi003():
+    print_ = "".join(f'<ellipse cx="330" cy="260" rx="{6 + k * 5}" ry="{8 + k * 6}" fill="none" stroke="#8A7A6A" stroke-width="2" opacity="0.7" transform="rotate(20 330 260)"/>' for k in range(7))
+    return (blur_back(place(B.paint_room, "day", 1.8, 300, 300)) + bust("ho", "006", 540, 520, 0.7)
+            + cel(80, 120, 400, 300, 3) + print_ + hand(360, 430, 1.0, -15))
+
+
+@picture("HOI004", "day", "colour numbers written on her palm, because there was no paper within reach")
+def hoi004():
+    marks = "".join(stroke(f"M{-18 + (k % 2) * 4} {-24 + k * 9} h{18 + (k * 7) % 10}", "#3A4A8A", 2.5) for k in range(4))
+    palm = f'<g transform="translate(480 400) rotate(-15) scale(2.0)">{hand(0, 0, 1.0, 0, sleeve=ARM)}<g>{marks}</g></g>'
+    return (blur_back(place(B.paint_room, "day", 1.4, 300, 240)) + bust("ho", "007", 250, 520, 0.95) + palm)
+
+
+@picture("HOI005", "n", "late at night, Hotaru painting cels alone under the hanging lamp")
+def hoi005():
+    return (place(B.paint_room, "n", 1.5, 230, 260) + veil("#0A0C1E", 0.35) + lamp_light(330, 150, 300)
+            + bust("ho", "001", 330, 500, 0.95) + paint_table(400)
+            + cel(230, 360, 200, 60, 0) + hand(300, 440, 0.7, 30, sleeve=ARM)
+            + stroke("M300 420 L360 380", "#8A5A3C", 5) + dim_except(330, 260, 260))
+
+
+@picture("HOI006", "y", "cels drying in the rack, the evening sun coming through them")
+def hoi006():
+    return place(B.paint_room, "y", 1.9, 530, 180) + veil("#FF9A50", 0.12) + figure("ho", 120, 470, 200, "stand", 1, "side")
+
+
+@picture("HOI007", "day", "colours named after the weather: swatch cards of sun, cloud, rain and the sky after it")
+def hoi007():
+    icons = (oval(0, 0, 14, 14, "#FFD23F"), oval(-6, 2, 14, 9, "#FFFFFF") + oval(8, -2, 12, 10, "#FFFFFF"),
+             "".join(stroke(f"M{k * 8 - 10} -8 l-4 14", "#5A8AC8", 3) for k in range(4)),
+             stroke("M-16 8 a16 16 0 0 1 32 0", "#E86A6A", 3) + stroke("M-11 8 a11 11 0 0 1 22 0", "#F7E36A", 3))
+    cards = ""
+    for i, (c, icon) in enumerate(zip(("#F7C86A", "#C8CED8", "#7A8EB0", "#B8D8F0"), icons)):
+        x = 100 + i * 120
+        cards += f'<g transform="rotate({(i - 1.5) * 8} {x + 50} 380)">{swatch(x, 300, 100, 130, c)}<g transform="translate({x + 50} 340)">{icon}</g></g>'
+    return blur_back(place(B.paint_room, "day", 1.3, 320, 220)) + bust("ho", "002", 320, 460, 0.8) + cards
+
+
+@picture("HOI008", "n", "her notebook of colours, every swatch pasted in by hand")
+def hoi008():
+    colours = ("#E8A0B0", "#F4D890", "#8ED0C0", KEY_COLOUR, "#C9B8E0", "#F28C28", "#7EC4EC", "#A8604A", "#3A4A6A", "#F2E8D0")
+    return (place(B.paint_room, "n", 2.0, 200, 330) + veil("#1A1020", 0.35) + lamp_light(320, 200, 320)
+            + notebook(90, 90, 460, 250, -4, colours) + hand(480, 400, 1.0, -30, sleeve=ARM)
+            + stroke("M470 330 L520 250", "#C89B3C", 6) + vignette())
+
+
+@picture("HOI009", "y", "dusk at the 夕凪川, Hotaru on the bank in the last of the light")
+def hoi009():
+    return (place(B.river_bank, "y", 1.3, 300, 300) + figure("ho", 300, 440, 180, "stand", 1, "side")
+            + figure("yo", 480, 460, 200, "stand", -1, "side"))
+
+
+@picture("HOI010", "n", "the last fireflies of the summer over the river, one resting on Hotaru's hands")
+def hoi010():
+    return (place(B.river_bank, "n", 1.4, 320, 300) + veil("#050A20", 0.3) + fireflies(26, (0, 60, 640, 360), 10)
+            + bust("ho", "soft", 320, 520, 0.95) + hand(290, 470, 0.8, 20, sleeve=ARM) + hand(350, 470, 0.8, -20, sleeve=ARM)
+            + firefly(320, 410, 2.0) + vignette())
+
+
+@picture("HOI011", "n", "Hotaru laughing at her own name among the fireflies")
+def hoi011():
+    return (place(B.river_bank, "n", 1.2, 420, 280) + veil("#050A20", 0.25) + fireflies(30, (0, 40, 640, 420), 11)
+            + bust("ho", "003", 360, 500, 1.0) + fireflies(6, (200, 120, 260, 200), 12, 1.4) + vignette())
+
+
+@picture("HOI012", "day", "the discontinued colour: the last jar of the film's key colour, nearly empty")
+def hoi012():
+    catalogue = outline(40, 300, 230, 170, "#FFFFFF", "#8A8478", 2) + "".join(
+        rect(54 + (i % 5) * 42, 314 + (i // 5) * 48, 32, 30, c) for i, c in
+        enumerate(("#D9534F", "#F0AD4E", "#5CB85C", KEY_COLOUR, "#8E6CC4", "#F2A6C0", "#4FA3C7", "#A8604A", "#2E2E2E", "#C8CED8")))
+    cross = stroke("M176 312 l36 36 M212 312 l-36 36", "#D7263D", 4)
+    return (blur_back(place(B.paint_room, "day", 1.4, 300, 240)) + bust("ho", "005", 400, 520, 0.95)
+            + catalogue + cross + jar(470, 330, 3.4, KEY_COLOUR) + rect(476, 352, 70, 60, "#F4F4F4", 'opacity="0.8"'))
+
+
+@picture("HOI013", "day", "forty test swatches drying in rows on the studio roof in the Sunday sun")
+def hoi013():
+    cards = ""
+    for i in range(40):
+        r, c = i // 8, i % 8
+        t = i / 39
+        colour = "#%02X%02X%02X" % (int(70 + 60 * t), int(80 + 30 * (1 - t)), int(150 + 40 * t))
+        cards += swatch(60 + c * 66 + r * 6, 250 + r * 44, 50, 38, colour, (i * 7) % 9 - 4)
+    floor = '<path d="M0 230 H640 V480 H0 Z" fill="#C8C2B6"/>'
+    return (place(B.roof, "day", 1.0) + floor + cards + figure("ho", 580, 470, 200, "crouch", -1)
+            + stroke("M0 230 H640", "#A8A49C", 3))
+
+
+@picture("HOI014", "day", "mixing the colour by hand, a spatula on a glass slab, drop by drop")
+def hoi014():
+    swirl = (oval(320, 380, 120, 40, KEY_COLOUR) + stroke("M220 380 q60 -30 120 0 t100 0", "#8E9AD0", 6)
+             + oval(200, 410, 20, 10, "#FFFFFF") + oval(450, 410, 18, 9, "#2A2A6A"))
+    return (place(B.roof, "day", 1.5, 320, 200) + outline(80, 330, 480, 150, "#E8F2F6", "#8AA6B8", 3)
+            + bust("ho", "009", 340, 360, 0.8) + swirl + hand(430, 400, 0.9, -60, sleeve=ARM)
+            + stroke("M400 380 L470 330", "#B8BCC4", 10))
+
+
+@picture("HOI015", "day", "the colour found: Hotaru holds the one swatch that matches the cel")
+def hoi015():
+    return (place(B.roof, "day", 1.3, 320, 180) + B.glow(320, 120, 200) + bust("ho", "003", 320, 520, 1.0)
+            + swatch(70, 200, 110, 140, KEY_COLOUR, -10) + cel(460, 200, 130, 140, 10, KEY_COLOUR)
+            + hand(130, 350, 0.8, 10, sleeve=ARM) + hand(520, 350, 0.8, -10, sleeve=ARM)
+            + sparkles(((300, 150, 14), (340, 190, 10), (160, 140, 8))))
+
+
+@picture("HOI016", "n", "the paint room at two in the morning: the lamps, the racks, one painter still at work")
+def hoi016():
+    clock = oval(560, 40, 20, 20, "#FFFFFF", "#333", 3) + stroke("M560 40 L567 33 M560 40 V26", "#222", 2.5)
+    return (place(B.paint_room, "n", 1.0) + veil("#0A0C1E", 0.2) + clock
+            + figure("ho", 250, 400, 150, "sit", -1, "back") + dim_except(220, 280, 230, opacity=0.5))
+
+
+@picture("HOI017", "n", "tired eyes: Hotaru tips her head back for the eye drops")
+def hoi017():
+    drops = (f'<g transform="rotate(160 290 140)">{outline(270, 80, 40, 70, "#F4F4F4", "#7A8A96", 2)}'
+             f'{rect(270, 100, 40, 30, "#7EC4EC")}{poly(((280, 80), (300, 80), (290, 56)), "#FFFFFF", "#7A8A96", 2)}</g>'
+             + oval(290, 196, 4, 6, "#CDEBFA", "#4E8AB8", 1.5))
+    return (place(B.paint_room, "n", 1.6, 320, 240) + veil("#0A0C1E", 0.3) + lamp_light(320, 100, 280)
+            + bust("ho", "008", 320, 500, 1.0, rot=-8) + drops + hand(250, 90, 0.8, 200, sleeve=ARM) + vignette())
+
+
+@picture("HOI018", "n", "asleep on her folded arms at the painting table, a cel half done")
+def hoi018():
+    arms = ('<path d="M120 420 Q320 360 540 420 L560 470 Q320 430 100 470 Z" fill="#2F3E66" stroke="#151E3A" stroke-width="3"/>')
+    return (place(B.paint_room, "n", 1.6, 300, 300) + veil("#0A0C1E", 0.35) + lamp_light(400, 180, 280)
+            + outline(-10, 400, 660, 100, "#C9B79A", "#6E5E4B", 3)
+            + bust("ho", "asleep", 300, 440, 0.75, rot=-62) + arms + cel(460, 360, 140, 60, 8) + vignette())
+
+
+@picture("HOI019", "n", "Yōta takes over the tracing machine; Hotaru watches from behind him")
+def hoi019():
+    return (place(B.paint_room, "n", 1.4, 300, 240) + veil("#0A0C1E", 0.25) + bust("ho", "006", 460, 420, 0.65)
+            + tracing_machine(130, 360, 1.9) + B.glow(320, 330, 110) + yota_back(260, 560, 1.0, -6)
+            + hand(380, 360, 0.8, -40))
+
+
+@picture("HOI020", "n", "her pride: Hotaru will not give up the brush, and means it")
+def hoi020():
+    brush = stroke("M440 300 L520 120", "#8A5A3C", 8) + poly(((516, 128), (528, 124), (536, 96), (526, 90)), "#2A2A2A", "#111", 1)
+    return (place(B.paint_room, "n", 1.5, 300, 240) + veil("#0A0C1E", 0.3) + lamp_light(320, 140, 260)
+            + bust("ho", "firm", 320, 500, 1.05) + brush + hand(450, 320, 0.9, -20, sleeve=ARM, grip=True) + vignette())
+
+
+@picture("HOI021", "n", "the cel rack full at last, every slot holding a painted cel")
+def hoi021():
+    rack = ""
+    for r in range(6):
+        for i in range(18):
+            rack += cel(40 + i * 32, 40 + r * 66, 26, 56, 0, ("#F28C28", "#8E6CC4", KEY_COLOUR, "#D9534F")[(r + i) % 4], glare=False)
+    return (rect(0, 0, 640, 480, "#3A3024") + outline(20, 20, 600, 420, "#8A7860", "#4E3E2E", 4) + rack
+            + "".join(rect(24, 96 + r * 66, 592, 6, "#4E3E2E") for r in range(6)) + lamp_light(320, 240, 420)
+            + figure("ho", 520, 490, 210, "stand", -1, "back") + figure("yo", 610, 500, 230, "stand", -1, "back"))
+
+
+@picture("HOI022", "n", "the last cel of the film: one stroke of the brush left")
+def hoi022():
+    return (rect(0, 0, 640, 480, "#1A1620") + lamp_light(320, 240, 380) + outline(-10, 330, 660, 160, "#C9B79A", "#6E5E4B", 3)
+            + cel(140, 120, 360, 260, 0, KEY_COLOUR) + hand(420, 330, 1.0, -40, sleeve=ARM, grip=True)
+            + stroke("M360 270 L430 300", "#8A5A3C", 7) + oval(356, 268, 6, 4, KEY_COLOUR) + vignette())
+
+
+@picture("HOI023", "n", "Yōta holds the lamp while Hotaru paints the last cel")
+def hoi023():
+    lamp = (stroke("M520 480 L470 140", "#5A5A5A", 6) + poly(((430, 150), (510, 150), (490, 110), (450, 110)), "#F4E6C4", "#8E7F60", 2)
+            + hand(490, 300, 1.0, -10))
+    return (rect(0, 0, 640, 480, "#141222") + lamp_light(420, 220, 380) + bust("ho", "001", 300, 520, 1.0)
+            + outline(-10, 420, 660, 80, "#C9B79A", "#6E5E4B", 3) + lamp + vignette())
+
+
+@picture("HOSS01", "day", "the paint room by day: sun through the windows, jars, racks of cels")
+def hoss01():
+    return place(B.paint_room, "day", 1.0) + '<path d="M40 190 L190 190 L320 480 L60 480 Z" fill="#FFFFFF" opacity="0.18"/>'
+
+
+@picture("HOSS02", "n", "the paint room at night, lamps over the table and the radio on")
+def hoss02():
+    return place(B.paint_room, "n", 1.0) + lamp_light(120, 260, 160) + lamp_light(320, 260, 160) + vignette()
+
+
+@picture("HOE001", "y", "a new colour in her notebook, a summer evening's orange, named for the day he arrived")
+def hoe001():
+    return (blur_back(place(B.roof, "y", 1.3, 320, 200)) + bust("ho", "002", 420, 520, 0.9)
+            + notebook(20, 290, 300, 200, -6, ("#F28C28", "#FFB070", "#E8A0B0"), marks=True)
+            + swatch(190, 300, 100, 126, "#FF9A40", 8) + sparkles(((300, 290, 14), (180, 300, 9)))
+            + hand(300, 450, 0.8, -30, sleeve=ARM))
+
+
 def main(names):
     for name in names or PICTURES:
         time, what, draw = PICTURES[name]
