@@ -57,6 +57,8 @@ LOOKS = {
                accent="#F7E3A1", shoes="#F4F1EA"),
     "to": dict(draw=P.torigoe, hair="#E8E8E8", top="#6B4F2A", bottom="#5A5248", legs="trousers", style="crew",
                accent="#6B4F2A", shoes="#3A3A3A"),
+    "an": dict(draw=None, hair="#3A3A3A", top="#8A9A7A", bottom="#5A4A3A", legs="trousers", style="short",
+               accent="#8A9A7A", shoes="#3A3A3A"),  # an in-house animator, nobody in particular
     "yo": dict(draw=None, hair=YOTA_HAIR, top="#FAFAF6", bottom=JEANS, legs="trousers", style="short",
                accent="#FAFAF6", shoes="#D8D8D0"),
 }

@@ -435,6 +435,192 @@ def hoe001():
             + hand(300, 450, 0.8, -30, sleeve=ARM))
 
 
+# Route 3: Yuzuka ------------------------------------------------------------------------
+
+NURSE = "#F6D6DC"  # her trainee uniform
+
+
+def yuzuka_nurse():
+    """Yuzuka in her pale pink trainee uniform, a nurse's watch pinned on the breast."""
+    p = P.yuzuka()
+    p["outfit"] = (P.shape(P.TORSO, NURSE, "#B88890")
+                   + P.shape("M286 314 L320 350 L300 362 L272 322 Z", "#FFFFFF", "#B88890")
+                   + P.shape("M354 314 L320 350 L340 362 L368 322 Z", "#FFFFFF", "#B88890")
+                   + stroke("M320 350 V480", "#B88890", 2.5)
+                   + stroke("M360 392 l10 10", "#8A8A8A", 2) + oval(372, 410, 11, 11, "#FFFFFF", "#8A8A8A", 2.5)
+                   + stroke("M372 410 V403 M372 410 l5 3", "#333", 1.5))
+    return p
+
+
+def yuzu_jar(x, y, s=1.0):
+    """A jar of yuzu-honey: gold syrup, slices of yuzu, a gingham cap."""
+    inner = (f'<rect x="0" y="0" width="60" height="76" rx="12" fill="#F4C040" fill-opacity="0.9" stroke="#8A6A1A" stroke-width="2"/>'
+             + "".join(oval(18 + (k % 2) * 24, 22 + k * 16, 12, 12, "#FFE680", "#D8A020", 2) + stroke(f"M{18 + (k % 2) * 24} {10 + k * 16} v24 M{6 + (k % 2) * 24} {22 + k * 16} h24", "#F4C040", 1.5)
+                       for k in range(3))
+             + rect(8, 6, 8, 60, "#FFFFFF", 'opacity="0.35"')
+             + f'<rect x="-4" y="-12" width="68" height="16" rx="4" fill="#E8402E" stroke="#8A2A1E" stroke-width="2"/>'
+             + "".join(rect(-4 + k * 8.5, -12, 4, 16, "#FFFFFF", 'opacity="0.6"') for k in range(8)))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+def goldfish(x, y, s=1.0, rot=0, colour="#F2682A"):
+    inner = (oval(0, 0, 14, 8, colour, P.dark(colour, 0.6), 1.5) + poly(((12, 0), (26, -9), (22, 0), (26, 9)), colour, P.dark(colour, 0.6), 1.5)
+             + oval(-7, -2, 2, 2, "#1A1A1A"))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def art_shop(time):
+    """画材のちぐさ inside: shelves of pencils, paints and rolls of cel, the old counter, the street through the door."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8DCC4"), rect(0, 340, 640, 140, "#9C8468")]
+    out.append(B.window(250, 40, 140, 220, time, late, "#6E5238", "#4E3A26", cols=1, rows=2))
+    for x0 in (10, 410):
+        out.append(outline(x0, 30, 220, 310, "#B08860", "#6E5238", 2))
+        for r in range(5):
+            y = 40 + r * 60
+            out.append(rect(x0 + 4, y + 52, 212, 5, "#6E5238"))
+            for i in range(12):
+                c = B.hue(((i + r * 5) % 24) / 24, 0.5 + (r % 2) * 0.2)
+                if r % 3 == 0:
+                    out.append(rect(x0 + 10 + i * 17, y + 10, 10, 42, c) + poly(((x0 + 10 + i * 17, y + 10), (x0 + 20 + i * 17, y + 10), (x0 + 15 + i * 17, y)), "#F4D8A8", "#6E5238", 1))
+                elif r % 3 == 1:
+                    out.append(jar(x0 + 8 + i * 17, y + 26, 0.6, c))
+                else:
+                    out.append(oval(x0 + 14 + i * 17, y + 34, 8, 18, "#EAF4FA", "#8FB2C4", 1))
+    out.append(outline(120, 330, 400, 30, "#8A6A4A", "#4E3A26") + rect(130, 360, 380, 120, "#7A5A40"))
+    return B.finish(out, time, late, warm=((320, 20, 200),))
+
+
+def ward_room(time):
+    """A ward room: the bed by the window, the drip stand, a bedside table."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#F0EEE6"), rect(0, 360, 640, 120, "#C8D0C8")]
+    out.append(B.window(330, 40, 280, 200, time, late, "#C8CCD0", "#8A9096", cols=2))
+    out.append('<path d="M320 30 h40 c-6 80 6 160 -2 230 h-40 Z" fill="#DDE8E0" stroke="#9AA8A0" stroke-width="2"/>')
+    out.append(stroke("M580 470 V140 M560 470 h40", "#9AA0A6", 4) + f'<rect x="570" y="142" width="20" height="34" rx="4" fill="#E8F2F8" stroke="#8AA6B8" stroke-width="1.5"/>')
+    out.append(outline(20, 300, 90, 180, "#D8CCB4", "#8A7E66") + outline(30, 280, 40, 20, "#F4F1EA", "#8A8476", 1.5))
+    return B.finish(out, time, late, cool=((320, 20, 200),))
+
+
+def hospital_bed(y=330):
+    return (outline(60, y, 520, 40, "#E8ECEF", "#8A9096", 2) + outline(560, y - 140, 16, 240, "#C8CCD0", "#7A8088", 2)
+            + f'<path d="M100 {y + 10} Q320 {y - 40} 560 {y + 10} V{y + 100} H100 Z" fill="#FFFFFF" stroke="#A8B0B8" stroke-width="2"/>'
+            + stroke(f"M100 {y + 40} Q320 {y} 560 {y + 40}", "#DCE4EA", 3))
+
+
+def hospital_roof(time):
+    """The hospital roof: sheets drying on lines, the safety fence, the town below."""
+    late, layers = [], []
+    out = [B.open_sky(300, time)]
+    B.night_sky(time, late, (0, 0, 640, 160), 302)
+    out.append('<path d="M0 250 Q200 220 400 240 Q520 226 640 236 V330 H0 Z" fill="%s"/>' % B.light_hill(time))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(302)
+    x = 0
+    while x < 640:
+        w, h = 30 + rng.random() * 40, 10 + rng.random() * 40
+        out.append(rect(f"{x:.0f}", f"{300 - h:.0f}", f"{w + 1:.0f}", f"{h + 10:.0f}", town))
+        x += w
+    layers.append(B.dusk(out, time, late))
+    out, late = [], []
+    out.append(rect(0, 300, 640, 180, "#C8C4BC") + rect(0, 300, 640, 6, "#E0DCD4"))
+    for x in range(0, 660, 24):
+        out.append(stroke(f"M{x} 300 V150", "#8A8E92", 2))
+    out.append(stroke("M0 150 H640 M0 226 H640", "#8A8E92", 3))
+    for i in range(4):
+        out.append(poly(((60 + i * 150, 200), (160 + i * 150, 204), (158 + i * 150, 300), (62 + i * 150, 296)), "#FAFAF6", "#B8B8B0", 1.5))
+    out.append(stroke("M40 200 Q320 214 620 200", "#7A7A7A", 1.5))
+    return "".join(layers) + B.finish(out, time, late)
+
+
+@picture("YUI001", "day", "Yuzuka lectures the drawing room on posture, finger raised, an animator hunched at his desk")
+def yui001():
+    return (place(B.drawing_room, "day", 1.3, 200, 280) + figure("an", 160, 470, 190, "bend", 1)
+            + bust("yu", "bossy", 440, 500, 1.0) + hand(540, 300, 0.9, 10) + sparkles(((560, 220, 10),)))
+
+
+@picture("YUI002", "day", "jars of yuzu-honey drink brought for the studio, Yuzuka pouring a glass")
+def yui002():
+    glass = outline(430, 360, 60, 90, "#FFF4C2", "#8A8A8A", 2) + rect(432, 390, 56, 58, "#F4C040", 'opacity="0.8"')
+    return (blur_back(place(B.office, "day", 1.4, 320, 220)) + bust("yu", "002", 320, 500, 0.95)
+            + outline(-10, 420, 660, 80, "#B98E62", "#6E5238", 3)
+            + yuzu_jar(60, 340, 1.1) + yuzu_jar(150, 350, 0.9) + yuzu_jar(520, 344, 1.0) + glass)
+
+
+@picture("YUI003", "n", "goldfish scooping at the night market: she has three, his paper scoop is torn")
+def yui003():
+    tub = (f'<ellipse cx="320" cy="430" rx="340" ry="90" fill="#3A8AC8" stroke="#1E4E7A" stroke-width="6"/>'
+           + oval(320, 430, 320, 78, "url(#water)") + "".join(goldfish(80 + (k * 97) % 480, 400 + (k * 37) % 60, 1.0, k * 40 % 360, ("#F2682A", "#E8402E", "#FFFFFF")[k % 3]) for k in range(12)))
+    poi = (oval(0, 0, 30, 30, "#FFFFFF", "#E8402E", 4) + stroke("M0 30 V90", "#E8402E", 6))
+    bag = (f'<path d="M470 250 q-40 60 0 120 h60 q40 -60 0 -120 Z" fill="#CDEBFA" fill-opacity="0.7" stroke="#8AB8D8" stroke-width="2"/>'
+           + goldfish(500, 320, 0.8, 20) + goldfish(490, 340, 0.7, -30, "#E8402E") + goldfish(510, 300, 0.7, 190) + stroke("M480 250 h40", "#E8402E", 4))
+    return (place(B.shopping_street, "n", 1.4, 320, 200) + bust("yu", "003", 300, 420, 0.85) + tub
+            + f'<g transform="translate(160 280) rotate(-20)">{poi}</g>' + bag
+            + f'<g transform="translate(420 420) rotate(30)">{oval(0, 0, 30, 30, "none", "#E8402E", 4)}{stroke("M-20 -10 q20 10 30 30", "#FFFFFF", 3)}{stroke("M0 30 V90", "#E8402E", 6)}</g>')
+
+
+@picture("YUI004", "y", "stock-taking in the art-supply shop, Yuzuka with the ledger among the boxes")
+def yui004():
+    boxes = outline(40, 380, 120, 100, "#D2AE7A", "#8A6B3F") + outline(470, 370, 140, 110, "#C9A46C", "#8A6B3F") + outline(500, 300, 90, 70, "#D2AE7A", "#8A6B3F")
+    ledger = outline(250, 380, 150, 100, "#2E4A6E", "#1A2A40", 2) + outline(258, 386, 134, 88, "#F8F4EA", "#8A8070", 1.5) + "".join(
+        stroke(f"M266 {400 + k * 12} h{60 + (k * 13) % 50}", "#8A8478", 2) for k in range(6))
+    return art_shop("y") + bust("yu", "001", 320, 500, 0.9) + boxes + ledger + hand(380, 460, 0.7, -30) + stroke("M380 420 L420 380", "#C89B3C", 5)
+
+
+@picture("YUI005", "day", "Sunday delivery on foot: the two of them carry the rush order down the shopping street")
+def yui005():
+    box = outline(4, -76, 30, 22, "#D2AE7A", "#8A6B3F", 1.2)
+    return (place(B.shopping_street, "day", 1.0) + figure("yu", 250, 450, 170, "carry", 1, props=box)
+            + figure("yo", 380, 470, 190, "carry", 1, props=box + outline(6, -96, 26, 20, "#C9A46C", "#8A6B3F", 1.2)))
+
+
+@picture("YUI006", "day", "the first day of practice: Yuzuka in her pale pink trainee uniform in the ward corridor")
+def yui006():
+    return (blur_back(place(B.ward_corridor, "day", 1.2, 320, 240)) + bust("yu", "007", 320, 500, 1.0, parts=yuzuka_nurse())
+            + veil("#FFFFFF", 0.05))
+
+
+@picture("YUI007", "day", "the director in his hospital bed, working on a storyboard he was told to put down")
+def yui007():
+    gown = {"#6B4F2A": "#B8CCE0", P.light("#6B4F2A", 0.2): "#D0DEEA", "#F2C230": "#B8CCE0"}
+    boards = "".join(f'<g transform="rotate({-10 + k * 8} {360 + k * 60} 330)">{B.storyboard(340 + k * 60, 290)}</g>' for k in range(3))
+    return (ward_room("day") + bust("to", "002", 300, 440, 0.7, recolour=gown) + hospital_bed(360) + boards
+            + bust("yu", "004", 560, 500, 0.6, parts=yuzuka_nurse()))
+
+
+@picture("YUI008", "y", "the hospital roof at dusk, among the drying sheets, where Yuzuka admits she was scared")
+def yui008():
+    return hospital_roof("y") + bust("yu", "down", 300, 500, 1.0, parts=yuzuka_nurse()) + B.glow(500, 250, 120) + vignette()
+
+
+@picture("YUI009", "n", "Yuzuka brings the discharged director back to the studio for the last night, its windows lit")
+def yui009():
+    return (place(B.studio_street, "n", 1.2, 300, 300) + figure("to", 280, 470, 180, "walk", 1)
+            + figure("yu", 230, 470, 170, "support", 1) + B.glow(320, 360, 120))
+
+
+@picture("YUSS01", "y", "the shopping street in the evening, the awnings and the first lamps")
+def yuss01():
+    return place(B.shopping_street, "y", 1.0) + veil("#FF9A50", 0.08)
+
+
+@picture("YUSS02", "y", "the ward corridor at dusk, quiet between rounds")
+def yuss02():
+    return place(B.ward_corridor, "y", 1.0) + '<path d="M260 140 L380 140 L520 480 L120 480 Z" fill="#FFB070" opacity="0.18"/>' + vignette()
+
+
+@picture("YUE001", "y", "an autumn evening on the shopping street: her shop's lamp lit, the studio van waiting")
+def yue001():
+    leaves = "".join(oval(random.Random(k).random() * 640, random.Random(k + 99).random() * 480, 5, 3, ("#E8842E", "#C8402E", "#F2C230")[k % 3],
+                          extra=f'transform="rotate({k * 37} 320 240)"') for k in range(30))
+    shop = (outline(40, 120, 330, 300, "#E6DCC8", "#7A6E5E", 2) + B.pane(70, 230, 270, 170, "n", True, [], "#6E5238")
+            + outline(70, 230, 270, 170, "#FFD98A", "#6E5238", 2) + poly(((20, 230), (390, 230), (370, 190), (40, 190)), "#F4D03F", "#A8861A", 2)
+            + "".join(rect(60 + k * 40, 190, 20, 40, "#FFFFFF", 'opacity="0.5"') for k in range(8))
+            + stroke("M330 150 l40 0 v40", "#4E5258", 4) + oval(370, 200, 12, 16, "#FFF4C2", "#4E5258", 2) + B.glow(370, 204, 70))
+    return (place(B.shopping_street, "y", 1.0) + veil("#C86A3A", 0.15) + shop + van(370, 340, "y", 1.0)
+            + figure("yu", 200, 440, 150, "wave", 1, "front") + leaves)
+
+
 def main(names):
     for name in names or PICTURES:
         time, what, draw = PICTURES[name]
