@@ -152,8 +152,11 @@ def speed_lines(cx, cy, count, r0, r1, colour="#FFFFFF", seed=1, opacity=0.7):
 
 # People ---------------------------------------------------------------------------
 
-def bust(who, face="001", x=320, y=480, s=1.0, rot=0, flip=False, recolour=None, parts=None):
-    """A heroine's (or the director's) portrait body as a figure: its bottom centre at (x, y)."""
+def bust(who, face="001", x=320, y=480, s=1.0, rot=0, flip=False, recolour=None, parts=None, over=""):
+    """A heroine's (or the director's) portrait body as a figure: its bottom centre at (x, y).
+
+    `over` is drawn on top in the portrait's own coordinates (face 86..298 high, centred on 320):
+    headphones, a hand at the throat."""
     p = parts or LOOKS[who]["draw"]()
     svg = P.portrait(who, p, face)
     body = svg[svg.index(">", svg.index("<svg")) + 1:svg.rindex("</svg>")]
@@ -161,7 +164,7 @@ def bust(who, face="001", x=320, y=480, s=1.0, rot=0, flip=False, recolour=None,
     for old, new in (recolour or {}).items():
         body = body.replace(old, new)
     sx = -s if flip else s
-    return f'<g transform="translate({x} {y}) rotate({rot}) scale({sx} {s}) translate(-320 -480)">{body}</g>'
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({sx} {s}) translate(-320 -480)">{body}{over}</g>'
 
 
 def yota_back(x=320, y=480, s=1.0, rot=0):

@@ -621,6 +621,165 @@ def yue001():
             + figure("yu", 200, 440, 150, "wave", 1, "front") + leaves)
 
 
+# Route 4: Reina ------------------------------------------------------------------------
+
+HEADPHONES = (stroke("M236 200 C226 60 414 60 404 200", "#2A2A2E", 10)
+              + '<rect x="222" y="184" width="30" height="62" rx="12" fill="#3A3A40" stroke="#111" stroke-width="3"/>'
+              + '<rect x="388" y="184" width="30" height="62" rx="12" fill="#3A3A40" stroke="#111" stroke-width="3"/>')
+
+
+def microphone(x, y, s=1.0):
+    """A studio microphone on its arm with a round pop filter in front."""
+    inner = (stroke("M0 0 L0 -120 L40 -160", "#3A3A3E", 6) + '<rect x="28" y="-230" width="36" height="80" rx="18" fill="#8A8A90" stroke="#333" stroke-width="2"/>'
+             + "".join(stroke(f"M32 {-220 + k * 10} h28", "#6E6E74", 1.5) for k in range(6))
+             + oval(-10, -190, 40, 40, "#2A2A2E", "#111", 3, 'fill-opacity="0.35"') + stroke("M-10 -150 L10 -130", "#333", 3))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+def script_book(x, y, w, h, rot=0, cover="#E8E2D0"):
+    """A recording script: a bound booklet, open, lines of dialogue as grey bars."""
+    inner = (outline(x, y, w, h, "#FBF8F0", "#8A8070", 2) + stroke(f"M{x + w / 2} {y} V{y + h}", "#C8C0B0", 2)
+             + "".join(stroke(f"M{x + 10 + (k // 7) * w / 2} {y + 14 + (k % 7) * (h - 24) / 7:.0f} h{w / 2 - 24 - (k * 11) % 20}", "#9A948A", 2) for k in range(14))
+             + rect(x - 4, y - 4, w / 2, 6, cover))
+    return f'<g transform="rotate({rot} {x + w / 2} {y + h / 2})">{inner}</g>'
+
+
+def booth(time="day"):
+    """Inside 音蔵スタジオ's booth: the acoustic panels, the picture on the screen."""
+    return place(B.otokura, "day", 2.2, 320, 160)
+
+
+def aquarium():
+    """The aquarium's great tank at evening opening: deep blue water, a shoal, a ray, light from above."""
+    fish = "".join(f'<path d="M{x} {y} q10 -6 20 0 q-10 6 -20 0 Z M{x + 20} {y} l6 -4 v8 Z" fill="#C8E0F0" opacity="0.8"/>'
+                   for x, y in ((random.Random(k).randint(0, 620), random.Random(k + 7).randint(60, 300)) for k in range(40)))
+    rays = "".join(f'<path d="M{60 + k * 120} 0 L{110 + k * 120} 0 L{40 + k * 120} 480 L{0 + k * 120} 480 Z" fill="#BFE8FF" opacity="0.08"/>' for k in range(6))
+    ray = '<path d="M420 160 q40 -40 90 0 q-20 10 -30 10 l40 30 l-50 -20 q-30 0 -50 -20 Z" fill="#2A4A70" opacity="0.8"/>'
+    return rect(0, 0, 640, 480, "url(#water)") + rays + fish + ray + rect(0, 420, 640, 60, "#0A1428") + stroke("M0 420 H640", "#4A6A8A", 4)
+
+
+def balcony(time):
+    """The sisters' fifth-floor balcony at night: the rail, a plant, the laundry pole, the town's lights."""
+    late = []
+    out = [B.open_sky(480, time)]
+    B.night_sky(time, late, (0, 0, 640, 220), 402, (500, 70))
+    rng = random.Random(402)
+    for k in range(60):
+        x, y = rng.randint(0, 630), rng.randint(250, 330)
+        out.append(B.pane(x, y, 5, 4, time, rng.random() < 0.8, late, "#1E2440"))
+    out.append('<path d="M0 240 Q300 226 640 236 V340 H0 Z" fill="#1E2440"/>')
+    layers = B.dusk(out, time, late)
+    late.append("".join(oval(rng.randint(0, 630), rng.randint(250, 330), 2, 2, "#FFD98A") for _ in range(70)))
+    out = [rect(0, 340, 640, 140, "#8A8E96"), stroke("M0 270 H640", "#B8BCC4", 8)]
+    for x in range(10, 640, 30):
+        out.append(stroke(f"M{x} 270 V340", "#B8BCC4", 4))
+    out.append(stroke("M60 90 H600", "#C8CCD0", 5) + rect(56, 80, 8, 260, "#9AA0A6") + rect(596, 80, 8, 260, "#9AA0A6"))
+    out.append(poly(((500, 90), (540, 92), (538, 150), (502, 148)), "#F4F1EA", "#8A8A8A", 1.5))
+    out.append(poly(((60, 420), (120, 420), (112, 470), (68, 470)), "#C4663E", "#6E3A22", 2) + B.tree(90, 420, 20, 40, "#4E7A32", seed=5))
+    return layers + B.finish(out, time, late)
+
+
+@picture("REI001", "day", "moving day: Yōta carries the boxes up five floors while the elegant stranger directs")
+def rei001():
+    stack = "".join(outline(2, -84 - k * 18, 34, 18, ("#D2AE7A", "#C9A46C")[k % 2], "#8A6B3F", 1.2) for k in range(4))
+    return (place(B.apartment, "day", 1.2, 420, 300) + figure("yo", 230, 470, 220, "carry", 1, props=stack)
+            + bust("re", "001", 500, 500, 0.75) + hand(570, 330, 0.7, 30) + P.sweat(220, 180))
+
+
+@picture("REI002", "day", "Reina in the recording booth, headphones on, the script in her hand at the microphone")
+def rei002():
+    return (booth() + bust("re", "001", 380, 520, 0.95, over=HEADPHONES) + microphone(190, 520, 1.4)
+            + script_book(380, 360, 200, 110, -8) + hand(400, 440, 0.7, 20) + vignette())
+
+
+@picture("REI003", "n", "reading the other parts with her at night: two scripts, one lamp")
+def rei003():
+    return (place(B.apartment, "n", 1.6, 420, 240) + veil("#101A44", 0.2) + lamp_light(450, 150, 260)
+            + bust("re", "001", 420, 500, 0.9) + script_book(330, 360, 180, 100, 6)
+            + yota_back(120, 560, 0.9, -4) + script_book(20, 330, 160, 90, -14) + vignette())
+
+
+@picture("REI004", "n", "her first smile, small and surprised at itself, because his reading was so bad")
+def rei004():
+    return (blur_back(place(B.apartment, "n", 1.6, 450, 200)) + lamp_light(470, 150, 320)
+            + bust("re", "soft", 330, 560, 1.25) + sparkles(((160, 160, 10), (520, 300, 8))) + vignette())
+
+
+@picture("REI005", "y", "the aquarium at evening: Reina before the great tank, lit blue, talking about fear")
+def rei005():
+    return (aquarium() + bust("re", "down", 420, 520, 0.9, recolour={"#FAFAFA": "#C8DCEC"}) + veil("#1A4A8A", 0.2)
+            + yota_back(140, 560, 0.8) + veil("#0A2A5A", 0.1) + vignette())
+
+
+@picture("REI006", "day", "the voice breaks in the middle of the climax line; the script slips, the session stops")
+def rei006():
+    throat = f'<g transform="translate(300 400)">{hand(0, 0, 0.9, 15)}</g>'
+    pages = paper(60, 380, 120, 90, -30) + paper(470, 400, 110, 80, 24)
+    return (booth() + veil("#3A0A10", 0.15) + oval(600, 30, 14, 14, "#D9342E") + B.glow(600, 30, 50)
+            + bust("re", "wince", 340, 520, 1.05, over=HEADPHONES + throat) + pages + microphone(120, 480, 1.2) + vignette())
+
+
+@picture("REI007", "n", "after hours: from the dark control room, Reina alone at the microphone under one light")
+def rei007():
+    return (place(B.otokura, "day", 1.0) + veil("#050818", 0.6)
+            + '<rect x="106" y="66" width="428" height="198" fill="#2A2A40"/>' + lamp_light(320, 130, 150)
+            + figure("re", 300, 262, 130, "stand", 1, "side") + stroke("M340 262 V150 L330 140", "#3A3A3E", 3)
+            + f'<rect x="326" y="118" width="10" height="20" rx="5" fill="#8A8A90"/>' + veil("#050818", 0.15)
+            + yota_back(480, 600, 1.0, 4))
+
+
+@picture("REI008", "n", "the sisters' dinner: curry on the low table, Reina and Nanoka laughing together")
+def rei008():
+    curry = "".join(oval(x, 430, 70, 22, "#FFFFFF", "#9A9A9A", 2) + oval(x + 10, 428, 44, 14, "#C88A2A") + oval(x - 20, 426, 22, 10, "#FFFFF0")
+                    for x in (180, 460))
+    return (place(B.apartment, "n", 1.4, 420, 220) + lamp_light(450, 130, 280)
+            + bust("na", "003", 200, 430, 0.8) + bust("re", "002", 450, 440, 0.8)
+            + outline(-10, 400, 660, 90, "#A0784F", "#5E4630", 3) + curry)
+
+
+@picture("REI009", "day", "from the last row: the flip-book bumper on the screen, the three of them watching")
+def rei009():
+    flip = (rect(130, 60, 380, 200, "#F8F6EE") + stroke("M260 220 q20 -60 40 -70 l30 10 l30 -40 M300 150 l-30 40 M330 160 l20 50 M320 120 a14 14 0 1 0 1 0", "#4A4A4A", 3)
+            + outline(350, 160, 40, 30, "none", "#4A4A4A", 2) + stroke("M150 240 h340", "#9A9A9A", 2))
+    heads = (f'<g transform="translate(160 500) scale(1.05)">{back_head("re")}</g>' + f'<g transform="translate(330 500) scale(1.15)">{back_head("yo")}</g>'
+             + f'<g transform="translate(500 500) scale(1.0)">{back_head("na")}</g>')
+    return place(B.preview_theatre, "day", 1.0) + flip + veil("#0A0810", 0.3) + heads
+
+
+def back_head(who):
+    """Head and shoulders from behind, for people sitting in front of us; origin under the shoulders."""
+    L = LOOKS[who]
+    hair = L["hair"]
+    long_ = {"re": 120, "na": 60}.get(who, 0)
+    return (f'<path d="M-90 0 C-86 -70 -50 -90 0 -92 C50 -90 86 -70 90 0 Z" fill="{L["top"]}" stroke="#222" stroke-width="3"/>'
+            + oval(0, -140, 46, 52, hair, "#111", 3)
+            + (f'<path d="M-46 -140 L-50 {-140 + long_} L50 {-140 + long_} L46 -140 Z" fill="{hair}" stroke="#111" stroke-width="3"/>' if long_ else ""))
+
+
+@picture("RESS01", "day", "the recording studio with the lights down, the booth glowing, the red lamp on")
+def ress01():
+    return (place(B.otokura, "day", 1.0) + veil("#0A0818", 0.45) + '<rect x="106" y="66" width="428" height="198" fill="#FFE8B0" opacity="0.25"/>'
+            + oval(120, 80, 8, 8, "#FF3A2E") + B.glow(120, 80, 40) + vignette())
+
+
+@picture("RESS02", "n", "the sisters' balcony at night, the town's lights below")
+def ress02():
+    frame = outline(-10, -10, 46, 500, "#C8CCD0", "#7E858B", 3) + '<path d="M36 0 h30 c-6 160 6 320 -4 480 h-26 Z" fill="#9FB8D0" opacity="0.8"/>'
+    return balcony("n") + frame + oval(130, 470, 26, 8, "#6E5A48") + oval(170, 474, 26, 8, "#6E5A48")
+
+
+@picture("REE001", "n", "the black phone on the studio desk at night, its answering machine blinking a message")
+def ree001():
+    phone = ('<path d="M170 380 l24 -90 h240 l24 90 Z" fill="#1E1C1E" stroke="#000" stroke-width="3"/>'
+             '<rect x="180" y="230" width="270" height="60" rx="30" fill="#1E1C1E" stroke="#000" stroke-width="3"/>'
+             + oval(314, 330, 40, 30, "#3C3A3C", "#555", 2) + "".join(oval(314 + 26 * math.cos(a), 330 + 20 * math.sin(a), 5, 5, "#E8E8E8")
+                                                                       for a in (k * math.tau / 10 for k in range(10))))
+    machine = (outline(470, 330, 150, 60, "#3A3A40", "#111", 2) + outline(490, 344, 60, 30, "#2A2A2E", "#555", 1.5)
+               + oval(505, 359, 6, 6, "#8A8A8A") + oval(535, 359, 6, 6, "#8A8A8A") + oval(592, 350, 6, 6, "#FF3A2E") + B.glow(592, 350, 40))
+    return (place(B.office, "n", 2.2, 400, 320) + veil("#0A0C22", 0.45) + outline(-10, 380, 660, 110, "#9C7550", "#5E4630", 3)
+            + phone + machine + hand(560, 470, 1.0, -50) + dim_except(420, 340, 250))
+
+
 def main(names):
     for name in names or PICTURES:
         time, what, draw = PICTURES[name]
