@@ -114,8 +114,9 @@ def koi009():
 
 @picture("KOI010", "y", "searching the platform for the cut bag left on the train: under the bench, along the edge")
 def koi010():
-    return (place(B.station_platform, "y", 1.25, 200, 330) + figure("ko", 330, 470, 130, "bend", -1)
-            + figure("yo", 560, 450, 160, "stand", -1) + P.sweat(300, 300) + P.sweat(560, 260))
+    return (place(B.station_platform, "y", 1.5, 160, 380) + figure("ko", 300, 478, 190, "crouch", -1)
+            + figure("yo", 480, 470, 230, "bend", 1) + P.sweat(250, 300) + P.sweat(410, 250)
+            + sparkles(((120, 300, 8),), "#CDEBFA"))
 
 
 def last_station(time):
@@ -187,8 +188,9 @@ def koss01():
 
 @picture("KOSS02", "n", "白玉号 at night on the hill road, headlights on, the town lights below")
 def koss02():
-    beam = '<path d="M326 366 L40 300 L40 430 Z" fill="#FFF4C0" opacity="0.3"/>'
-    return place(B.hill_road, "n", 1.0) + beam + B.van(330, 300, "n", [], 0.8) + B.glow(332, 342, 30) + vignette()
+    beam = '<path d="M262 378 L-40 300 L-40 470 Z" fill="#FFF4C0" opacity="0.3"/>'
+    return (place(B.hill_road, "n", 1.3, 380, 300) + beam + van(260, 280, "n", 1.3, rot=-6)
+            + B.glow(266, 350, 40) + B.glow(560, 340, 24) + vignette())
 
 
 @picture("KOE001", "day", "two production assistants running for the same train, cut bags under their arms")
@@ -413,8 +415,9 @@ def hoi022():
 def hoi023():
     lamp = (stroke("M520 480 L470 140", "#5A5A5A", 6) + poly(((430, 150), (510, 150), (490, 110), (450, 110)), "#F4E6C4", "#8E7F60", 2)
             + hand(490, 300, 1.0, -10))
-    return (rect(0, 0, 640, 480, "#141222") + lamp_light(420, 220, 380) + bust("ho", "001", 300, 520, 1.0)
-            + outline(-10, 420, 660, 80, "#C9B79A", "#6E5E4B", 3) + lamp + vignette())
+    return (rect(0, 0, 640, 480, "#141222") + lamp_light(420, 220, 380) + bust("ho", "down", 300, 520, 1.0)
+            + outline(-10, 420, 660, 80, "#C9B79A", "#6E5E4B", 3) + cel(170, 396, 220, 70, 0, KEY_COLOUR)
+            + hand(350, 470, 0.7, -40, sleeve=ARM, grip=True) + stroke("M330 440 L290 420", "#8A5A3C", 5) + lamp + vignette())
 
 
 @picture("HOSS01", "day", "the paint room by day: sun through the windows, jars, racks of cels")
