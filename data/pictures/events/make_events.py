@@ -59,8 +59,8 @@ def koi003():
 
 @picture("KOI004", "y", "pushing the van up the hill at dawn, the first train crossing the town below")
 def koi004():
-    return (place(B.hill_road, "y", 1.0) + dawn(0.45) + train(40, 250, 0.3, 4, lit=True, time="y")
-            + van(280, 290, "y", 1.1, 1, -12)
+    return (place(B.hill_road, "y", 1.0) + dawn(0.45) + stroke("M0 274 H640", "#4A4048", 3)
+            + train(40, 250, 0.3, 4, lit=True, time="y") + van(290, 318, "y", 1.1, 1, -9)
             + figure("yo", 250, 470, 130, "push", 1) + figure("ko", 200, 440, 110, "push", 1)
             + B.glow(120, 200, 90))
 
@@ -598,8 +598,8 @@ def yui008():
 
 @picture("YUI009", "n", "Yuzuka brings the discharged director back to the studio for the last night, its windows lit")
 def yui009():
-    return (place(B.studio_street, "n", 1.2, 300, 300) + figure("to", 280, 470, 180, "walk", 1)
-            + figure("yu", 230, 470, 170, "support", 1) + B.glow(320, 360, 120))
+    return (place(B.studio_street, "n", 1.2, 300, 300) + B.glow(320, 360, 120)
+            + figure("to", 330, 470, 190, "stand", 1, "back") + figure("yu", 262, 472, 170, "support", 1, "back"))
 
 
 @picture("YUSS01", "y", "the shopping street in the evening, the awnings and the first lamps")
