@@ -273,7 +273,16 @@ def hoi005():
 
 @picture("HOI006", "y", "cels drying in the rack, the evening sun coming through them")
 def hoi006():
-    return place(B.paint_room, "y", 1.9, 530, 180) + veil("#FF9A50", 0.12) + figure("ho", 120, 470, 200, "stand", 1, "side")
+    rack = outline(150, 20, 500, 470, "#B7A58E", "#6E5E4B", 4)
+    for r in range(3):
+        rack += rect(156, 170 + r * 150, 490, 8, "#6E5E4B")
+        for i in range(11):
+            rack += cel(170 + i * 42, 40 + r * 150, 34, 126, 0, ("#F28C28", "#8E6CC4", KEY_COLOUR)[(r + i) % 3], glare=False)
+    sun = ('<path d="M0 0 L150 0 L640 480 L300 480 Z" fill="#FFC070" opacity="0.28"/>'
+           + "".join(f'<path d="M{170 + i * 42} 40 l34 0 l200 440 l-34 0 Z" fill="#FFE0A0" opacity="0.08"/>' for i in range(0, 11, 2)))
+    return (rect(0, 0, 640, 480, "#D8C8B0") + B.window(-20, 40, 150, 260, "y", [], "#7C8A80", "#4E5A52", cols=1)
+            + rack + sun + bust("ho", "soft", 120, 520, 0.8) + hand(230, 330, 0.7, 60, sleeve=ARM)
+            + cel(236, 250, 40, 120, -20, KEY_COLOUR))
 
 
 @picture("HOI007", "day", "colours named after the weather: swatch cards of sun, cloud, rain and the sky after it")
@@ -619,6 +628,7 @@ def yue001():
     shop = (outline(40, 120, 330, 300, "#E6DCC8", "#7A6E5E", 2) + B.pane(70, 230, 270, 170, "n", True, [], "#6E5238")
             + outline(70, 230, 270, 170, "#FFD98A", "#6E5238", 2) + poly(((20, 230), (390, 230), (370, 190), (40, 190)), "#F4D03F", "#A8861A", 2)
             + "".join(rect(60 + k * 40, 190, 20, 40, "#FFFFFF", 'opacity="0.5"') for k in range(8))
+            + "".join(rect(80 + k * 34, 250 + (k % 3) * 40, 22, 110, B.hue(k / 8, 0.4), 'opacity="0.55"') for k in range(8))
             + stroke("M330 150 l40 0 v40", "#4E5258", 4) + oval(370, 200, 12, 16, "#FFF4C2", "#4E5258", 2) + B.glow(370, 204, 70))
     return (place(B.shopping_street, "y", 1.0) + veil("#C86A3A", 0.15) + shop + van(370, 340, "y", 1.0)
             + figure("yu", 200, 440, 150, "wave", 1, "front") + leaves)
