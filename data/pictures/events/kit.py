@@ -26,10 +26,13 @@ import make_backgrounds as B  # noqa: E402
 import make_portraits as P  # noqa: E402
 from make_backgrounds import oval, outline, poly, rect, stroke  # noqa: E402
 
+# Sleeping eyes: the lids shut down to a soft line, not the happy arcs of a laugh.
+P.EYES["sleep"] = dict(lid=(1.02, 1.02))
+
 # Faces the routes need beyond the portrait numbers; keyed by a name so they
 # can never be mistaken for a portrait number.
 P.EXPRESSIONS.update({
-    "asleep": ("asleep", dict(eyes="shut", brows="calm", mouth="calm")),
+    "asleep": ("asleep", dict(eyes="sleep", brows="calm", mouth="calm")),
     "crying": ("crying", dict(eyes="shut", brows="worried", mouth="frown", marks=("tear",))),
     "firm": ("firm", dict(eyes="open", brows="angry", mouth="pout")),
     "bossy": ("bossy", dict(eyes="open", brows="angry", mouth="smile")),

@@ -147,8 +147,7 @@ def koi012():
     return (place(B.van_inside, "n", 1.25, 320, 260) + veil("#101A44", 0.2)
             + yota_back(520, 560, 1.05, rot=6)
             + bust("ko", "asleep", 300, 560, 1.05, rot=18)
-            + '<path d="M240 470 Q320 420 420 440" fill="none" stroke="#3A3A3A" stroke-width="3"/>'
-            + stopwatch(240, 440, 26, 200, cord=False) + vignette())
+            + vignette())
 
 
 @picture("KOI013", "n", "the studio has fallen apart: Koyori crying alone in the van, rain on the windscreen")
