@@ -192,13 +192,16 @@ def koss02():
             + B.glow(266, 350, 40) + B.glow(560, 340, 24) + vignette())
 
 
-@picture("KOE001", "day", "two production assistants running for the same train, cut bags under their arms")
+@picture("KOE001", "day", "next season: two production assistants race across the station forecourt for the same train, his stopwatch flying")
 def koe001():
-    return (place(B.station_platform, "day", 1.0) + train(-20, 250, 0.9, 4) + veil("#FFE0B0", 0.12)
-            + figure("ko", 300, 470, 170, "run", -1, props=cut_bag(18, -62, 0.16, 10))
-            + figure("yo", 470, 480, 190, "run", -1, props=cut_bag(18, -62, 0.16, -10, "#5CB85C"))
-            + sparkles(((120, 120, 12), (560, 90, 9))))
-
+    rng = random.Random(1001)
+    leaves = "".join(oval(rng.random() * 640, rng.random() * 480, 6, 3, ("#E8842E", "#C8402E", "#F2C230")[k % 3],
+                          extra=f'transform="rotate({rng.randint(0, 180)} 320 240)"') for k in range(26))
+    watch = stopwatch(30, -70, 6, 90, cord=False) + stroke("M4 -79 Q20 -84 30 -78", "#3A3A3A", 1.2)
+    return (place(B.station_front, "day", 1.15, 320, 300) + veil("#FFB060", 0.14)
+            + figure("ko", 250, 470, 190, "run", -1, props=cut_bag(18, -62, 0.16, 10))
+            + figure("yo", 470, 478, 205, "run", -1, props=cut_bag(18, -62, 0.16, -10, "#5CB85C") + watch)
+            + speed_lines(80, 300, 20, 300, 420, seed=9, opacity=0.4) + leaves)
 
 # Route 2: Hotaru ------------------------------------------------------------------------
 
