@@ -42,9 +42,10 @@ def koi001():
 @picture("KOI002", "day", "running for the train with cut bags: Koyori ahead, Yōta behind, doors open")
 def koi002():
     bag = cut_bag(18, -62, 0.16, 10)
-    return (place(B.station_platform, "day", 1.15, 320, 300) + train(-60, 238, 1.0, 4)
-            + figure("yo", 150, 470, 170, "run", props=bag) + figure("ko", 330, 460, 150, "run", props=bag + cut_bag(-4, -58, 0.15, -8, "#337AB7"))
-            + speed_lines(600, 300, 24, 260, 420, seed=2, opacity=0.5))
+    door = outline(452, 196, 60, 92, "#3A3E4A", "#4A4A50", 2) + outline(430, 196, 22, 92, "#D8D6CC", "#4A4A50", 2)
+    return (place(B.station_platform, "day", 1.4, 320, 330) + train(-120, 178, 1.35, 3) + door
+            + figure("yo", 170, 478, 230, "run", props=bag) + figure("ko", 360, 470, 205, "run", props=bag + cut_bag(-4, -58, 0.15, -8, "#337AB7"))
+            + speed_lines(480, 250, 24, 260, 420, seed=2, opacity=0.5))
 
 
 @picture("KOI003", "n", "3 a.m. on the hill road: 白玉号 has stopped dead, bonnet up, hazards blinking")
