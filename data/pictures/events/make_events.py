@@ -1,0 +1,812 @@
+#!/usr/bin/env python3
+"""Writes the event pictures of routes 1-4 (KOI001.svg ... REE001.svg) beside this script.
+
+Each picture is one moment of a route, shown full screen when it happens and
+in the gallery after the game; docs/art-story.md lists what each one shows.
+They are drawn with kit.py from the story's own backgrounds and portraits.
+
+The SVGs it writes are committed; the data build reads them and never runs
+this script.  Run it again after editing: python3 make_events.py [NAME ...]
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from kit import *  # noqa: E402,F401,F403
+from kit import B, P, HERE  # noqa: E402
+
+PICTURES = {}
+
+
+def picture(name, time, what):
+    """Registers a drawing: its light (the time its background is drawn in) and a caption."""
+    def register(draw):
+        PICTURES[name] = (time, what, draw)
+        return draw
+    return register
+
+
+# Route 1: Koyori -----------------------------------------------------------------------
+
+@picture("KOI001", "day", "the first morning: Koyori holds out her stopwatch and the map she drew herself")
+def koi001():
+    return (blur_back(place(B.office, "day", 1.4, 330, 250)) + veil("#FFF4DC", 0.18)
+            + bust("ko", "002", 430, 560, 1.05)
+            + hand(530, 470, 0.9, -10)
+            + hand_map(40, 250, 300, 210, -6) + hand(330, 470, 1.0, -40, sleeve="#F28C28")
+            + stopwatch(520, 390, 46, rot=40) + sparkles(((580, 330, 10), (440, 300, 7))))
+
+
+@picture("KOI002", "day", "running for the train with cut bags: Koyori ahead, Yōta behind, doors open")
+def koi002():
+    bag = cut_bag(18, -62, 0.16, 10)
+    door = outline(452, 196, 60, 92, "#3A3E4A", "#4A4A50", 2) + outline(430, 196, 22, 92, "#D8D6CC", "#4A4A50", 2)
+    return (place(B.station_platform, "day", 1.4, 320, 330) + train(-120, 178, 1.35, 3) + door
+            + figure("yo", 170, 478, 230, "run", props=bag) + figure("ko", 360, 470, 205, "run", props=bag + cut_bag(-4, -58, 0.15, -8, "#337AB7"))
+            + speed_lines(480, 250, 24, 260, 420, seed=2, opacity=0.5))
+
+
+@picture("KOI003", "n", "3 a.m. on the hill road: 白玉号 has stopped dead, bonnet up, hazards blinking")
+def koi003():
+    hazard = "".join(B.glow(x, y, 26) + oval(x, y, 5, 4, "#FFB040") for x, y in ((188, 350), (440, 352)))
+    return (place(B.hill_road, "n", 1.3, 360, 300)
+            + f'<g transform="rotate(-8 320 380)">{B.van(180, 300, "n", [], 1.3)}'
+              f'{poly(((180, 320), (150, 280), (186, 260), (196, 300)), "#E8E8E4", "#6E6E6A")}</g>'
+            + hazard + figure("ko", 520, 430, 120, "stand", -1, "front") + sparkles(((520, 300, 6),), "#CDEBFA")
+            + vignette())
+
+
+@picture("KOI004", "y", "pushing the van up the hill at dawn, the first train crossing the town below")
+def koi004():
+    return (place(B.hill_road, "y", 1.0) + dawn(0.45) + stroke("M0 274 H640", "#4A4048", 3)
+            + train(40, 250, 0.3, 4, lit=True, time="y") + van(290, 318, "y", 1.1, 1, -9)
+            + figure("yo", 250, 470, 130, "push", 1) + figure("ko", 200, 440, 110, "push", 1)
+            + B.glow(120, 200, 90))
+
+
+@picture("KOI005", "n", "Koyori asleep on the office sofa under a borrowed blanket, clipboard slipping")
+def koi005():
+    sofa = ('<rect x="0" y="300" width="640" height="180" rx="30" fill="#7A4A3A" stroke="#3E2418" stroke-width="3"/>'
+            '<rect x="-20" y="240" width="150" height="180" rx="40" fill="#8A5444" stroke="#3E2418" stroke-width="3"/>')
+    blanket = '<path d="M250 330 Q420 300 660 320 V480 H220 Q200 400 250 330 Z" fill="#6F8FC0" stroke="#3E5680" stroke-width="3"/>'
+    return (place(B.office, "n", 1.6, 420, 300) + veil("#101A44", 0.3) + sofa
+            + bust("ko", "asleep", 330, 330, 0.75, rot=-78) + blanket
+            + stroke("M300 380 q80 -30 180 -20 M320 420 q100 -30 220 -10", "#8EA8D0", 3)
+            + paper(420, 400, 90, 70, 28, "#D8C7A3") + lamp_light(560, 120, 200) + vignette())
+
+
+@picture("KOI006", "day", "Koyori, starry-eyed, learns the film's lead voice lives on Yōta's street")
+def koi006():
+    card = (outline(60, 120, 170, 230, "#1E2A44", "#333", 3) + oval(145, 200, 40, 44, SKIN)
+            + '<path d="M100 200 C100 130 190 130 190 200 L196 300 L176 300 L172 210 C160 180 130 180 118 210 L114 300 L94 300 Z" fill="#1F2A44"/>'
+            + oval(145, 330, 60, 30, "#FAFAFA"))
+    return (blur_back(place(B.office, "day", 1.3, 320, 240)) + veil("#FFE8C0", 0.25)
+            + speed_lines(400, 260, 40, 200, 360, "#FFD23F", seed=6, opacity=0.6)
+            + f'<g transform="rotate(-10 145 235)">{card}</g>' + bust("ko", "003", 420, 500, 1.1)
+            + sparkles(((260, 110, 14), (590, 120, 18), (560, 330, 10), (290, 320, 9))))
+
+
+@picture("KOI007", "y", "watermelon on the roof on the empty Obon Sunday, the evening coming")
+def koi007():
+    return (place(B.roof, "y", 1.35, 300, 300)
+            + outline(60, 420, 170, 60, "#3A7BB8", "#22446E", 2) + watermelon(140, 410, 1.2)
+            + bust("ko", "003", 400, 500, 0.95) + watermelon(470, 350, 1.1, -35)
+            + hand(480, 420, 0.9, -20))
+
+
+@picture("KOI008", "n", "the town's Obon fireworks from the studio roof, the two of them on crates")
+def koi008():
+    return (place(B.roof, "n", 1.0) + firework(220, 110, 90, "#FF8A5A", 1) + firework(470, 80, 60, "#8EC3FF", 2)
+            + firework(380, 180, 40, "#FFD23F", 3) + veil("#FFB080", 0.06)
+            + outline(210, 400, 70, 50, "#3A7BB8", "#22446E", 2) + outline(330, 404, 70, 46, "#F0C040", "#A8861A", 2)
+            + figure("ko", 240, 440, 130, "sit", 1, "back") + figure("yo", 370, 440, 146, "sit", 1, "back"))
+
+
+@picture("KOI009", "n", "Koyori, knees drawn up, admits she envies the people who can draw")
+def koi009():
+    return (place(B.roof, "n", 1.8, 300, 240) + veil("#0A1030", 0.25)
+            + '<path d="M120 40 q40 -30 80 10 q30 -40 70 0" fill="none" stroke="#B8B8C8" stroke-width="8" opacity="0.25"/>'
+            + bust("ko", "down", 330, 520, 1.05)
+            + hand(300, 420, 0.8, 10, sleeve="#F28C28") + hand(360, 420, 0.8, -10, sleeve="#F28C28")
+            + vignette())
+
+
+@picture("KOI010", "y", "searching the platform for the cut bag left on the train: under the bench, along the edge")
+def koi010():
+    return (place(B.station_platform, "y", 1.5, 160, 380) + figure("ko", 300, 478, 190, "crouch", -1)
+            + figure("yo", 480, 470, 230, "bend", 1) + P.sweat(250, 300) + P.sweat(410, 250)
+            + sparkles(((120, 300, 8),), "#CDEBFA"))
+
+
+def last_station(time):
+    """The last station of the line: a wooden halt in the hills, one lamp, the end of the rails."""
+    out = [B.open_sky(300, time)]
+    late = []
+    B.night_sky(time, late, (0, 0, 640, 120), 101)
+    out.append('<path d="M0 250 Q140 170 300 230 Q460 160 640 220 V330 H0 Z" fill="#6E7A5A"/>')
+    out.append(B.rect(0, 300, 640, 180, "#9A938A") + B.rect(0, 370, 640, 110, "#B8B2A6") + B.rect(0, 370, 640, 6, "#F4F4F0"))
+    out.append(B.outline(330, 190, 260, 180, "#B08860", "#6E5238", 2)
+               + B.poly(((310, 190), (610, 190), (580, 150), (340, 150)), "#5A5E68", "#3A3E46"))
+    out.append(B.pane(360, 230, 80, 60, time, True, late, "#6E5238") + B.outline(470, 220, 60, 150, "#8A6A4A", "#5A4636"))
+    out.append(B.outline(100, 320, 150, 20, "#8A6A4A", "#5A4636") + B.rect(110, 340, 8, 30, "#5A4636") + B.rect(232, 340, 8, 30, "#5A4636"))
+    out.append(B.street_lamp(280, 372, 170, time, late, -1))
+    return B.finish(out, time, late)
+
+
+@picture("KOI011", "y", "the lost cut bag found at the last station of the line, and Koyori hugging it")
+def koi011():
+    return (last_station("y") + veil("#FF9A50", 0.12)
+            + bust("ko", "teary", 330, 500, 1.0) + cut_bag(330, 420, 1.5, -6, "#337AB7")
+            + hand(250, 430, 0.9, 30, sleeve="#F28C28") + hand(410, 430, 0.9, -30, sleeve="#F28C28")
+            + sparkles(((210, 170, 12), (470, 150, 10))))
+
+
+@picture("KOI012", "n", "the last all-nighter: Koyori asleep on Yōta's shoulder in the van outside the camera studio")
+def koi012():
+    return (place(B.van_inside, "n", 1.25, 320, 260) + veil("#101A44", 0.2)
+            + yota_back(520, 560, 1.05, rot=6)
+            + bust("ko", "asleep", 300, 560, 1.05, rot=18)
+            + vignette())
+
+
+@picture("KOI013", "n", "the studio has fallen apart: Koyori crying alone in the van, rain on the windscreen")
+def koi013():
+    return (place(B.van_inside, "n", 1.1, 320, 240) + drops_on_glass((40, 40, 560, 200), 13)
+            + veil("#1A2238", 0.35) + bust("ko", "crying", 320, 520, 1.05)
+            + hand(270, 300, 0.85, 10, sleeve="#F28C28") + hand(370, 300, 0.85, -10, sleeve="#F28C28") + vignette())
+
+
+@picture("KOI014", "day", "the empty preview theatre on the last day: no print, a blank screen, one stopwatch on a seat")
+def koi014():
+    return (place(B.preview_theatre, "day", 1.0) + '<rect x="130" y="60" width="380" height="200" fill="#8A8884"/>'
+            + veil("#0A0810", 0.45) + stopwatch(420, 392, 22, 0) + cut_bag(200, 380, 0.4, -12, "#8A8A8A") + vignette())
+
+
+@picture("KOI015", "y", "the office at dawn, nobody at the desks, the light coming in across the floor")
+def koi015():
+    return (place(B.office, "y", 1.0) + dawn(0.4)
+            + '<path d="M38 304 L194 304 L420 480 L40 480 Z" fill="#FFD8B0" opacity="0.25"/>' + vignette())
+
+
+@picture("KOI016", "y", "the roof at dawn, Yōta alone at the rail, the town still asleep")
+def koi016():
+    return (place(B.roof, "y", 1.0) + dawn(0.5) + B.glow(470, 250, 160)
+            + figure("yo", 300, 380, 120, "stand", 1, "back") + vignette())
+
+
+@picture("KOSS01", "day", "the studio at full speed: desks, flying pages, people running with cut bags")
+def koss01():
+    rng = random.Random(31)
+    pages = "".join(paper(rng.randint(0, 600), rng.randint(20, 300), 34, 44, rng.randint(-40, 40)) for _ in range(12))
+    return (place(B.drawing_room, "day", 1.0) + pages
+            + figure("ko", 260, 470, 150, "run", 1, props=cut_bag(18, -62, 0.16, 10))
+            + figure("yo", 90, 480, 170, "run", 1, props=cut_bag(18, -62, 0.16, 10))
+            + speed_lines(320, 240, 30, 280, 400, seed=4, opacity=0.55))
+
+
+@picture("KOSS02", "n", "白玉号 at night on the hill road, headlights on, the town lights below")
+def koss02():
+    beam = '<path d="M262 378 L-40 300 L-40 470 Z" fill="#FFF4C0" opacity="0.3"/>'
+    return (place(B.hill_road, "n", 1.3, 380, 300) + beam + van(260, 280, "n", 1.3, rot=-6)
+            + B.glow(266, 350, 40) + B.glow(560, 340, 24) + vignette())
+
+
+@picture("KOE001", "day", "next season: two production assistants race across the station forecourt for the same train, his stopwatch flying")
+def koe001():
+    rng = random.Random(1001)
+    leaves = "".join(oval(rng.random() * 640, rng.random() * 480, 6, 3, ("#E8842E", "#C8402E", "#F2C230")[k % 3],
+                          extra=f'transform="rotate({rng.randint(0, 180)} 320 240)"') for k in range(26))
+    watch = stopwatch(30, -70, 6, 90, cord=False) + stroke("M4 -79 Q20 -84 30 -78", "#3A3A3A", 1.2)
+    return (place(B.station_front, "day", 1.15, 320, 300) + veil("#FFB060", 0.14)
+            + figure("ko", 250, 470, 190, "run", -1, props=cut_bag(18, -62, 0.16, 10))
+            + figure("yo", 470, 478, 205, "run", -1, props=cut_bag(18, -62, 0.16, -10, "#5CB85C") + watch)
+            + speed_lines(80, 300, 20, 300, 420, seed=9, opacity=0.4) + leaves)
+
+# Route 2: Hotaru ------------------------------------------------------------------------
+
+ARM = "#2F3E66"  # Hotaru's navy arm covers
+KEY_COLOUR = "#5E6AA8"  # the film's key colour, the one that is discontinued
+
+
+def paint_table(y=380):
+    """The near edge of the long painting table, jars along it."""
+    jars = "".join(jar(20 + i * 44, y - 40, 1.1, c) for i, c in
+                   enumerate(("#D9534F", "#F0AD4E", "#F7E36A", "#5CB85C", "#4FA3C7", "#337AB7", "#8E6CC4", "#F2A6C0")))
+    return outline(-10, y, 660, 140, "#C9B79A", "#6E5E4B", 3) + jars
+
+
+def notebook(x, y, w, h, rot=0, colours=(), marks=True):
+    """Hotaru's colour notebook, open: swatches pasted in rows with pencil marks beside them."""
+    inner = [outline(x, y, w, h, "#F8F4EA", "#8A8070", 2), stroke(f"M{x + w / 2} {y} V{y + h}", "#C8C0B0", 2)]
+    for i, c in enumerate(colours):
+        col, row = i % 2, i // 2
+        sx, sy = x + 16 + col * w / 2, y + 16 + row * 44
+        inner.append(rect(sx, sy, 36, 30, c) + (stroke(f"M{sx + 44} {sy + 10} h{w / 2 - 76} M{sx + 44} {sy + 20} h{w / 2 - 90}", "#8A8478", 2) if marks else ""))
+    return f'<g transform="rotate({rot} {x + w / 2} {y + h / 2})">{"".join(inner)}</g>'
+
+
+def tracing_machine(x, y, s=1.0):
+    """The tracing machine: a grey box with a lit glass bed and a roller."""
+    inner = (outline(0, 0, 200, 90, "#B8BCC4", "#4A4E56", 2) + outline(20, -16, 160, 20, "#D8E8F0", "#4A4E56", 2)
+             + rect(24, -12, 152, 12, "#F4FAFF") + f'<rect x="10" y="-40" width="180" height="22" rx="11" fill="#6E7276" stroke="#2A2A2E" stroke-width="2"/>'
+             + oval(30, 50, 8, 8, "#D9534F") + oval(54, 50, 8, 8, "#F0C040") + rect(120, 40, 60, 20, "#2A2A2E"))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+@picture("HOI001", "day", "Hotaru shows how to hold a cel: by its edges, never the painted face")
+def hoi001():
+    return (blur_back(place(B.paint_room, "day", 1.5, 300, 250)) + bust("ho", "002", 330, 560, 1.1)
+            + cel(170, 300, 300, 190, -4) + hand(170, 410, 0.9, 80, sleeve=ARM) + hand(470, 400, 0.9, -80, sleeve=ARM))
+
+
+@picture("HOI002", "day", "the paint room's red radio among the paint jars, Hotaru working behind them")
+def hoi002():
+    radio = (outline(360, 250, 200, 120, "#C2543C", "#6E2A1E", 3) + oval(420, 310, 40, 40, "#E9D8C0", "#6E2A1E", 2)
+             + "".join(stroke(f"M{396 + k * 8} 290 v40", "#B8A890", 2) for k in range(7))
+             + outline(480, 270, 60, 24, "#F4E8C8", "#6E2A1E", 2) + oval(510, 330, 12, 12, "#8A3020", "#6E2A1E", 2)
+             + stroke("M380 250 L420 150", "#9A9AA0", 3))
+    return (blur_back(place(B.paint_room, "day", 1.6, 200, 240)) + bust("ho", "soft", 200, 520, 0.85)
+            + paint_table(380) + radio + "".join(jar(30 + i * 46, 340, 1.5, c) for i, c in enumerate(("#E8A0B0", KEY_COLOUR, "#F4D890", "#8ED0C0")))
+            + '<g opacity="0.7">' + "".join(stroke(f"M{560 + k * 14} {230 - k * 14} q10 -10 0 -20", "#6E2A1E", 3) for k in range(3)) + "</g>")
+
+
+@picture("HOI003", "day", "Yōta's fingerprint on a freshly painted cel, and Hotaru's face")
+def hoi003():
+    print_ = "".join(f'<ellipse cx="330" cy="260" rx="{6 + k * 5}" ry="{8 + k * 6}" fill="none" stroke="#8A7A6A" stroke-width="2" opacity="0.7" transform="rotate(20 330 260)"/>' for k in range(7))
+    return (blur_back(place(B.paint_room, "day", 1.8, 300, 300)) + bust("ho", "006", 540, 520, 0.7)
+            + cel(80, 120, 400, 300, 3) + print_ + hand(360, 430, 1.0, -15))
+
+
+@picture("HOI004", "day", "colour numbers written on her palm, because there was no paper within reach")
+def hoi004():
+    marks = "".join(stroke(f"M{-18 + (k % 2) * 4} {-24 + k * 9} h{18 + (k * 7) % 10}", "#3A4A8A", 2.5) for k in range(4))
+    palm = f'<g transform="translate(480 400) rotate(-15) scale(2.0)">{hand(0, 0, 1.0, 0, sleeve=ARM)}<g>{marks}</g></g>'
+    return (blur_back(place(B.paint_room, "day", 1.4, 300, 240)) + bust("ho", "007", 250, 520, 0.95) + palm)
+
+
+@picture("HOI005", "n", "late at night, Hotaru painting cels alone under the hanging lamp")
+def hoi005():
+    return (place(B.paint_room, "n", 1.5, 230, 260) + veil("#0A0C1E", 0.35) + lamp_light(330, 150, 300)
+            + bust("ho", "001", 330, 500, 0.95) + paint_table(400)
+            + cel(230, 360, 200, 60, 0) + hand(300, 440, 0.7, 30, sleeve=ARM)
+            + stroke("M300 420 L360 380", "#8A5A3C", 5) + dim_except(330, 260, 260))
+
+
+@picture("HOI006", "y", "cels drying in the rack, the evening sun coming through them")
+def hoi006():
+    rack = outline(150, 20, 500, 470, "#B7A58E", "#6E5E4B", 4)
+    for r in range(3):
+        rack += rect(156, 170 + r * 150, 490, 8, "#6E5E4B")
+        for i in range(11):
+            rack += cel(170 + i * 42, 40 + r * 150, 34, 126, 0, ("#F28C28", "#8E6CC4", KEY_COLOUR)[(r + i) % 3], glare=False)
+    sun = ('<path d="M0 0 L150 0 L640 480 L300 480 Z" fill="#FFC070" opacity="0.28"/>'
+           + "".join(f'<path d="M{170 + i * 42} 40 l34 0 l200 440 l-34 0 Z" fill="#FFE0A0" opacity="0.08"/>' for i in range(0, 11, 2)))
+    return (rect(0, 0, 640, 480, "#D8C8B0") + B.window(-20, 40, 150, 260, "y", [], "#7C8A80", "#4E5A52", cols=1)
+            + rack + sun + bust("ho", "soft", 120, 520, 0.8) + hand(230, 330, 0.7, 60, sleeve=ARM)
+            + cel(236, 250, 40, 120, -20, KEY_COLOUR))
+
+
+@picture("HOI007", "day", "colours named after the weather: swatch cards of sun, cloud, rain and the sky after it")
+def hoi007():
+    icons = (oval(0, 0, 14, 14, "#FFD23F"), oval(-6, 2, 14, 9, "#FFFFFF") + oval(8, -2, 12, 10, "#FFFFFF"),
+             "".join(stroke(f"M{k * 8 - 10} -8 l-4 14", "#5A8AC8", 3) for k in range(4)),
+             stroke("M-16 8 a16 16 0 0 1 32 0", "#E86A6A", 3) + stroke("M-11 8 a11 11 0 0 1 22 0", "#F7E36A", 3))
+    cards = ""
+    for i, (c, icon) in enumerate(zip(("#F7C86A", "#C8CED8", "#7A8EB0", "#B8D8F0"), icons)):
+        x = 100 + i * 120
+        cards += f'<g transform="rotate({(i - 1.5) * 8} {x + 50} 380)">{swatch(x, 300, 100, 130, c)}<g transform="translate({x + 50} 340)">{icon}</g></g>'
+    return blur_back(place(B.paint_room, "day", 1.3, 320, 220)) + bust("ho", "002", 320, 460, 0.8) + cards
+
+
+@picture("HOI008", "n", "her notebook of colours, every swatch pasted in by hand")
+def hoi008():
+    colours = ("#E8A0B0", "#F4D890", "#8ED0C0", KEY_COLOUR, "#C9B8E0", "#F28C28", "#7EC4EC", "#A8604A", "#3A4A6A", "#F2E8D0")
+    return (place(B.paint_room, "n", 2.0, 200, 330) + veil("#1A1020", 0.35) + lamp_light(320, 200, 320)
+            + notebook(90, 90, 460, 250, -4, colours) + hand(480, 400, 1.0, -30, sleeve=ARM)
+            + stroke("M470 330 L520 250", "#C89B3C", 6) + vignette())
+
+
+@picture("HOI009", "y", "dusk at the 夕凪川, Hotaru on the bank in the last of the light")
+def hoi009():
+    return (place(B.river_bank, "y", 1.3, 300, 300) + figure("ho", 300, 440, 180, "stand", 1, "side")
+            + figure("yo", 480, 460, 200, "stand", -1, "side"))
+
+
+@picture("HOI010", "n", "the last fireflies of the summer over the river, one resting on Hotaru's hands")
+def hoi010():
+    return (place(B.river_bank, "n", 1.4, 320, 300) + veil("#050A20", 0.3) + fireflies(26, (0, 60, 640, 360), 10)
+            + bust("ho", "soft", 320, 520, 0.95) + hand(290, 470, 0.8, 20, sleeve=ARM) + hand(350, 470, 0.8, -20, sleeve=ARM)
+            + firefly(320, 410, 2.0) + vignette())
+
+
+@picture("HOI011", "n", "Hotaru laughing at her own name among the fireflies")
+def hoi011():
+    return (place(B.river_bank, "n", 1.2, 420, 280) + veil("#050A20", 0.25) + fireflies(30, (0, 40, 640, 420), 11)
+            + bust("ho", "003", 360, 500, 1.0) + fireflies(6, (200, 120, 260, 200), 12, 1.4) + vignette())
+
+
+@picture("HOI012", "day", "the discontinued colour: the last jar of the film's key colour, nearly empty")
+def hoi012():
+    catalogue = outline(40, 300, 230, 170, "#FFFFFF", "#8A8478", 2) + "".join(
+        rect(54 + (i % 5) * 42, 314 + (i // 5) * 48, 32, 30, c) for i, c in
+        enumerate(("#D9534F", "#F0AD4E", "#5CB85C", KEY_COLOUR, "#8E6CC4", "#F2A6C0", "#4FA3C7", "#A8604A", "#2E2E2E", "#C8CED8")))
+    cross = stroke("M176 312 l36 36 M212 312 l-36 36", "#D7263D", 4)
+    return (blur_back(place(B.paint_room, "day", 1.4, 300, 240)) + bust("ho", "005", 400, 520, 0.95)
+            + catalogue + cross + jar(470, 330, 3.4, KEY_COLOUR) + rect(476, 352, 70, 60, "#F4F4F4", 'opacity="0.8"'))
+
+
+@picture("HOI013", "day", "forty test swatches drying in rows on the studio roof in the Sunday sun")
+def hoi013():
+    cards = ""
+    for i in range(40):
+        r, c = i // 8, i % 8
+        t = i / 39
+        colour = "#%02X%02X%02X" % (int(70 + 60 * t), int(80 + 30 * (1 - t)), int(150 + 40 * t))
+        cards += swatch(60 + c * 66 + r * 6, 250 + r * 44, 50, 38, colour, (i * 7) % 9 - 4)
+    floor = '<path d="M0 230 H640 V480 H0 Z" fill="#C8C2B6"/>'
+    return (place(B.roof, "day", 1.0) + floor + cards + figure("ho", 580, 470, 200, "crouch", -1)
+            + stroke("M0 230 H640", "#A8A49C", 3))
+
+
+@picture("HOI014", "day", "mixing the colour by hand, a spatula on a glass slab, drop by drop")
+def hoi014():
+    swirl = (oval(320, 380, 120, 40, KEY_COLOUR) + stroke("M220 380 q60 -30 120 0 t100 0", "#8E9AD0", 6)
+             + oval(200, 410, 20, 10, "#FFFFFF") + oval(450, 410, 18, 9, "#2A2A6A"))
+    return (place(B.roof, "day", 1.5, 320, 200) + outline(80, 330, 480, 150, "#E8F2F6", "#8AA6B8", 3)
+            + bust("ho", "009", 340, 360, 0.8) + swirl + hand(430, 400, 0.9, -60, sleeve=ARM)
+            + stroke("M400 380 L470 330", "#B8BCC4", 10))
+
+
+@picture("HOI015", "day", "the colour found: Hotaru holds the one swatch that matches the cel")
+def hoi015():
+    return (place(B.roof, "day", 1.3, 320, 180) + B.glow(320, 120, 200) + bust("ho", "003", 320, 520, 1.0)
+            + swatch(70, 200, 110, 140, KEY_COLOUR, -10) + cel(460, 200, 130, 140, 10, KEY_COLOUR)
+            + hand(130, 350, 0.8, 10, sleeve=ARM) + hand(520, 350, 0.8, -10, sleeve=ARM)
+            + sparkles(((300, 150, 14), (340, 190, 10), (160, 140, 8))))
+
+
+@picture("HOI016", "n", "the paint room at two in the morning: the lamps, the racks, one painter still at work")
+def hoi016():
+    clock = oval(560, 40, 20, 20, "#FFFFFF", "#333", 3) + stroke("M560 40 L567 33 M560 40 V26", "#222", 2.5)
+    return (place(B.paint_room, "n", 1.0) + veil("#0A0C1E", 0.2) + clock
+            + figure("ho", 250, 400, 150, "sit", -1, "back") + dim_except(220, 280, 230, opacity=0.5))
+
+
+@picture("HOI017", "n", "tired eyes: Hotaru tips her head back for the eye drops")
+def hoi017():
+    drops = (f'<g transform="rotate(160 290 140)">{outline(270, 80, 40, 70, "#F4F4F4", "#7A8A96", 2)}'
+             f'{rect(270, 100, 40, 30, "#7EC4EC")}{poly(((280, 80), (300, 80), (290, 56)), "#FFFFFF", "#7A8A96", 2)}</g>'
+             + oval(290, 196, 4, 6, "#CDEBFA", "#4E8AB8", 1.5))
+    return (place(B.paint_room, "n", 1.6, 320, 240) + veil("#0A0C1E", 0.3) + lamp_light(320, 100, 280)
+            + bust("ho", "008", 320, 500, 1.0, rot=-8) + drops + hand(250, 90, 0.8, 200, sleeve=ARM) + vignette())
+
+
+@picture("HOI018", "n", "asleep on her folded arms at the painting table, a cel half done")
+def hoi018():
+    arms = ('<path d="M120 420 Q320 360 540 420 L560 470 Q320 430 100 470 Z" fill="#2F3E66" stroke="#151E3A" stroke-width="3"/>')
+    return (place(B.paint_room, "n", 1.6, 300, 300) + veil("#0A0C1E", 0.35) + lamp_light(400, 180, 280)
+            + outline(-10, 400, 660, 100, "#C9B79A", "#6E5E4B", 3)
+            + bust("ho", "asleep", 300, 440, 0.75, rot=-62) + arms + cel(460, 360, 140, 60, 8) + vignette())
+
+
+@picture("HOI019", "n", "Yōta takes over the tracing machine; Hotaru watches from behind him")
+def hoi019():
+    return (place(B.paint_room, "n", 1.4, 300, 240) + veil("#0A0C1E", 0.25) + bust("ho", "006", 460, 420, 0.65)
+            + tracing_machine(130, 360, 1.9) + B.glow(320, 330, 110) + yota_back(260, 560, 1.0, -6)
+            + hand(380, 360, 0.8, -40))
+
+
+@picture("HOI020", "n", "her pride: Hotaru will not give up the brush, and means it")
+def hoi020():
+    brush = stroke("M440 300 L520 120", "#8A5A3C", 8) + poly(((516, 128), (528, 124), (536, 96), (526, 90)), "#2A2A2A", "#111", 1)
+    return (place(B.paint_room, "n", 1.5, 300, 240) + veil("#0A0C1E", 0.3) + lamp_light(320, 140, 260)
+            + bust("ho", "firm", 320, 500, 1.05) + brush + hand(450, 320, 0.9, -20, sleeve=ARM, grip=True) + vignette())
+
+
+@picture("HOI021", "n", "the cel rack full at last, every slot holding a painted cel")
+def hoi021():
+    rack = ""
+    for r in range(6):
+        for i in range(18):
+            rack += cel(40 + i * 32, 40 + r * 66, 26, 56, 0, ("#F28C28", "#8E6CC4", KEY_COLOUR, "#D9534F")[(r + i) % 4], glare=False)
+    return (rect(0, 0, 640, 480, "#3A3024") + outline(20, 20, 600, 420, "#8A7860", "#4E3E2E", 4) + rack
+            + "".join(rect(24, 96 + r * 66, 592, 6, "#4E3E2E") for r in range(6)) + lamp_light(320, 240, 420)
+            + figure("ho", 520, 490, 210, "stand", -1, "back") + figure("yo", 610, 500, 230, "stand", -1, "back"))
+
+
+@picture("HOI022", "n", "the last cel of the film: one stroke of the brush left")
+def hoi022():
+    return (rect(0, 0, 640, 480, "#1A1620") + lamp_light(320, 240, 380) + outline(-10, 330, 660, 160, "#C9B79A", "#6E5E4B", 3)
+            + cel(140, 120, 360, 260, 0, KEY_COLOUR) + hand(420, 330, 1.0, -40, sleeve=ARM, grip=True)
+            + stroke("M360 270 L430 300", "#8A5A3C", 7) + oval(356, 268, 6, 4, KEY_COLOUR) + vignette())
+
+
+@picture("HOI023", "n", "Yōta holds the lamp while Hotaru paints the last cel")
+def hoi023():
+    lamp = (stroke("M520 480 L470 140", "#5A5A5A", 6) + poly(((430, 150), (510, 150), (490, 110), (450, 110)), "#F4E6C4", "#8E7F60", 2)
+            + hand(490, 300, 1.0, -10))
+    return (rect(0, 0, 640, 480, "#141222") + lamp_light(420, 220, 380) + bust("ho", "down", 300, 520, 1.0)
+            + outline(-10, 420, 660, 80, "#C9B79A", "#6E5E4B", 3) + cel(170, 396, 220, 70, 0, KEY_COLOUR)
+            + hand(350, 470, 0.7, -40, sleeve=ARM, grip=True) + stroke("M330 440 L290 420", "#8A5A3C", 5) + lamp + vignette())
+
+
+@picture("HOSS01", "day", "the paint room by day: sun through the windows, jars, racks of cels")
+def hoss01():
+    return place(B.paint_room, "day", 1.0) + '<path d="M40 190 L190 190 L320 480 L60 480 Z" fill="#FFFFFF" opacity="0.18"/>'
+
+
+@picture("HOSS02", "n", "the paint room at night, lamps over the table and the radio on")
+def hoss02():
+    return place(B.paint_room, "n", 1.0) + lamp_light(120, 260, 160) + lamp_light(320, 260, 160) + vignette()
+
+
+@picture("HOE001", "y", "a new colour in her notebook, a summer evening's orange, named for the day he arrived")
+def hoe001():
+    return (blur_back(place(B.roof, "y", 1.3, 320, 200)) + bust("ho", "002", 420, 520, 0.9)
+            + notebook(20, 290, 300, 200, -6, ("#F28C28", "#FFB070", "#E8A0B0"), marks=True)
+            + swatch(190, 300, 100, 126, "#FF9A40", 8) + sparkles(((300, 290, 14), (180, 300, 9)))
+            + hand(300, 450, 0.8, -30, sleeve=ARM))
+
+
+# Route 3: Yuzuka ------------------------------------------------------------------------
+
+NURSE = "#F6D6DC"  # her trainee uniform
+
+
+def yuzuka_nurse():
+    """Yuzuka in her pale pink trainee uniform, a nurse's watch pinned on the breast."""
+    p = P.yuzuka()
+    p["outfit"] = (P.shape(P.TORSO, NURSE, "#B88890")
+                   + P.shape("M286 314 L320 350 L300 362 L272 322 Z", "#FFFFFF", "#B88890")
+                   + P.shape("M354 314 L320 350 L340 362 L368 322 Z", "#FFFFFF", "#B88890")
+                   + stroke("M320 350 V480", "#B88890", 2.5)
+                   + stroke("M360 392 l10 10", "#8A8A8A", 2) + oval(372, 410, 11, 11, "#FFFFFF", "#8A8A8A", 2.5)
+                   + stroke("M372 410 V403 M372 410 l5 3", "#333", 1.5))
+    return p
+
+
+def yuzu_jar(x, y, s=1.0):
+    """A jar of yuzu-honey: gold syrup, slices of yuzu, a gingham cap."""
+    inner = (f'<rect x="0" y="0" width="60" height="76" rx="12" fill="#F4C040" fill-opacity="0.9" stroke="#8A6A1A" stroke-width="2"/>'
+             + "".join(oval(18 + (k % 2) * 24, 22 + k * 16, 12, 12, "#FFE680", "#D8A020", 2) + stroke(f"M{18 + (k % 2) * 24} {10 + k * 16} v24 M{6 + (k % 2) * 24} {22 + k * 16} h24", "#F4C040", 1.5)
+                       for k in range(3))
+             + rect(8, 6, 8, 60, "#FFFFFF", 'opacity="0.35"')
+             + f'<rect x="-4" y="-12" width="68" height="16" rx="4" fill="#E8402E" stroke="#8A2A1E" stroke-width="2"/>'
+             + "".join(rect(-4 + k * 8.5, -12, 4, 16, "#FFFFFF", 'opacity="0.6"') for k in range(8)))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+def goldfish(x, y, s=1.0, rot=0, colour="#F2682A"):
+    inner = (oval(0, 0, 14, 8, colour, P.dark(colour, 0.6), 1.5) + poly(((12, 0), (26, -9), (22, 0), (26, 9)), colour, P.dark(colour, 0.6), 1.5)
+             + oval(-7, -2, 2, 2, "#1A1A1A"))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def art_shop(time):
+    """画材のちぐさ inside: shelves of pencils, paints and rolls of cel, the old counter, the street through the door."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#E8DCC4"), rect(0, 340, 640, 140, "#9C8468")]
+    out.append(B.window(250, 40, 140, 220, time, late, "#6E5238", "#4E3A26", cols=1, rows=2))
+    for x0 in (10, 410):
+        out.append(outline(x0, 30, 220, 310, "#B08860", "#6E5238", 2))
+        for r in range(5):
+            y = 40 + r * 60
+            out.append(rect(x0 + 4, y + 52, 212, 5, "#6E5238"))
+            for i in range(12):
+                c = B.hue(((i + r * 5) % 24) / 24, 0.5 + (r % 2) * 0.2)
+                if r % 3 == 0:
+                    out.append(rect(x0 + 10 + i * 17, y + 10, 10, 42, c) + poly(((x0 + 10 + i * 17, y + 10), (x0 + 20 + i * 17, y + 10), (x0 + 15 + i * 17, y)), "#F4D8A8", "#6E5238", 1))
+                elif r % 3 == 1:
+                    out.append(jar(x0 + 8 + i * 17, y + 26, 0.6, c))
+                else:
+                    out.append(oval(x0 + 14 + i * 17, y + 34, 8, 18, "#EAF4FA", "#8FB2C4", 1))
+    out.append(outline(120, 330, 400, 30, "#8A6A4A", "#4E3A26") + rect(130, 360, 380, 120, "#7A5A40"))
+    return B.finish(out, time, late, warm=((320, 20, 200),))
+
+
+def ward_room(time):
+    """A ward room: the bed by the window, the drip stand, a bedside table."""
+    late = []
+    out = [rect(0, 0, 640, 480, "#F0EEE6"), rect(0, 360, 640, 120, "#C8D0C8")]
+    out.append(B.window(330, 40, 280, 200, time, late, "#C8CCD0", "#8A9096", cols=2))
+    out.append('<path d="M320 30 h40 c-6 80 6 160 -2 230 h-40 Z" fill="#DDE8E0" stroke="#9AA8A0" stroke-width="2"/>')
+    out.append(stroke("M580 470 V140 M560 470 h40", "#9AA0A6", 4) + f'<rect x="570" y="142" width="20" height="34" rx="4" fill="#E8F2F8" stroke="#8AA6B8" stroke-width="1.5"/>')
+    out.append(outline(20, 300, 90, 180, "#D8CCB4", "#8A7E66") + outline(30, 280, 40, 20, "#F4F1EA", "#8A8476", 1.5))
+    return B.finish(out, time, late, cool=((320, 20, 200),))
+
+
+def hospital_bed(y=330):
+    return (outline(60, y, 520, 40, "#E8ECEF", "#8A9096", 2) + outline(560, y - 140, 16, 240, "#C8CCD0", "#7A8088", 2)
+            + f'<path d="M100 {y + 10} Q320 {y - 40} 560 {y + 10} V{y + 100} H100 Z" fill="#FFFFFF" stroke="#A8B0B8" stroke-width="2"/>'
+            + stroke(f"M100 {y + 40} Q320 {y} 560 {y + 40}", "#DCE4EA", 3))
+
+
+def hospital_roof(time):
+    """The hospital roof: sheets drying on lines, the safety fence, the town below."""
+    late, layers = [], []
+    out = [B.open_sky(300, time)]
+    B.night_sky(time, late, (0, 0, 640, 160), 302)
+    out.append('<path d="M0 250 Q200 220 400 240 Q520 226 640 236 V330 H0 Z" fill="%s"/>' % B.light_hill(time))
+    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(302)
+    x = 0
+    while x < 640:
+        w, h = 30 + rng.random() * 40, 10 + rng.random() * 40
+        out.append(rect(f"{x:.0f}", f"{300 - h:.0f}", f"{w + 1:.0f}", f"{h + 10:.0f}", town))
+        x += w
+    layers.append(B.dusk(out, time, late))
+    out, late = [], []
+    out.append(rect(0, 300, 640, 180, "#C8C4BC") + rect(0, 300, 640, 6, "#E0DCD4"))
+    for x in range(0, 660, 24):
+        out.append(stroke(f"M{x} 300 V150", "#8A8E92", 2))
+    out.append(stroke("M0 150 H640 M0 226 H640", "#8A8E92", 3))
+    for i in range(4):
+        out.append(poly(((60 + i * 150, 200), (160 + i * 150, 204), (158 + i * 150, 300), (62 + i * 150, 296)), "#FAFAF6", "#B8B8B0", 1.5))
+    out.append(stroke("M40 200 Q320 214 620 200", "#7A7A7A", 1.5))
+    return "".join(layers) + B.finish(out, time, late)
+
+
+@picture("YUI001", "day", "Yuzuka lectures the drawing room on posture, finger raised, an animator hunched at his desk")
+def yui001():
+    return (place(B.drawing_room, "day", 1.3, 200, 280) + figure("an", 160, 470, 190, "bend", 1)
+            + bust("yu", "bossy", 440, 500, 1.0) + hand(540, 300, 0.9, 10) + sparkles(((560, 220, 10),)))
+
+
+@picture("YUI002", "day", "jars of yuzu-honey drink brought for the studio, Yuzuka pouring a glass")
+def yui002():
+    glass = outline(430, 360, 60, 90, "#FFF4C2", "#8A8A8A", 2) + rect(432, 390, 56, 58, "#F4C040", 'opacity="0.8"')
+    return (blur_back(place(B.office, "day", 1.4, 320, 220)) + bust("yu", "002", 320, 500, 0.95)
+            + outline(-10, 420, 660, 80, "#B98E62", "#6E5238", 3)
+            + yuzu_jar(60, 340, 1.1) + yuzu_jar(150, 350, 0.9) + yuzu_jar(520, 344, 1.0) + glass)
+
+
+@picture("YUI003", "n", "goldfish scooping at the night market: she has three, his paper scoop is torn")
+def yui003():
+    tub = (f'<ellipse cx="320" cy="430" rx="340" ry="90" fill="#3A8AC8" stroke="#1E4E7A" stroke-width="6"/>'
+           + oval(320, 430, 320, 78, "url(#water)") + "".join(goldfish(80 + (k * 97) % 480, 400 + (k * 37) % 60, 1.0, k * 40 % 360, ("#F2682A", "#E8402E", "#FFFFFF")[k % 3]) for k in range(12)))
+    poi = (oval(0, 0, 30, 30, "#FFFFFF", "#E8402E", 4) + stroke("M0 30 V90", "#E8402E", 6))
+    bag = (f'<path d="M470 250 q-40 60 0 120 h60 q40 -60 0 -120 Z" fill="#CDEBFA" fill-opacity="0.7" stroke="#8AB8D8" stroke-width="2"/>'
+           + goldfish(500, 320, 0.8, 20) + goldfish(490, 340, 0.7, -30, "#E8402E") + goldfish(510, 300, 0.7, 190) + stroke("M480 250 h40", "#E8402E", 4))
+    return (place(B.shopping_street, "n", 1.4, 320, 200) + bust("yu", "003", 300, 420, 0.85) + tub
+            + f'<g transform="translate(160 280) rotate(-20)">{poi}</g>' + bag
+            + f'<g transform="translate(420 420) rotate(30)">{oval(0, 0, 30, 30, "none", "#E8402E", 4)}{stroke("M-20 -10 q20 10 30 30", "#FFFFFF", 3)}{stroke("M0 30 V90", "#E8402E", 6)}</g>')
+
+
+@picture("YUI004", "y", "stock-taking in the art-supply shop, Yuzuka with the ledger among the boxes")
+def yui004():
+    boxes = outline(40, 380, 120, 100, "#D2AE7A", "#8A6B3F") + outline(470, 370, 140, 110, "#C9A46C", "#8A6B3F") + outline(500, 300, 90, 70, "#D2AE7A", "#8A6B3F")
+    ledger = outline(250, 380, 150, 100, "#2E4A6E", "#1A2A40", 2) + outline(258, 386, 134, 88, "#F8F4EA", "#8A8070", 1.5) + "".join(
+        stroke(f"M266 {400 + k * 12} h{60 + (k * 13) % 50}", "#8A8478", 2) for k in range(6))
+    return art_shop("y") + bust("yu", "001", 320, 500, 0.9) + boxes + ledger + hand(380, 460, 0.7, -30) + stroke("M380 420 L420 380", "#C89B3C", 5)
+
+
+@picture("YUI005", "day", "Sunday delivery on foot: the two of them carry the rush order down the shopping street")
+def yui005():
+    box = outline(4, -76, 30, 22, "#D2AE7A", "#8A6B3F", 1.2)
+    return (place(B.shopping_street, "day", 1.0) + figure("yu", 250, 450, 170, "carry", 1, props=box)
+            + figure("yo", 380, 470, 190, "carry", 1, props=box + outline(6, -96, 26, 20, "#C9A46C", "#8A6B3F", 1.2)))
+
+
+@picture("YUI006", "day", "the first day of practice: Yuzuka in her pale pink trainee uniform in the ward corridor")
+def yui006():
+    return (blur_back(place(B.ward_corridor, "day", 1.2, 320, 240)) + bust("yu", "007", 320, 500, 1.0, parts=yuzuka_nurse())
+            + veil("#FFFFFF", 0.05))
+
+
+@picture("YUI007", "day", "the director in his hospital bed, working on a storyboard he was told to put down")
+def yui007():
+    gown = {"#6B4F2A": "#B8CCE0", P.light("#6B4F2A", 0.2): "#D0DEEA", "#F2C230": "#B8CCE0"}
+    boards = "".join(f'<g transform="rotate({-10 + k * 8} {360 + k * 60} 330)">{B.storyboard(340 + k * 60, 290)}</g>' for k in range(3))
+    return (ward_room("day") + bust("to", "002", 300, 440, 0.7, recolour=gown) + hospital_bed(360) + boards
+            + bust("yu", "004", 560, 500, 0.6, parts=yuzuka_nurse()))
+
+
+@picture("YUI008", "y", "the hospital roof at dusk, among the drying sheets, where Yuzuka admits she was scared")
+def yui008():
+    return hospital_roof("y") + bust("yu", "down", 300, 500, 1.0, parts=yuzuka_nurse()) + B.glow(500, 250, 120) + vignette()
+
+
+@picture("YUI009", "n", "Yuzuka brings the discharged director back to the studio for the last night, its windows lit")
+def yui009():
+    return (place(B.studio_street, "n", 1.2, 300, 300) + B.glow(320, 360, 120)
+            + figure("to", 330, 470, 190, "stand", 1, "back") + figure("yu", 262, 472, 170, "support", 1, "back"))
+
+
+@picture("YUSS01", "y", "the shopping street in the evening, the awnings and the first lamps")
+def yuss01():
+    return place(B.shopping_street, "y", 1.0) + veil("#FF9A50", 0.08)
+
+
+@picture("YUSS02", "y", "the ward corridor at dusk, quiet between rounds")
+def yuss02():
+    return place(B.ward_corridor, "y", 1.0) + '<path d="M260 140 L380 140 L520 480 L120 480 Z" fill="#FFB070" opacity="0.18"/>' + vignette()
+
+
+@picture("YUE001", "y", "an autumn evening on the shopping street: her shop's lamp lit, the studio van waiting")
+def yue001():
+    leaves = "".join(oval(random.Random(k).random() * 640, random.Random(k + 99).random() * 480, 5, 3, ("#E8842E", "#C8402E", "#F2C230")[k % 3],
+                          extra=f'transform="rotate({k * 37} 320 240)"') for k in range(30))
+    shop = (outline(40, 120, 330, 300, "#E6DCC8", "#7A6E5E", 2) + B.pane(70, 230, 270, 170, "n", True, [], "#6E5238")
+            + outline(70, 230, 270, 170, "#FFD98A", "#6E5238", 2) + poly(((20, 230), (390, 230), (370, 190), (40, 190)), "#F4D03F", "#A8861A", 2)
+            + "".join(rect(60 + k * 40, 190, 20, 40, "#FFFFFF", 'opacity="0.5"') for k in range(8))
+            + "".join(rect(80 + k * 34, 250 + (k % 3) * 40, 22, 110, B.hue(k / 8, 0.4), 'opacity="0.55"') for k in range(8))
+            + stroke("M330 150 l40 0 v40", "#4E5258", 4) + oval(370, 200, 12, 16, "#FFF4C2", "#4E5258", 2) + B.glow(370, 204, 70))
+    return (place(B.shopping_street, "y", 1.0) + veil("#C86A3A", 0.15) + shop + van(370, 340, "y", 1.0)
+            + figure("yu", 200, 440, 150, "wave", 1, "front") + leaves)
+
+
+# Route 4: Reina ------------------------------------------------------------------------
+
+HEADPHONES = (stroke("M236 200 C226 60 414 60 404 200", "#2A2A2E", 10)
+              + '<rect x="222" y="184" width="30" height="62" rx="12" fill="#3A3A40" stroke="#111" stroke-width="3"/>'
+              + '<rect x="388" y="184" width="30" height="62" rx="12" fill="#3A3A40" stroke="#111" stroke-width="3"/>')
+
+
+def microphone(x, y, s=1.0):
+    """A studio microphone on its arm with a round pop filter in front."""
+    inner = (stroke("M0 0 L0 -120 L40 -160", "#3A3A3E", 6) + '<rect x="28" y="-230" width="36" height="80" rx="18" fill="#8A8A90" stroke="#333" stroke-width="2"/>'
+             + "".join(stroke(f"M32 {-220 + k * 10} h28", "#6E6E74", 1.5) for k in range(6))
+             + oval(-10, -190, 40, 40, "#2A2A2E", "#111", 3, 'fill-opacity="0.35"') + stroke("M-10 -150 L10 -130", "#333", 3))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+def script_book(x, y, w, h, rot=0, cover="#E8E2D0"):
+    """A recording script: a bound booklet, open, lines of dialogue as grey bars."""
+    inner = (outline(x, y, w, h, "#FBF8F0", "#8A8070", 2) + stroke(f"M{x + w / 2} {y} V{y + h}", "#C8C0B0", 2)
+             + "".join(stroke(f"M{x + 10 + (k // 7) * w / 2} {y + 14 + (k % 7) * (h - 24) / 7:.0f} h{w / 2 - 24 - (k * 11) % 20}", "#9A948A", 2) for k in range(14))
+             + rect(x - 4, y - 4, w / 2, 6, cover))
+    return f'<g transform="rotate({rot} {x + w / 2} {y + h / 2})">{inner}</g>'
+
+
+def booth(time="day"):
+    """Inside 音蔵スタジオ's booth: the acoustic panels, the picture on the screen."""
+    return place(B.otokura, "day", 2.2, 320, 160)
+
+
+def aquarium():
+    """The aquarium's great tank at evening opening: deep blue water, a shoal, a ray, light from above."""
+    fish = "".join(f'<path d="M{x} {y} q10 -6 20 0 q-10 6 -20 0 Z M{x + 20} {y} l6 -4 v8 Z" fill="#C8E0F0" opacity="0.8"/>'
+                   for x, y in ((random.Random(k).randint(0, 620), random.Random(k + 7).randint(60, 300)) for k in range(40)))
+    rays = "".join(f'<path d="M{60 + k * 120} 0 L{110 + k * 120} 0 L{40 + k * 120} 480 L{0 + k * 120} 480 Z" fill="#BFE8FF" opacity="0.08"/>' for k in range(6))
+    ray = '<path d="M420 160 q40 -40 90 0 q-20 10 -30 10 l40 30 l-50 -20 q-30 0 -50 -20 Z" fill="#2A4A70" opacity="0.8"/>'
+    return rect(0, 0, 640, 480, "url(#water)") + rays + fish + ray + rect(0, 420, 640, 60, "#0A1428") + stroke("M0 420 H640", "#4A6A8A", 4)
+
+
+def balcony(time):
+    """The sisters' fifth-floor balcony at night: the rail, a plant, the laundry pole, the town's lights."""
+    late = []
+    out = [B.open_sky(480, time)]
+    B.night_sky(time, late, (0, 0, 640, 220), 402, (500, 70))
+    rng = random.Random(402)
+    for k in range(60):
+        x, y = rng.randint(0, 630), rng.randint(250, 330)
+        out.append(B.pane(x, y, 5, 4, time, rng.random() < 0.8, late, "#1E2440"))
+    out.append('<path d="M0 240 Q300 226 640 236 V340 H0 Z" fill="#1E2440"/>')
+    layers = B.dusk(out, time, late)
+    late.append("".join(oval(rng.randint(0, 630), rng.randint(250, 330), 2, 2, "#FFD98A") for _ in range(70)))
+    out = [rect(0, 340, 640, 140, "#8A8E96"), stroke("M0 270 H640", "#B8BCC4", 8)]
+    for x in range(10, 640, 30):
+        out.append(stroke(f"M{x} 270 V340", "#B8BCC4", 4))
+    out.append(stroke("M60 90 H600", "#C8CCD0", 5) + rect(56, 80, 8, 260, "#9AA0A6") + rect(596, 80, 8, 260, "#9AA0A6"))
+    out.append(poly(((500, 90), (540, 92), (538, 150), (502, 148)), "#F4F1EA", "#8A8A8A", 1.5))
+    out.append(poly(((60, 420), (120, 420), (112, 470), (68, 470)), "#C4663E", "#6E3A22", 2) + B.tree(90, 420, 20, 40, "#4E7A32", seed=5))
+    return layers + B.finish(out, time, late)
+
+
+@picture("REI001", "day", "moving day: Yōta carries the boxes up five floors while the elegant stranger directs")
+def rei001():
+    stack = "".join(outline(2, -84 - k * 18, 34, 18, ("#D2AE7A", "#C9A46C")[k % 2], "#8A6B3F", 1.2) for k in range(4))
+    return (place(B.apartment, "day", 1.2, 420, 300) + figure("yo", 230, 470, 220, "carry", 1, props=stack)
+            + bust("re", "001", 500, 500, 0.75) + hand(570, 330, 0.7, 30) + P.sweat(220, 180))
+
+
+@picture("REI002", "day", "Reina in the recording booth, headphones on, the script in her hand at the microphone")
+def rei002():
+    return (booth() + bust("re", "001", 380, 520, 0.95, over=HEADPHONES) + microphone(190, 520, 1.4)
+            + script_book(380, 360, 200, 110, -8) + hand(400, 440, 0.7, 20) + vignette())
+
+
+@picture("REI003", "n", "reading the other parts with her at night: two scripts, one lamp")
+def rei003():
+    return (place(B.apartment, "n", 1.6, 420, 240) + veil("#101A44", 0.2) + lamp_light(450, 150, 260)
+            + bust("re", "001", 420, 500, 0.9) + script_book(330, 360, 180, 100, 6)
+            + yota_back(120, 560, 0.9, -4) + script_book(20, 330, 160, 90, -14) + vignette())
+
+
+@picture("REI004", "n", "her first smile, small and surprised at itself, because his reading was so bad")
+def rei004():
+    return (blur_back(place(B.apartment, "n", 1.6, 450, 200)) + lamp_light(470, 150, 320)
+            + bust("re", "soft", 330, 560, 1.25) + sparkles(((160, 160, 10), (520, 300, 8))) + vignette())
+
+
+@picture("REI005", "y", "the aquarium at evening: Reina before the great tank, lit blue, talking about fear")
+def rei005():
+    return (aquarium() + bust("re", "down", 420, 520, 0.9, recolour={"#FAFAFA": "#C8DCEC"}) + veil("#1A4A8A", 0.2)
+            + yota_back(140, 560, 0.8) + veil("#0A2A5A", 0.1) + vignette())
+
+
+@picture("REI006", "day", "the voice breaks in the middle of the climax line; the script slips, the session stops")
+def rei006():
+    throat = f'<g transform="translate(300 400)">{hand(0, 0, 0.9, 15)}</g>'
+    pages = paper(60, 380, 120, 90, -30) + paper(470, 400, 110, 80, 24)
+    return (booth() + veil("#3A0A10", 0.15) + oval(600, 30, 14, 14, "#D9342E") + B.glow(600, 30, 50)
+            + bust("re", "wince", 340, 520, 1.05, over=HEADPHONES + throat) + pages + microphone(120, 480, 1.2) + vignette())
+
+
+@picture("REI007", "n", "after hours: from the dark control room, Reina alone at the microphone under one light")
+def rei007():
+    return (place(B.otokura, "day", 1.0) + veil("#050818", 0.6)
+            + '<rect x="106" y="66" width="428" height="198" fill="#2A2A40"/>' + lamp_light(320, 130, 150)
+            + figure("re", 300, 262, 130, "stand", 1, "side") + stroke("M340 262 V150 L330 140", "#3A3A3E", 3)
+            + f'<rect x="326" y="118" width="10" height="20" rx="5" fill="#8A8A90"/>' + veil("#050818", 0.15)
+            + yota_back(480, 600, 1.0, 4))
+
+
+@picture("REI008", "n", "the sisters' dinner: curry on the low table, Reina and Nanoka laughing together")
+def rei008():
+    curry = "".join(oval(x, 430, 70, 22, "#FFFFFF", "#9A9A9A", 2) + oval(x + 10, 428, 44, 14, "#C88A2A") + oval(x - 20, 426, 22, 10, "#FFFFF0")
+                    for x in (180, 460))
+    return (place(B.apartment, "n", 1.4, 420, 220) + lamp_light(450, 130, 280)
+            + bust("na", "003", 200, 430, 0.8) + bust("re", "002", 450, 440, 0.8)
+            + outline(-10, 400, 660, 90, "#A0784F", "#5E4630", 3) + curry)
+
+
+@picture("REI009", "day", "from the last row: the flip-book bumper on the screen, the three of them watching")
+def rei009():
+    flip = (rect(130, 60, 380, 200, "#F8F6EE") + stroke("M260 220 q20 -60 40 -70 l30 10 l30 -40 M300 150 l-30 40 M330 160 l20 50 M320 120 a14 14 0 1 0 1 0", "#4A4A4A", 3)
+            + outline(350, 160, 40, 30, "none", "#4A4A4A", 2) + stroke("M150 240 h340", "#9A9A9A", 2))
+    heads = (f'<g transform="translate(160 500) scale(1.05)">{back_head("re")}</g>' + f'<g transform="translate(330 500) scale(1.15)">{back_head("yo")}</g>'
+             + f'<g transform="translate(500 500) scale(1.0)">{back_head("na")}</g>')
+    return place(B.preview_theatre, "day", 1.0) + flip + veil("#0A0810", 0.3) + heads
+
+
+def back_head(who):
+    """Head and shoulders from behind, for people sitting in front of us; origin under the shoulders."""
+    L = LOOKS[who]
+    hair = L["hair"]
+    long_ = {"re": 120, "na": 60}.get(who, 0)
+    return (f'<path d="M-90 0 C-86 -70 -50 -90 0 -92 C50 -90 86 -70 90 0 Z" fill="{L["top"]}" stroke="#222" stroke-width="3"/>'
+            + oval(0, -140, 46, 52, hair, "#111", 3)
+            + (f'<path d="M-46 -140 L-50 {-140 + long_} L50 {-140 + long_} L46 -140 Z" fill="{hair}" stroke="#111" stroke-width="3"/>' if long_ else ""))
+
+
+@picture("RESS01", "day", "the recording studio with the lights down, the booth glowing, the red lamp on")
+def ress01():
+    return (place(B.otokura, "day", 1.0) + veil("#0A0818", 0.45) + '<rect x="106" y="66" width="428" height="198" fill="#FFE8B0" opacity="0.25"/>'
+            + oval(120, 80, 8, 8, "#FF3A2E") + B.glow(120, 80, 40) + vignette())
+
+
+@picture("RESS02", "n", "the sisters' balcony at night, the town's lights below")
+def ress02():
+    frame = outline(-10, -10, 46, 500, "#C8CCD0", "#7E858B", 3) + '<path d="M36 0 h30 c-6 160 6 320 -4 480 h-26 Z" fill="#9FB8D0" opacity="0.8"/>'
+    return balcony("n") + frame + oval(130, 470, 26, 8, "#6E5A48") + oval(170, 474, 26, 8, "#6E5A48")
+
+
+@picture("REE001", "n", "the black phone on the studio desk at night, its answering machine blinking a message")
+def ree001():
+    phone = ('<path d="M170 380 l24 -90 h240 l24 90 Z" fill="#1E1C1E" stroke="#000" stroke-width="3"/>'
+             '<rect x="180" y="230" width="270" height="60" rx="30" fill="#1E1C1E" stroke="#000" stroke-width="3"/>'
+             + oval(314, 330, 40, 30, "#3C3A3C", "#555", 2) + "".join(oval(314 + 26 * math.cos(a), 330 + 20 * math.sin(a), 5, 5, "#E8E8E8")
+                                                                       for a in (k * math.tau / 10 for k in range(10))))
+    machine = (outline(470, 330, 150, 60, "#3A3A40", "#111", 2) + outline(490, 344, 60, 30, "#2A2A2E", "#555", 1.5)
+               + oval(505, 359, 6, 6, "#8A8A8A") + oval(535, 359, 6, 6, "#8A8A8A") + oval(592, 350, 6, 6, "#FF3A2E") + B.glow(592, 350, 40))
+    return (place(B.office, "n", 2.2, 400, 320) + veil("#0A0C22", 0.45) + outline(-10, 380, 660, 110, "#9C7550", "#5E4630", 3)
+            + phone + machine + hand(560, 470, 1.0, -50) + dim_except(420, 340, 250))
+
+
+def main(names):
+    for name in names or PICTURES:
+        time, what, draw = PICTURES[name]
+        body = draw()
+        assert "<text" not in body and "#00FF00" not in body.upper(), name
+        with open(os.path.join(HERE, name + ".svg"), "w", encoding="utf-8") as f:
+            f.write(f'<?xml version="1.0" encoding="UTF-8"?>\n'
+                    f'<!-- {name}: {what}. Written by make_events.py; edit that. -->\n'
+                    f'<svg xmlns="http://www.w3.org/2000/svg" width="640" height="480" viewBox="0 0 640 480">\n'
+                    f'<defs>{defs(time)}</defs>\n{body}\n</svg>\n')
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
