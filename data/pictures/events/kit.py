@@ -127,6 +127,15 @@ def dim_except(cx, cy, r, colour="#0A0C1E", opacity=0.55):
             f'<rect width="640" height="480" fill="{colour}" opacity="{opacity}" mask="url(#pool{cx}_{cy})"/>')
 
 
+def dark_around(cx, cy, r, colour="#060814", opacity=0.8):
+    """Night everywhere but where one lamp reaches, fading softly (no rings) towards the edges."""
+    gid = f"dark{cx}_{cy}"
+    return (f'<radialGradient id="{gid}" gradientUnits="userSpaceOnUse" cx="{cx}" cy="{cy}" r="{r}">'
+            f'<stop offset="0.25" stop-color="{colour}" stop-opacity="0"/>'
+            f'<stop offset="1" stop-color="{colour}" stop-opacity="{opacity}"/></radialGradient>'
+            f'<rect width="640" height="480" fill="url(#{gid})"/>')
+
+
 def blur_back(body, amount=4):
     """A background out of focus behind a close figure."""
     return (f'<filter id="soft" x="-0.05" y="-0.05" width="1.1" height="1.1"><feGaussianBlur stdDeviation="{amount}"/></filter>'

@@ -120,27 +120,13 @@ def koi010():
             + sparkles(((120, 300, 8),), "#CDEBFA"))
 
 
-def last_station(time):
-    """The last station of the line: a wooden halt in the hills, one lamp, the end of the rails."""
-    out = [B.open_sky(300, time)]
-    late = []
-    B.night_sky(time, late, (0, 0, 640, 120), 101)
-    out.append('<path d="M0 250 Q140 170 300 230 Q460 160 640 220 V330 H0 Z" fill="#6E7A5A"/>')
-    out.append(B.rect(0, 300, 640, 180, "#9A938A") + B.rect(0, 370, 640, 110, "#B8B2A6") + B.rect(0, 370, 640, 6, "#F4F4F0"))
-    out.append(B.outline(330, 190, 260, 180, "#B08860", "#6E5238", 2)
-               + B.poly(((310, 190), (610, 190), (580, 150), (340, 150)), "#5A5E68", "#3A3E46"))
-    out.append(B.pane(360, 230, 80, 60, time, True, late, "#6E5238") + B.outline(470, 220, 60, 150, "#8A6A4A", "#5A4636"))
-    out.append(B.outline(100, 320, 150, 20, "#8A6A4A", "#5A4636") + B.rect(110, 340, 8, 30, "#5A4636") + B.rect(232, 340, 8, 30, "#5A4636"))
-    out.append(B.street_lamp(280, 372, 170, time, late, -1))
-    return B.finish(out, time, late)
-
-
 @picture("KOI011", "y", "the lost cut bag found at the last station of the line, and Koyori hugging it")
 def koi011():
-    return (last_station("y") + veil("#FF9A50", 0.12)
-            + bust("ko", "teary", 330, 500, 1.0) + cut_bag(330, 420, 1.5, -6, "#337AB7")
-            + hand(250, 430, 0.9, 30, sleeve="#F28C28") + hand(410, 430, 0.9, -30, sleeve="#F28C28")
-            + sparkles(((210, 170, 12), (470, 150, 10))))
+    # the buffer stop stays in sight beside her: this is where the line, and the search, ends
+    return (place(B.last_station, "y", 1.3, 400, 270) + veil("#FF9A50", 0.1)
+            + bust("ko", "teary", 440, 500, 1.0) + cut_bag(440, 420, 1.5, -6, "#337AB7")
+            + hand(360, 430, 0.9, 30, sleeve="#F28C28") + hand(520, 430, 0.9, -30, sleeve="#F28C28")
+            + sparkles(((250, 150, 12), (600, 130, 10))))
 
 
 @picture("KOI012", "n", "the last all-nighter: Koyori asleep on Yōta's shoulder in the van outside the camera studio")
@@ -310,8 +296,14 @@ def hoi008():
 
 @picture("HOI009", "y", "dusk at the 夕凪川, Hotaru on the bank in the last of the light")
 def hoi009():
-    return (place(B.river_bank, "y", 1.3, 300, 300) + figure("ho", 300, 440, 180, "stand", 1, "side")
-            + figure("yo", 480, 460, 200, "stand", -1, "side"))
+    # close on her against the low sun, a road of light on the water behind her: the light is the subject
+    rng = random.Random(9)
+    road = "".join(stroke(f"M{470 + (rng.random() - 0.5) * (20 + k * 9):.0f} {250 + k * 7} h{14 + k * 3 + rng.random() * 20:.0f}",
+                          "#FFE6A8", 3, 'opacity="0.85"') for k in range(18))
+    return (place(B.river_bank, "y", 1.5, 480, 240) + veil("#FF7A30", 0.12)
+            + B.glow(470, 110, 300) + B.glow(470, 110, 120) + oval(470, 110, 38, 38, "#FFE8B0") + road
+            + bust("ho", "soft", 250, 500, 0.95)
+            + '<rect width="640" height="480" fill="#FF9A50" opacity="0.08"/>' + vignette())
 
 
 @picture("HOI010", "n", "the last fireflies of the summer over the river, one resting on Hotaru's hands")
@@ -369,9 +361,17 @@ def hoi015():
 
 @picture("HOI016", "n", "the paint room at two in the morning: the lamps, the racks, one painter still at work")
 def hoi016():
-    clock = oval(560, 40, 20, 20, "#FFFFFF", "#333", 3) + stroke("M560 40 L567 33 M560 40 V26", "#222", 2.5)
-    return (place(B.paint_room, "n", 1.0) + veil("#0A0C1E", 0.2) + clock
-            + figure("ho", 250, 400, 150, "sit", -1, "back") + dim_except(220, 280, 230, opacity=0.5))
+    # the clock reads two; of the lamps only the one over her work is on, the rest of the room gone dark
+    clock = (oval(440, 96, 22, 22, "#D8D4CA", "#333", 3) + stroke("M440 96 L453 89 M440 96 V79", "#222", 3)
+             + oval(440, 96, 2.5, 2.5, "#222"))
+    beam = '<path d="M318 214 L376 214 L520 372 L130 372 Z" fill="#FFE8B0" opacity="0.14"/>'
+    top = ('<path d="M-10 372 H650 V490 H-10 Z" fill="#A8987A" stroke="#3E362A" stroke-width="2"/>'
+           + '<path d="M-10 372 H650" stroke="#C8B898" stroke-width="3"/>')
+    lying = '<g transform="translate(300 420) scale(1 0.45) rotate(-6)">' + cel(-110, -70, 220, 140, 0, KEY_COLOUR) + "</g>"
+    return (place(B.paint_room, "n", 1.35, 300, 250) + veil("#0A0C1E", 0.3) + clock
+            + bust("ho", "down", 250, 480, 0.7) + top + lying + beam
+            + hand(318, 392, 0.5, 160, sleeve=ARM, grip=True) + stroke("M322 404 L312 428", "#8A5A3C", 4)
+            + B.glow(347, 214, 46) + lamp_light(320, 300, 150) + dark_around(300, 300, 360) + vignette())
 
 
 @picture("HOI017", "n", "tired eyes: Hotaru tips her head back for the eye drops")
@@ -484,28 +484,6 @@ def goldfish(x, y, s=1.0, rot=0, colour="#F2682A"):
     return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
 
 
-def art_shop(time):
-    """画材のちぐさ inside: shelves of pencils, paints and rolls of cel, the old counter, the street through the door."""
-    late = []
-    out = [rect(0, 0, 640, 480, "#E8DCC4"), rect(0, 340, 640, 140, "#9C8468")]
-    out.append(B.window(250, 40, 140, 220, time, late, "#6E5238", "#4E3A26", cols=1, rows=2))
-    for x0 in (10, 410):
-        out.append(outline(x0, 30, 220, 310, "#B08860", "#6E5238", 2))
-        for r in range(5):
-            y = 40 + r * 60
-            out.append(rect(x0 + 4, y + 52, 212, 5, "#6E5238"))
-            for i in range(12):
-                c = B.hue(((i + r * 5) % 24) / 24, 0.5 + (r % 2) * 0.2)
-                if r % 3 == 0:
-                    out.append(rect(x0 + 10 + i * 17, y + 10, 10, 42, c) + poly(((x0 + 10 + i * 17, y + 10), (x0 + 20 + i * 17, y + 10), (x0 + 15 + i * 17, y)), "#F4D8A8", "#6E5238", 1))
-                elif r % 3 == 1:
-                    out.append(jar(x0 + 8 + i * 17, y + 26, 0.6, c))
-                else:
-                    out.append(oval(x0 + 14 + i * 17, y + 34, 8, 18, "#EAF4FA", "#8FB2C4", 1))
-    out.append(outline(120, 330, 400, 30, "#8A6A4A", "#4E3A26") + rect(130, 360, 380, 120, "#7A5A40"))
-    return B.finish(out, time, late, warm=((320, 20, 200),))
-
-
 def ward_room(time):
     """A ward room: the bed by the window, the drip stand, a bedside table."""
     late = []
@@ -521,31 +499,6 @@ def hospital_bed(y=330):
     return (outline(60, y, 520, 40, "#E8ECEF", "#8A9096", 2) + outline(560, y - 140, 16, 240, "#C8CCD0", "#7A8088", 2)
             + f'<path d="M100 {y + 10} Q320 {y - 40} 560 {y + 10} V{y + 100} H100 Z" fill="#FFFFFF" stroke="#A8B0B8" stroke-width="2"/>'
             + stroke(f"M100 {y + 40} Q320 {y} 560 {y + 40}", "#DCE4EA", 3))
-
-
-def hospital_roof(time):
-    """The hospital roof: sheets drying on lines, the safety fence, the town below."""
-    late, layers = [], []
-    out = [B.open_sky(300, time)]
-    B.night_sky(time, late, (0, 0, 640, 160), 302)
-    out.append('<path d="M0 250 Q200 220 400 240 Q520 226 640 236 V330 H0 Z" fill="%s"/>' % B.light_hill(time))
-    town = {"day": "#9AA6B6", "y": "#7A5E7A", "n": "#1E2440"}[time]
-    rng = random.Random(302)
-    x = 0
-    while x < 640:
-        w, h = 30 + rng.random() * 40, 10 + rng.random() * 40
-        out.append(rect(f"{x:.0f}", f"{300 - h:.0f}", f"{w + 1:.0f}", f"{h + 10:.0f}", town))
-        x += w
-    layers.append(B.dusk(out, time, late))
-    out, late = [], []
-    out.append(rect(0, 300, 640, 180, "#C8C4BC") + rect(0, 300, 640, 6, "#E0DCD4"))
-    for x in range(0, 660, 24):
-        out.append(stroke(f"M{x} 300 V150", "#8A8E92", 2))
-    out.append(stroke("M0 150 H640 M0 226 H640", "#8A8E92", 3))
-    for i in range(4):
-        out.append(poly(((60 + i * 150, 200), (160 + i * 150, 204), (158 + i * 150, 300), (62 + i * 150, 296)), "#FAFAF6", "#B8B8B0", 1.5))
-    out.append(stroke("M40 200 Q320 214 620 200", "#7A7A7A", 1.5))
-    return "".join(layers) + B.finish(out, time, late)
 
 
 @picture("YUI001", "day", "Yuzuka lectures the drawing room on posture, finger raised, an animator hunched at his desk")
@@ -579,7 +532,7 @@ def yui004():
     boxes = outline(40, 380, 120, 100, "#D2AE7A", "#8A6B3F") + outline(470, 370, 140, 110, "#C9A46C", "#8A6B3F") + outline(500, 300, 90, 70, "#D2AE7A", "#8A6B3F")
     ledger = outline(250, 380, 150, 100, "#2E4A6E", "#1A2A40", 2) + outline(258, 386, 134, 88, "#F8F4EA", "#8A8070", 1.5) + "".join(
         stroke(f"M266 {400 + k * 12} h{60 + (k * 13) % 50}", "#8A8478", 2) for k in range(6))
-    return art_shop("y") + bust("yu", "001", 320, 500, 0.9) + boxes + ledger + hand(380, 460, 0.7, -30) + stroke("M380 420 L420 380", "#C89B3C", 5)
+    return place(B.art_shop, "y", 1.1, 320, 250) + bust("yu", "001", 320, 500, 0.9) + boxes + ledger + hand(380, 460, 0.7, -30) + stroke("M380 420 L420 380", "#C89B3C", 5)
 
 
 @picture("YUI005", "day", "Sunday delivery on foot: the two of them carry the rush order down the shopping street")
@@ -605,7 +558,8 @@ def yui007():
 
 @picture("YUI008", "y", "the hospital roof at dusk, among the drying sheets, where Yuzuka admits she was scared")
 def yui008():
-    return hospital_roof("y") + bust("yu", "down", 300, 500, 1.0, parts=yuzuka_nurse()) + B.glow(500, 250, 120) + vignette()
+    return (place(B.hospital_roof, "y", 1.2, 400, 250) + bust("yu", "down", 270, 500, 1.0, parts=yuzuka_nurse())
+            + B.glow(520, 230, 120) + vignette())
 
 
 @picture("YUI009", "n", "Yuzuka brings the discharged director back to the studio for the last night, its windows lit")
@@ -665,36 +619,6 @@ def booth(time="day"):
     return place(B.otokura, "day", 2.2, 320, 160)
 
 
-def aquarium():
-    """The aquarium's great tank at evening opening: deep blue water, a shoal, a ray, light from above."""
-    fish = "".join(f'<path d="M{x} {y} q10 -6 20 0 q-10 6 -20 0 Z M{x + 20} {y} l6 -4 v8 Z" fill="#C8E0F0" opacity="0.8"/>'
-                   for x, y in ((random.Random(k).randint(0, 620), random.Random(k + 7).randint(60, 300)) for k in range(40)))
-    rays = "".join(f'<path d="M{60 + k * 120} 0 L{110 + k * 120} 0 L{40 + k * 120} 480 L{0 + k * 120} 480 Z" fill="#BFE8FF" opacity="0.08"/>' for k in range(6))
-    ray = '<path d="M420 160 q40 -40 90 0 q-20 10 -30 10 l40 30 l-50 -20 q-30 0 -50 -20 Z" fill="#2A4A70" opacity="0.8"/>'
-    return rect(0, 0, 640, 480, "url(#water)") + rays + fish + ray + rect(0, 420, 640, 60, "#0A1428") + stroke("M0 420 H640", "#4A6A8A", 4)
-
-
-def balcony(time):
-    """The sisters' fifth-floor balcony at night: the rail, a plant, the laundry pole, the town's lights."""
-    late = []
-    out = [B.open_sky(480, time)]
-    B.night_sky(time, late, (0, 0, 640, 220), 402, (500, 70))
-    rng = random.Random(402)
-    for k in range(60):
-        x, y = rng.randint(0, 630), rng.randint(250, 330)
-        out.append(B.pane(x, y, 5, 4, time, rng.random() < 0.8, late, "#1E2440"))
-    out.append('<path d="M0 240 Q300 226 640 236 V340 H0 Z" fill="#1E2440"/>')
-    layers = B.dusk(out, time, late)
-    late.append("".join(oval(rng.randint(0, 630), rng.randint(250, 330), 2, 2, "#FFD98A") for _ in range(70)))
-    out = [rect(0, 340, 640, 140, "#8A8E96"), stroke("M0 270 H640", "#B8BCC4", 8)]
-    for x in range(10, 640, 30):
-        out.append(stroke(f"M{x} 270 V340", "#B8BCC4", 4))
-    out.append(stroke("M60 90 H600", "#C8CCD0", 5) + rect(56, 80, 8, 260, "#9AA0A6") + rect(596, 80, 8, 260, "#9AA0A6"))
-    out.append(poly(((500, 90), (540, 92), (538, 150), (502, 148)), "#F4F1EA", "#8A8A8A", 1.5))
-    out.append(poly(((60, 420), (120, 420), (112, 470), (68, 470)), "#C4663E", "#6E3A22", 2) + B.tree(90, 420, 20, 40, "#4E7A32", seed=5))
-    return layers + B.finish(out, time, late)
-
-
 @picture("REI001", "day", "moving day: Yōta carries the boxes up five floors while the elegant stranger directs")
 def rei001():
     stack = "".join(outline(2, -84 - k * 18, 34, 18, ("#D2AE7A", "#C9A46C")[k % 2], "#8A6B3F", 1.2) for k in range(4))
@@ -723,7 +647,7 @@ def rei004():
 
 @picture("REI005", "y", "the aquarium at evening: Reina before the great tank, lit blue, talking about fear")
 def rei005():
-    return (aquarium() + bust("re", "down", 420, 520, 0.9, recolour={"#FAFAFA": "#C8DCEC"}) + veil("#1A4A8A", 0.2)
+    return (place(B.aquarium, "y", 1.15, 360, 230) + bust("re", "down", 420, 520, 0.9, recolour={"#FAFAFA": "#C8DCEC"}) + veil("#1A4A8A", 0.2)
             + yota_back(140, 560, 0.8) + veil("#0A2A5A", 0.1) + vignette())
 
 
@@ -780,8 +704,8 @@ def ress01():
 
 @picture("RESS02", "n", "the sisters' balcony at night, the town's lights below")
 def ress02():
-    frame = outline(-10, -10, 46, 500, "#C8CCD0", "#7E858B", 3) + '<path d="M36 0 h30 c-6 160 6 320 -4 480 h-26 Z" fill="#9FB8D0" opacity="0.8"/>'
-    return balcony("n") + frame + oval(130, 470, 26, 8, "#6E5A48") + oval(170, 474, 26, 8, "#6E5A48")
+    # closer than the background, onto the rail and the lit train waiting below
+    return place(B.himi_balcony, "n", 1.25, 380, 270) + vignette()
 
 
 @picture("REE001", "n", "the black phone on the studio desk at night, its answering machine blinking a message")
