@@ -3037,6 +3037,202 @@ def aquarium(time):
     return defs + "".join(out)
 
 
+def under_bridge(time):
+    """bg0501: the river bank under the bridge: the concrete steps in its shade, the bright river framed by the deck."""
+    late, layers = [], []
+    view = dict(vx=320, vy=232, f=300, eye=1.1)
+    out = [open_sky(240, time)]
+    night_sky(time, late, (0, 0, 640, 200), 501, (110, 60))
+    # the far bank: hills, then the town along the water
+    hill = {"day": "#8AA890", "y": "#6E5A6E", "n": "#141C30"}[time]
+    out.append(f'<path d="M0 200 Q150 170 300 196 Q470 164 640 190 V240 H0 Z" fill="{hill}"/>')
+    town = {"day": "#A8B2C0", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(5011)
+    x = -10
+    while x < 640:
+        w, h = 14 + rng.random() * 26, 6 + rng.random() * 18
+        out.append(rect(f"{x:.0f}", f"{234 - h:.0f}", f"{w + 1:.0f}", f"{h + 4:.0f}", town))
+        if rng.random() < 0.5:
+            out.append(pane(round(x + 4), round(236 - h), 4, 4, time, rng.random() < 0.6, late, town))
+        x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the river, wide and bright beyond the shade
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#1E2A48"}[time]
+    out.append(rect(0, 236, 640, 80, water) + rect(0, 234, 640, 4, "#7F9A5A"))
+    rng = random.Random(5012)
+    for i in range(46):
+        y = 240 + rng.random() * 70
+        w = 6 + (y - 236) * 0.5 * rng.random()
+        out.append(stroke(f"M{rng.random() * 640:.0f} {y:.0f} h{w:.0f}", "#FFFFFF", 1.2 + (y - 236) / 50, 'opacity="0.55"'))
+    # the near bank: a reed line at the water, then the concrete steps down to it, in the bridge's shade
+    rng = random.Random(5014)
+    for i in range(46):
+        x, h = i * 14 + rng.random() * 10, 10 + rng.random() * 18
+        out.append(stroke(f"M{x:.0f} 318 q-3 -{h * 0.6:.0f} -{2 + rng.random() * 6:.0f} -{h:.0f} "
+                          f"M{x + 4:.0f} 318 q2 -{h * 0.5:.0f} {3 + rng.random() * 5:.0f} -{h * 0.8:.0f}",
+                          ("#6E8A3A", "#5E7A32", "#7E9A48")[i % 3], 2))
+    steps = ((316, "#B8B2A4"), (330, "#ACA698"), (350, "#B6B0A2"), (376, "#A8A294"), (410, "#B4AEA0"), (452, "#A6A092"))
+    for k, (y, c) in enumerate(steps):
+        bottom = steps[k + 1][0] if k + 1 < len(steps) else 480
+        out.append(rect(0, y, 640, bottom - y, c) + stroke(f"M0 {y} H640", "#8A857A", 1.5 + k * 0.4))
+        out.append(rect(0, y + 1, 640, 2 + k * 0.6, "#D0CABC", 'opacity="0.7"'))
+    for x, y in ((90, 360), (420, 396), (560, 440), (230, 470)):
+        out.append(stroke(f"M{x} {y} l-4 -12 M{x} {y} l3 -14 M{x} {y} l8 -9", "#6E8A3A", 2))
+    # the bridge's shade over the steps: the sun is high, only the far corners of the bank are lit
+    out.append('<path d="M0 316 L640 316 L640 480 L0 480 Z" fill="#1E2238" opacity="0.28"/>')
+    out.append('<path d="M560 316 L640 316 L640 420 Z" fill="#FFF4D8" opacity="0.22"/>'
+               '<path d="M0 316 L70 316 L0 380 Z" fill="#FFF4D8" opacity="0.22"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the underside of the deck overhead, running away to the far bank; girders and cross beams
+    deck = [proj(-4.2, 4.6, 1.2, **view), proj(4.2, 4.6, 1.2, **view), proj(4.2, 4.6, 70, **view), proj(-4.2, 4.6, 70, **view)]
+    out.append(poly(deck, "#7A7670", "#4E4A46", 2))
+    for z in (2.2, 3.4, 5, 7.5, 11, 16, 24, 36, 52):
+        a, b = proj(-4.2, 4.6, z, **view), proj(4.2, 4.6, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#5E5A56", max(1.2, 16 / z)))
+    for X in (-3.1, -1.05, 1.05, 3.1):
+        a, b = proj(X, 4.2, 1.2, **view), proj(X, 4.2, 70, **view)
+        c, d = proj(X + 0.35, 4.6, 1.2, **view), proj(X + 0.35, 4.6, 70, **view)
+        out.append(poly((a, b, d, c), "#66625C", "#3E3A36", 1.5))
+    # the edges of the deck, the railing seen from underneath against the sky
+    for X in (-4.2, 4.2):
+        a, b = proj(X, 4.6, 1.2, **view), proj(X, 4.6, 70, **view)
+        c, d = proj(X, 5.4, 1.2, **view), proj(X, 5.4, 70, **view)
+        out.append(poly((a, b, d, c), "#8A8680", "#4E4A46", 1.5))
+    # the piers standing in the water, drawn over the deck that runs on behind them
+    for z in (60, 34, 16):
+        a = proj(-2.0, -0.4, z, **view)
+        b = proj(2.0, 4.2, z, **view)
+        out.append(outline(f"{a[0]:.0f}", f"{b[1]:.0f}", f"{b[0] - a[0]:.0f}", f"{a[1] - b[1]:.0f}", "#9A968C", "#6E6A62", 1.5))
+        out.append(rect(f"{a[0]:.0f}", f"{a[1] - 6 * 10 / z:.0f}", f"{b[0] - a[0]:.0f}", f"{6 * 10 / z:.0f}", "#6E7A7E", 'opacity="0.6"'))
+        out.append(oval((a[0] + b[0]) / 2, a[1], (b[0] - a[0]) * 0.8, 3 + 30 / z, "none", "#E8F4FA", 1.2, 'opacity="0.6"'))
+    # light thrown up off the water, wavering on the concrete
+    rng = random.Random(5013)
+    for _ in range(22):
+        z = 4 + rng.random() * 30
+        x, y = proj(-3.5 + rng.random() * 7, 4.6, z, **view)
+        w = 120 / z
+        out.append(stroke(f"M{x:.0f} {y:.0f} q{w / 2:.1f} {-w / 6:.1f} {w:.1f} 0 t{w:.1f} 0", "#D8ECF4", 1.5, 'opacity="0.5"'))
+    # the abutment on the left where the bridge meets our bank
+    out.append(poly(((0, 0), (70, 0), (110, 150), (92, 330), (0, 360)), "#8A8680", "#4E4A46", 2))
+    out.append(stroke("M0 70 L84 60 M0 150 L104 140 M0 230 L100 222 M0 310 L94 300", "#7A7670", 2))
+    out.append(oval(36, 110, 3, 3, "#6E6A64") + oval(70, 190, 3, 3, "#6E6A64") + oval(30, 270, 3, 3, "#6E6A64"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def arcade_cabinet(z, side, colour, marquee, screen, view, seed):
+    """A game cabinet along the aisle wall, its screen turned to the aisle; `side` -1 left, 1 right."""
+    x_face, x_back, depth = 2.1 * side, 3.1 * side, 0.9
+    out = []
+    # the side of the cabinet facing us, then its face to the aisle with the screen and the control deck
+    out.append(quad(((x_face, 0, z), (x_back, 0, z), (x_back, 2.05, z), (x_face, 2.05, z)), colour, "#14101E", 1.5, **view))
+    out.append(quad(((x_face, 0, z), (x_face, 0, z + depth), (x_face, 2.05, z + depth), (x_face, 2.05, z)),
+                    dark_leaf(colour, 0.8), "#14101E", 1.5, **view))
+    out.append(quad(((x_face - 0.25 * side, 0.95, z + 0.05), (x_face - 0.25 * side, 0.95, z + depth - 0.05),
+                     (x_face, 1.05, z + depth - 0.05), (x_face, 1.05, z + 0.05)), "#2A2A3A", "#14101E", 1, **view))
+    out.append(quad(((x_face, 1.15, z + 0.1), (x_face, 1.15, z + depth - 0.1), (x_face, 1.7, z + depth - 0.1), (x_face, 1.7, z + 0.1)),
+                    screen, "#0A0A14", 2, **view))
+    rng = random.Random(seed)
+    for _ in range(3):
+        zz, yy = z + 0.2 + rng.random() * (depth - 0.4), 1.25 + rng.random() * 0.35
+        cx, cy = proj(x_face, yy, zz, **view)
+        out.append(oval(cx, cy, 2 + 30 / z * 0.3, 2 + 30 / z * 0.3, ("#FFFFFF", "#FFE04A", "#FF6FA3")[_ % 3]))
+    out.append(quad(((x_face, 1.8, z), (x_face, 1.8, z + depth), (x_face, 2.05, z + depth), (x_face, 2.05, z)),
+                    marquee, "#14101E", 1.5, **view))
+    # a stool in the aisle in front of it
+    sx, sy = proj(x_face - 0.45 * side, 0.55, z + depth / 2, **view)
+    gx, gy = proj(x_face - 0.45 * side, 0, z + depth / 2, **view)
+    r = 0.22 * view["f"] / (z + depth / 2)
+    out.append(stroke(f"M{sx:.1f} {sy:.1f} V{gy:.1f}", "#8A8E96", max(1.5, r * 0.2)) + oval(sx, sy, r, r * 0.35, "#D9342E", "#5A1410", 1.2))
+    return "".join(out)
+
+
+def plush(cx, cy, s, colour, rot=0):
+    """A prize plush in the crane game: a round body, a round head, little ears and dot eyes."""
+    line = dark_leaf(colour, 0.6)
+    inner = (oval(0, 10, 16, 13, colour, line, 1.5) + oval(-10, -10, 5, 6, colour, line, 1.5) + oval(10, -10, 5, 6, colour, line, 1.5)
+             + oval(0, -2, 13, 11, colour, line, 1.5) + oval(-4, -3, 1.6, 1.8, "#2A1E1A") + oval(4, -3, 1.6, 1.8, "#2A1E1A")
+             + oval(0, 1, 2, 1.4, "#6E3A2A"))
+    return f'<g transform="translate({cx:.1f} {cy:.1f}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def game_centre(time):
+    """bg0601: the game centre: an aisle of cabinets with lit screens, the crane game close, the coloured lights."""
+    late = []
+    view = dict(vx=330, vy=214, f=300, eye=1.5)
+    out = [rect(0, 0, 640, 480, "#241C34")]
+    far = 16
+    # ceiling with its light strips, the two walls, the back wall with a star of neon, the carpet
+    out.append(quad(((-4.2, 3.1, 1), (4.2, 3.1, 1), (4.2, 3.1, far), (-4.2, 3.1, far)), "#2C2440", "#14101E", 1, **view))
+    for X in (-1.6, 1.6):
+        out.append(quad(((X - 0.12, 3.08, 1.2), (X + 0.12, 3.08, 1.2), (X + 0.12, 3.08, far), (X - 0.12, 3.08, far)),
+                        "#F4F8FF", "#C8D4E8", 1, **view))
+    out.append(quad(((-4.2, 0, 1), (-4.2, 0, far), (-4.2, 3.1, far), (-4.2, 3.1, 1)), "#3A2E52", "#14101E", 1, **view))
+    out.append(quad(((4.2, 0, 1), (4.2, 0, far), (4.2, 3.1, far), (4.2, 3.1, 1)), "#3A2E52", "#14101E", 1, **view))
+    out.append(quad(((-4.2, 0, far), (4.2, 0, far), (4.2, 3.1, far), (-4.2, 3.1, far)), "#46385E", "#14101E", 1, **view))
+    sx, sy = proj(0, 2.2, far, **view)
+    star = " ".join(f"{sx + (14 if k % 2 == 0 else 6) * math.sin(k * math.pi / 5):.1f},{sy - (14 if k % 2 == 0 else 6) * math.cos(k * math.pi / 5):.1f}"
+                    for k in range(10))
+    out.append(glow(sx, sy, 40) + f'<polygon points="{star}" fill="none" stroke="#FFE04A" stroke-width="3"/>')
+    for k, c in enumerate(("#FF6FA3", "#5AD8F0", "#FFE04A")):
+        a, b = proj(-1.4 + k * 1.1, 1.2, far, **view), proj(-0.6 + k * 1.1, 1.7, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", c, 2.5))
+    out.append(quad(((-4.2, 0, 1), (4.2, 0, 1), (4.2, 0, far), (-4.2, 0, far)), "#262454", "#14101E", 1, **view))
+    rng = random.Random(6011)
+    for _ in range(150):
+        X, Z = -4 + rng.random() * 8, 1.3 + rng.random() * (far - 2)
+        x, y = proj(X, 0, Z, **view)
+        r = 8 / Z
+        c = ("#FF6FA3", "#5AD8F0", "#FFE04A", "#8E6CC4")[_ % 4]
+        out.append(oval(x, y, r, r * 0.4, c, extra='opacity="0.55"'))
+    # the rows of cabinets down both sides, far ones first
+    colours = (("#2E3A7A", "#FF6FA3", "#6AC8F0"), ("#7A2E5A", "#FFE04A", "#F4A86A"), ("#2E5A7A", "#5AD8F0", "#C8A0F0"),
+               ("#5A2E7A", "#FF8A3D", "#7AE0C8"))
+    for k, z in enumerate((13.4, 12.3, 11.2, 10.1, 9.0, 7.9, 6.8, 5.7, 4.6, 3.5)):
+        for side in (-1, 1):
+            if side == -1 and z < 5:
+                continue  # the crane game stands there
+            c = colours[(k + (side > 0)) % 4]
+            out.append(arcade_cabinet(z, side, c[0], c[1], c[2], view, 6020 + k * 2 + side))
+    # the light the screens throw on the carpet of the aisle
+    out.append('<path d="M240 290 L420 290 L560 480 L100 480 Z" fill="#8EC8F0" opacity="0.07"/>')
+    # the crane game close on the left: its glass case of plush prizes, the claw over them
+    out.append(quad(((-1.45, 0, 2.3), (-1.45, 0, 3.5), (-1.45, 2.3, 3.5), (-1.45, 2.3, 2.3)), "#D8D4E8", "#3A3450", 2, **view))
+    fx0, fy_top = proj(-3.3, 2.3, 2.3, **view)
+    fx1, fy_bot = proj(-1.45, 0, 2.3, **view)
+    _, fy_glass0 = proj(-1.45, 1.95, 2.3, **view)
+    _, fy_glass1 = proj(-1.45, 0.85, 2.3, **view)
+    out.append(outline(f"{fx0:.0f}", f"{fy_top:.0f}", f"{fx1 - fx0:.0f}", f"{fy_bot - fy_top:.0f}", "#F2EEF8", "#3A3450", 3))
+    out.append(rect(f"{fx0:.0f}", f"{fy_top:.0f}", f"{fx1 - fx0:.0f}", f"{fy_glass0 - fy_top:.0f}", "#FF6FA3"))
+    for k in range(9):
+        out.append(oval(fx0 + 12 + k * (fx1 - fx0 - 24) / 8, (fy_top + fy_glass0) / 2, 6, 6, "#FFF6D8", "#C83A6E", 1.5))
+    gx0, gx1 = fx0 + 8, fx1 - 10
+    out.append(rect(f"{gx0:.0f}", f"{fy_glass0:.0f}", f"{gx1 - gx0:.0f}", f"{fy_glass1 - fy_glass0:.0f}", "#DCEEF8"))
+    rng = random.Random(6012)
+    pile = []
+    for k in range(26):
+        px = gx0 + 16 + rng.random() * (gx1 - gx0 - 32)
+        py = fy_glass1 - 14 - rng.random() * 40 - (k % 3) * 6
+        pile.append((py, plush(px, py, 1.1 + rng.random() * 0.4, ("#F4B8C8", "#F4E0A0", "#B8D8F4", "#D8C0F0", "#F4C89A", "#FFFFFF")[k % 6],
+                               rng.randint(-30, 30))))
+    out.extend(p for _, p in sorted(pile))
+    out.append(stroke(f"M{gx0 + 40:.0f} {fy_glass0 + 6:.0f} H{gx1 - 6:.0f}", "#8A8E96", 4))
+    cx = gx0 + (gx1 - gx0) * 0.62
+    out.append(stroke(f"M{cx:.0f} {fy_glass0 + 6:.0f} V{fy_glass0 + 60:.0f}", "#8A8E96", 2)
+               + outline(f"{cx - 10:.0f}", f"{fy_glass0 + 56:.0f}", 20, 12, "#9AA0A8", "#3A3E46", 1.5)
+               + stroke(f"M{cx - 8:.0f} {fy_glass0 + 68:.0f} q-10 14 0 26 M{cx + 8:.0f} {fy_glass0 + 68:.0f} q10 14 0 26 "
+                        f"M{cx:.0f} {fy_glass0 + 68:.0f} v24", "#6E7278", 4))
+    out.append(rect(f"{gx0:.0f}", f"{fy_glass0:.0f}", 30, f"{fy_glass1 - fy_glass0:.0f}", "#FFFFFF", 'opacity="0.25"')
+               + stroke(f"M{gx0 + 60:.0f} {fy_glass0:.0f} l-40 {fy_glass1 - fy_glass0:.0f}", "#FFFFFF", 6, 'opacity="0.3"'))
+    # the base: the coin slot, the two buttons, the prize chute
+    out.append(outline(f"{fx1 - 70:.0f}", f"{fy_glass1 + 14:.0f}", 40, 26, "#C8CCD4", "#5A5E66", 1.5)
+               + oval(fx1 - 100, fy_glass1 + 26, 10, 10, "#FFE04A", "#8A6A1A", 2) + oval(fx1 - 130, fy_glass1 + 26, 10, 10, "#5AD8F0", "#1E6A8A", 2)
+               + outline(f"{fx0 + 20:.0f}", f"{fy_glass1 + 50:.0f}", 70, 44, "#2A2438", "#3A3450", 2))
+    out.append(glow(fx0 + (fx1 - fx0) / 2, fy_glass0 + 20, 100))
+    return finish(out, time, late)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3084,6 +3280,8 @@ PLACES = {
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
     "bg0402": ("The Himi apartment's balcony, the station lit below.", himi_balcony, ("n",)),
     "bg0403": ("The aquarium: the great blue tank, fish, the benches in the dark.", aquarium, ("day",)),
+    "bg0501": ("The river bank under the bridge: the steps in the shade, the river bright beyond.", under_bridge, ("day",)),
+    "bg0601": ("The game centre: an aisle of cabinets with lit screens, the crane game, the coloured lights.", game_centre, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
 
