@@ -3233,6 +3233,75 @@ def game_centre(time):
     return finish(out, time, late)
 
 
+def seaside(time):
+    """bg0602: the sea on a summer Sunday: the beach, a parasol and a mat, the breakwater and its little lighthouse."""
+    late, layers = [], []
+    horizon = 218
+    out = [open_sky(horizon, time)]
+    night_sky(time, late, (0, 0, 640, 200), 602, (420, 60))
+    # a tower of summer cloud over the sea, an island far out
+    if time == "day":
+        for cx, cy, r in ((150, 170, 46), (196, 150, 56), (250, 166, 44), (210, 118, 40), (170, 126, 30), (290, 182, 30), (110, 190, 30)):
+            out.append(oval(cx, cy, r, r * 0.86, "#FFFFFF", "#DCE6EE", 1.5))
+        out.append(rect(80, 186, 240, 32, "#FFFFFF"))
+    out.append('<path d="M420 218 Q446 200 476 204 Q500 196 520 218 Z" fill="#7E98A8"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    sea = {"day": "#3E86C0", "y": "#B07A8A", "n": "#182848"}[time]
+    out.append(rect(0, horizon, 640, 120, sea) + rect(0, horizon, 640, 3, "#2E6EA8"))
+    rng = random.Random(6021)
+    for i in range(60):
+        y = horizon + 6 + rng.random() * 100
+        out.append(stroke(f"M{rng.random() * 640:.0f} {y:.0f} h{4 + (y - horizon) * 0.3:.0f}", "#E8F4FA", 1 + (y - horizon) / 60, 'opacity="0.6"'))
+    # the surf: the shallows going pale over the sand, lines of foam
+    out.append('<path d="M0 320 Q160 312 320 322 Q480 332 640 318 V350 H0 Z" fill="#7EC4D8"/>')
+    for k, y in enumerate((318, 330, 342)):
+        out.append(stroke(f"M0 {y} Q120 {y - 6} 240 {y + 2} T480 {y} T720 {y + 2}", "#FFFFFF", 3 - k * 0.6, 'opacity="0.85"'))
+    # the beach, wet near the water and dry up towards us
+    out.append('<path d="M0 344 Q200 336 400 346 Q540 352 640 340 V480 H0 Z" fill="#E8D4A8"/>')
+    out.append('<path d="M0 344 Q200 336 400 346 Q540 352 640 340 V356 Q420 362 0 358 Z" fill="#C8B088"/>')
+    for _ in range(50):
+        x, y = rng.random() * 640, 370 + rng.random() * 110
+        out.append(oval(x, y, 2, 1, "#C8B088"))
+    # the breakwater out to the right, the little red lighthouse at its end
+    out.append(poly(((640, 300), (470, 284), (470, 292), (640, 316)), "#B8B4AC", "#6E6A64", 1.5))
+    for k in range(10):
+        x = 480 + k * 17
+        out.append(oval(x, 300 + k * 1.8, 9, 6, "#9A968E", "#6E6A64", 1))
+    out.append(outline(472, 236, 14, 50, "#E8402E", "#8A2A1E", 1.5) + rect(472, 250, 14, 6, "#FFFFFF")
+               + poly(((470, 236), (488, 236), (479, 224)), "#FFFFFF", "#8A2A1E", 1.5))
+    if time != "day":
+        late.append(glow(479, 232, 30) + oval(479, 232, 4, 4, "#FFF6D8"))
+    # gulls
+    for x, y, s_ in ((340, 120, 1.0), (380, 140, 0.7), (560, 90, 0.8)):
+        out.append(stroke(f"M{x - 10 * s_:.0f} {y:.0f} q{5 * s_:.1f} {-6 * s_:.1f} {10 * s_:.1f} 0 q{5 * s_:.1f} {-6 * s_:.1f} {10 * s_:.1f} 0",
+                          "#4A4E56", 2))
+    # their spot: a striped parasol, a mat, a cool box, sandals
+    out.append('<path d="M120 476 L150 420 L420 420 L470 476 Z" fill="#5AB8D8" stroke="#2E7A98" stroke-width="2"/>')
+    for k in range(1, 6):
+        out.append(stroke(f"M{120 + k * 58} 476 L{150 + k * 45} 420", "#FFFFFF", 5))
+    out.append(stroke("M262 470 L300 270", "#E8E4DC", 5))
+    # the canopy: a dome of red and white panels seen a little from below, a scalloped rim
+    ax, ay = 300, 200
+    rim = [(300 + 165 * math.cos(math.pi * k / 8), 266 + 24 * math.sin(math.pi * k / 8)) for k in range(9)]
+    for k in range(8):
+        (x0, y0), (x1, y1) = rim[k], rim[k + 1]
+        c0 = (ax + (x0 - ax) * 0.55, ay + (y0 - ay) * 0.1 - 4)
+        c1 = (ax + (x1 - ax) * 0.55, ay + (y1 - ay) * 0.1 - 4)
+        mid = ((x0 + x1) / 2, (y0 + y1) / 2 + 10)
+        out.append(f'<path d="M{ax} {ay} Q{c0[0]:.1f} {c0[1]:.1f} {x0:.1f} {y0:.1f} Q{mid[0]:.1f} {mid[1] - 4:.1f} {x1:.1f} {y1:.1f} '
+                   f'Q{c1[0]:.1f} {c1[1]:.1f} {ax} {ay} Z" fill="{("#E8402E", "#FFFFFF")[k % 2]}" stroke="#8A2A1E" '
+                   f'stroke-width="1.5" stroke-linejoin="round"/>')
+    out.append(oval(ax, ay - 2, 5, 5, "#E8E4DC", "#8A8680", 1.5))
+    out.append('<ellipse cx="300" cy="452" rx="150" ry="18" fill="#B89E74" opacity="0.35"/>')
+    out.append(outline(480, 400, 90, 56, "#F4F4F0", "#6E7A8A", 2) + outline(480, 400, 90, 14, "#3A7BB8", "#22446E", 2)
+               + rect(512, 394, 26, 6, "#22446E"))
+    out.append(oval(560, 470, 16, 6, "#FF6FA3", "#A83A62", 1.5) + oval(590, 474, 16, 6, "#FF6FA3", "#A83A62", 1.5))
+    out.append(oval(40, 440, 22, 22, "#FFFFFF", "#8A8680", 1.5) + f'<path d="M18 440 A22 22 0 0 1 62 440 Z" fill="#F2C230"/>'
+               + stroke("M40 418 V462", "#3A7BB8", 4))
+    return "".join(layers) + finish(out, time, late)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3282,6 +3351,7 @@ PLACES = {
     "bg0403": ("The aquarium: the great blue tank, fish, the benches in the dark.", aquarium, ("day",)),
     "bg0501": ("The river bank under the bridge: the steps in the shade, the river bright beyond.", under_bridge, ("day",)),
     "bg0601": ("The game centre: an aisle of cabinets with lit screens, the crane game, the coloured lights.", game_centre, ("day",)),
+    "bg0602": ("The sea on a summer Sunday: the beach, a parasol and a mat, the breakwater and its lighthouse.", seaside, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
 }
 
