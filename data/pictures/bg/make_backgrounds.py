@@ -3302,6 +3302,111 @@ def seaside(time):
     return "".join(layers) + finish(out, time, late)
 
 
+def stopped_clock(cx, cy, r, hour, minute, rim="#6E4A32", face="#F6F0DE", kind="round"):
+    """A clock face with its hands where they stopped; `kind` is the case: round, octagon, sun or square."""
+    out = []
+    line = dark_leaf(rim, 0.6)
+    if kind == "octagon":
+        pts = [(cx + r * 1.18 * math.cos(math.pi / 8 + k * math.pi / 4), cy + r * 1.18 * math.sin(math.pi / 8 + k * math.pi / 4)) for k in range(8)]
+        out.append(poly(pts, rim, line, 2))
+    elif kind == "sun":
+        for k in range(16):
+            a = k * math.pi / 8
+            out.append(stroke(f"M{cx + r * math.cos(a):.1f} {cy + r * math.sin(a):.1f} L{cx + r * 1.6 * math.cos(a):.1f} {cy + r * 1.6 * math.sin(a):.1f}",
+                              "#C8A040", 3))
+            out.append(oval(cx + r * 1.6 * math.cos(a), cy + r * 1.6 * math.sin(a), 2.5, 2.5, "#C8A040"))
+        out.append(oval(cx, cy, r * 1.1, r * 1.1, "#C8A040", "#8A6A1E", 2))
+    elif kind == "square":
+        out.append(outline(cx - r * 1.2, cy - r * 1.2, r * 2.4, r * 2.4, rim, line, 2))
+    else:
+        out.append(oval(cx, cy, r * 1.15, r * 1.15, rim, line, 2))
+    out.append(oval(cx, cy, r, r, face, dark_leaf(face, 0.7), 1.2))
+    for k in range(12):
+        a = k * math.pi / 6
+        out.append(stroke(f"M{cx + r * 0.78 * math.cos(a):.1f} {cy + r * 0.78 * math.sin(a):.1f} "
+                          f"L{cx + r * 0.9 * math.cos(a):.1f} {cy + r * 0.9 * math.sin(a):.1f}", "#3A3028", max(1, r * 0.07)))
+    ha = math.radians((hour % 12 + minute / 60) * 30)
+    ma = math.radians(minute * 6)
+    out.append(stroke(f"M{cx:.1f} {cy:.1f} l{r * 0.5 * math.sin(ha):.1f} {-r * 0.5 * math.cos(ha):.1f}", "#2A2420", max(1.5, r * 0.1)))
+    out.append(stroke(f"M{cx:.1f} {cy:.1f} l{r * 0.75 * math.sin(ma):.1f} {-r * 0.75 * math.cos(ma):.1f}", "#2A2420", max(1, r * 0.06)))
+    out.append(oval(cx, cy, max(1.5, r * 0.07), max(1.5, r * 0.07), "#2A2420"))
+    return "".join(out)
+
+
+def clock_room(time):
+    """bg0702: the room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window."""
+    late, layers = [], []
+    wall, wood = "#E2DAC4", "#6E4A32"
+    out = [rect(0, 0, 640, 480, wall)]
+    # the bay window on the right: three lights angled round the garden, lace over them
+    # the garden through the glass is drawn over the room's tint, so it carries its own dusk and dark
+    shade = {"day": "", "y": ("#FF8A3D", 0.18), "n": ("#0A1030", 0.62)}[time]
+
+    def view(x, y, w, h, t, town):
+        return garden_view(x, y, w, h, t) + (rect(x, y, w, h, shade[0], f'opacity="{shade[1]}"') if shade else "")
+    frame = {"day": "#F2EEE4", "y": "#D8C8B0", "n": "#6E6A66"}[time]
+    out.append(window(470, 70, 170, 250, time, late, frame, "#9A9080", cols=2, rows=2, view=view))
+    out.append(window(432, 84, 40, 222, time, late, frame, "#9A9080", cols=1, rows=2, view=view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # faded striped paper, a picture rail, the dark wainscot and the floor boards
+    for x in range(0, 432, 24):
+        out.append(rect(x, 20, 10, 310, "#D8CFB6", 'opacity="0.6"'))
+    out.append(rect(0, 0, 640, 20, "#C8BEA6") + rect(0, 20, 432, 6, wood))
+    out.append(rect(0, 330, 640, 70, "#7A5238") + stroke("M0 330 H640", "#4E3422", 3))
+    for x in range(20, 640, 80):
+        out.append(outline(x, 342, 60, 46, "#825A3E", "#5A3C28", 1.5))
+    out.append(rect(0, 400, 640, 80, "#8A6446") + stroke("M0 400 H640", "#4E3422", 2))
+    for y in (418, 442, 470):
+        out.append(stroke(f"M0 {y} H640", "#765438", 1.5))
+    # the window's deep sill and lace curtains, pulled back
+    out.append(rect(428, 318, 212, 14, "#F2EEE4") + stroke("M428 332 H640", "#9A9080", 2))
+    for x0, d in ((420, 1), (630, -1)):
+        out.append(f'<path d="M{x0} 60 q{40 * d} 0 {44 * d} 40 q-10 120 {-16 * d} 220 h{-28 * d} Z" fill="#FBF8F0" '
+                   f'stroke="#C8C0B0" stroke-width="1.5" opacity="0.9"/>')
+    out.append(stroke("M410 62 H640", "#8A7A5A", 4))
+    # the long-case clock on the left, stopped like the rest, its pendulum hanging still
+    out.append(outline(44, 70, 104, 330, "#5E3A24", "#2E1C10", 2))
+    out.append(poly(((36, 70), (156, 70), (146, 46), (96, 30), (46, 46)), "#5E3A24", "#2E1C10", 2))
+    out.append(stopped_clock(96, 116, 34, 4, 40, "#C8A040", "#F6F0DE"))
+    out.append(outline(70, 180, 52, 170, "#3E2618", "#2E1C10", 1.5) + outline(76, 186, 40, 158, "#D8CCA8", "#8A7A5A", 1))
+    out.append(stroke("M96 190 V300", "#B8902E", 2.5) + oval(96, 306, 13, 13, "#C8A040", "#8A6A1E", 1.5))
+    out.append(rect(40, 388, 112, 14, "#4E2E1C"))
+    # the clocks on the wall, each stopped at its own hour
+    clocks = ((200, 80, 24, 10, 10, "#6E4A32", "#F6F0DE", "round"), (270, 64, 18, 7, 25, "#2E2E3A", "#FFFFFF", "square"),
+              (340, 86, 30, 2, 50, "#8A6A3A", "#F8F2E0", "octagon"), (240, 150, 16, 12, 5, "#A8402E", "#FFF8E8", "round"),
+              (300, 160, 20, 5, 15, "#C8A040", "#FFFBF0", "sun"), (390, 150, 18, 9, 45, "#3E5A7A", "#F4F4F0", "round"),
+              (196, 214, 20, 3, 30, "#5E3A24", "#F6F0DE", "square"), (360, 222, 22, 11, 55, "#6E4A32", "#F6F0DE", "octagon"),
+              (270, 232, 12, 6, 0, "#8A8E96", "#FFFFFF", "round"))
+    for cx, cy, r, h, m, rim, face, kind in clocks:
+        out.append(stopped_clock(cx, cy, r, h, m, rim, face, kind))
+    # the sideboard with its mantel clocks, a carriage clock and a dome clock, all still
+    out.append(outline(172, 282, 250, 16, "#6E4A32", "#3E2618", 2) + outline(180, 298, 234, 100, "#7A5238", "#3E2618", 2))
+    for x in (186, 302):
+        out.append(outline(x, 306, 106, 84, "#825A3E", "#4E3422", 1.5) + oval(x + 53, 348, 3, 3, "#C8A040"))
+    out.append(f'<path d="M196 282 V258 Q226 232 256 258 V282 Z" fill="#4E2E1C" stroke="#2E1C10" stroke-width="2"/>'
+               + stopped_clock(226, 262, 14, 8, 20, "#C8A040", "#F6F0DE"))
+    out.append(outline(290, 250, 36, 32, "#C8A040", "#8A6A1E", 2) + stopped_clock(308, 264, 10, 1, 35, "#C8A040", "#FFFBF0")
+               + stroke("M300 250 q8 -12 16 0", "#8A6A1E", 2.5))
+    out.append(f'<path d="M350 282 V246 A26 26 0 0 1 402 246 V282 Z" fill="#E8F2F6" fill-opacity="0.55" stroke="#8AA6B8" stroke-width="1.5"/>'
+               + stopped_clock(376, 252, 14, 7, 10, "#C8A040", "#F6F0DE")
+               + stroke("M376 266 V276", "#C8A040", 2) + rect(346, 278, 60, 6, "#4E2E1C"))
+    # by the window her mother's wicker chair, an alarm clock on the floor where it fell silent
+    out.append(f'<g transform="translate(506 396) scale(1.5) translate(-506 -392)">{wicker_chair(506, 392)}</g>')
+    out.append(oval(470, 444, 22, 22, "#D9342E", "#6E1E1A", 2) + stopped_clock(470, 444, 17, 6, 40, "#D9342E", "#FFFFFF")
+               + oval(456, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2) + oval(484, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2))
+    # a standard lamp with a fringed shade beside the sideboard: lit after dusk
+    out.append(stroke("M160 400 V200", "#3A2A1E", 4) + oval(160, 402, 16, 4, "#3A2A1E"))
+    shade = '<path d="M136 208 L184 208 L176 176 L144 176 Z" fill="{}" stroke="#8A6A3A" stroke-width="1.5"/>'
+    out.append(shade.format("#E8D4A8") + stroke("M136 208 H184", "#C8A040", 4, 'stroke-dasharray="2 3"'))
+    if time != "day":
+        late.append(shade.format("#FFE8B0"))
+    # the light through the bay window lies across the floor by day and in the evening
+    if time != "n":
+        out.append('<path d="M432 400 L640 400 L640 480 L360 480 Z" fill="#FFF4D8" opacity="0.25"/>')
+    return "".join(layers) + finish(out, time, late, warm=((160, 196, 120),))
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3353,6 +3458,8 @@ PLACES = {
     "bg0601": ("The game centre: an aisle of cabinets with lit screens, the crane game, the coloured lights.", game_centre, ("day",)),
     "bg0602": ("The sea on a summer Sunday: the beach, a parasol and a mat, the breakwater and its lighthouse.", seaside, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
+    "bg0702": ("The room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window.",
+               clock_room, ("day", "y", "n")),
 }
 
 
