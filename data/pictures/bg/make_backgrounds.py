@@ -3407,6 +3407,141 @@ def clock_room(time):
     return "".join(layers) + finish(out, time, late, warm=((160, 196, 120),))
 
 
+def figure_on_cel(x, base, h, colour):
+    """The painted figure on a cel, small: a head and shoulders in flat colour."""
+    return (f'<path d="M{x - h * 0.32:.1f} {base:.1f} Q{x:.1f} {base - h * 0.75:.1f} {x + h * 0.32:.1f} {base:.1f} Z" fill="{colour}"/>'
+            + oval(x, base - h * 0.68, h * 0.2, h * 0.2, "#F6DCC8") + oval(x, base - h * 0.78, h * 0.22, h * 0.14, "#3A2A2A"))
+
+
+def yoiiro(time):
+    """bg0801: 宵彩舎, the night-shift paint workshop upstairs: painted cels drying on lines like laundry, lamps along the bench."""
+    late, layers = [], []
+    view = dict(vx=350, vy=236, f=300, eye=1.35)
+    far = 11.5
+    out = [rect(0, 0, 640, 480, "#D8CCB4")]
+    # the windows down the left wall, the sky over the roofs outside
+    for z0 in (2.2, 4.6, 7.2):
+        glass = ((-3, 1.05, z0), (-3, 1.05, z0 + 1.7), (-3, 2.15, z0 + 1.7), (-3, 2.15, z0))
+        out.append(quad(glass, "url(#sky)", "#5A4636", 2, **view))
+        roofs = ((-3, 1.05, z0), (-3, 1.05, z0 + 1.7), (-3, 1.3, z0 + 1.7), (-3, 1.45, z0 + 0.9), (-3, 1.3, z0))
+        out.append(poly([proj(*c, **view) for c in roofs], {"day": "#6E7A8A", "y": "#5A4A5E", "n": "#141A30"}[time], "none", 0))
+        if time != "day":
+            late.append(quad(glass, "url(#sky)", "#5A4636", 2, **view)
+                        + poly([proj(*c, **view) for c in roofs], {"y": "#5A4A5E", "n": "#141A30"}[time], "none", 0))
+        if time == "n":
+            a, b = proj(-3, 1.6, z0 + 0.4, **view), proj(-3, 2.0, z0 + 1.3, **view)
+            late.append(stars(min(a[0], b[0]), min(a[1], b[1]), abs(b[0] - a[0]), abs(b[1] - a[1]) + 1, 4, int(z0 * 10)))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the walls between the windows, the ceiling beams, the board floor
+    for z0, z1 in ((1, 2.2), (3.9, 4.6), (6.3, 7.2), (8.9, far)):
+        out.append(quad(((-3, 0, z0), (-3, 0, z1), (-3, 2.7, z1), (-3, 2.7, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+    for z0 in (2.2, 4.6, 7.2):
+        out.append(quad(((-3, 0, z0), (-3, 0, z0 + 1.7), (-3, 1.05, z0 + 1.7), (-3, 1.05, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+        out.append(quad(((-3, 2.15, z0), (-3, 2.15, z0 + 1.7), (-3, 2.7, z0 + 1.7), (-3, 2.7, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+        a, b = proj(-3, 1.6, z0, **view), proj(-3, 1.6, z0 + 1.7, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#5A4636", 2))
+    out.append(quad(((3, 0, 1), (3, 0, far), (3, 2.7, far), (3, 2.7, 1)), "#DCD0B8", "#8A7A60", 1, **view))
+    out.append(quad(((-3, 2.7, 1), (3, 2.7, 1), (3, 2.7, far), (-3, 2.7, far)), "#B8A888", "#6E5E48", 1, **view))
+    for z in (2, 3.5, 5.5, 8):
+        a, b = proj(-3, 2.7, z, **view), proj(3, 2.7, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#6E5238", max(2, 24 / z)))
+    out.append(quad(((-3, 0, 1), (3, 0, 1), (3, 0, far), (-3, 0, far)), "#A08460", "#5E4630", 1, **view))
+    for X in (-2.2, -1.2, -0.2, 0.8, 1.8):
+        a, b = proj(X, 0, 1, **view), proj(X, 0, far, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#8A7050", 1.5))
+    # the back wall: a door hung with an indigo half-curtain, a crescent dyed on it, the kettle on its stove
+    out.append(quad(((-3, 0, far), (3, 0, far), (3, 2.7, far), (-3, 2.7, far)), "#CFC2A8", "#8A7A60", 1, **view))
+    out.append(quad(((-0.6, 0, far), (0.6, 0, far), (0.6, 2.0, far), (-0.6, 2.0, far)), "#3A2E24", "#2A1E14", 1.5, **view))
+    for k in range(3):
+        out.append(quad(((-0.58 + k * 0.4, 1.2, far), (-0.2 + k * 0.4, 1.2, far), (-0.2 + k * 0.4, 2.0, far), (-0.58 + k * 0.4, 2.0, far)),
+                        "#27306A", "#141A40", 1, **view))
+    cx, cy = proj(0, 1.62, far, **view)
+    out.append(f'<path d="M{cx - 3:.1f} {cy - 7:.1f} a8 8 0 1 0 9 11 a6 6 0 1 1 -9 -11 Z" fill="#E8E4D8"/>')
+    kx, ky = proj(2.3, 0.8, far - 0.3, **view)
+    out.append(outline(f"{kx - 12:.0f}", f"{ky:.0f}", 24, 18, "#5A5E66", "#2A2E36", 1.5) + oval(kx, ky - 6, 9, 7, "#C8CCD4", "#5A5E66", 1.5)
+               + stroke(f"M{kx + 8:.0f} {ky - 8:.0f} l8 -4", "#5A5E66", 2))
+    # shelves of paint jars down the right wall
+    for Y in (0.9, 1.35, 1.8):
+        out.append(quad(((3, Y, 2.5), (2.6, Y, 2.5), (2.6, Y, 9), (3, Y, 9)), "#8A6A4A", "#4E3A26", 1, **view))
+        rng = random.Random(int(Y * 100))
+        for k in range(18):
+            z = 2.7 + k * 0.35
+            a, b = proj(2.8, Y, z, **view), proj(2.8, Y + 0.28, z, **view)
+            w = 60 / z
+            c = hue(rng.random(), 0.5, 0.85)
+            out.append(outline(f"{a[0] - w / 2:.1f}", f"{b[1]:.1f}", f"{w:.1f}", f"{a[1] - b[1]:.1f}", c, "#4A4A4A", 0.8))
+    # the long bench under the windows, its lamps and the cels laid out to paint
+    top = ((-3, 0.78, 1.2), (-1.9, 0.78, 1.2), (-1.9, 0.78, 10), (-3, 0.78, 10))
+    out.append(quad(((-1.9, 0, 1.2), (-1.9, 0.78, 1.2), (-1.9, 0.78, 10), (-1.9, 0, 10)), "#7A5A3E", "#3E2A1A", 1.5, **view))
+    out.append(quad(top, "#B8966A", "#5E4630", 1.5, **view))
+    lamp_heads = []
+    for z in (2.6, 5.2, 7.8):
+        base, elbow, head = proj(-2.8, 0.78, z, **view), proj(-2.6, 1.4, z + 0.1, **view), proj(-2.3, 1.25, z + 0.3, **view)
+        out.append(stroke(f"M{base[0]:.1f} {base[1]:.1f} L{elbow[0]:.1f} {elbow[1]:.1f} L{head[0]:.1f} {head[1]:.1f}", "#2E2A26", max(1.5, 9 / z)))
+        r = 36 / z
+        out.append(oval(head[0], head[1], r, r * 0.6, "#3A4A5A", "#1A2430", 1.2))
+        lamp_heads.append((head[0], head[1] + r, 260 / z))
+        for k in range(3):
+            a, b, c, d = (proj(-2.75 + k * 0.25, 0.79, z - 0.5, **view), proj(-2.55 + k * 0.25, 0.79, z - 0.5, **view),
+                          proj(-2.55 + k * 0.25, 0.79, z - 0.1, **view), proj(-2.75 + k * 0.25, 0.79, z - 0.1, **view))
+            out.append(poly((a, b, c, d), "#E4F2F8", "#8FB2C4", 1))
+    # the lines strung across the room, painted cels pegged along them to dry
+    rng = random.Random(8011)
+    for z in (9.5, 8, 6.5, 5, 3.6, 2.4):
+        a, b = proj(-2.9, 2.25, z, **view), proj(2.9, 2.25, z, **view)
+        sag = 60 / z
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} Q{(a[0] + b[0]) / 2:.1f} {a[1] + sag * 2:.1f} {b[0]:.1f} {b[1]:.1f}", "#6E6A64", 1.2))
+        n = 9
+        for k in range(n):
+            X = -2.6 + k * 5.2 / (n - 1) + (rng.random() - 0.5) * 0.1
+            t = (X + 2.9) / 5.8
+            top_y = a[1] + (b[1] - a[1]) * t + sag * 4 * t * (1 - t)
+            x, _ = proj(X, 2.25, z, **view)
+            w, h = 0.42 * 300 / z, 0.34 * 300 / z
+            sway = (rng.random() - 0.5) * 6
+            cel_ = (f'<g transform="rotate({sway:.1f} {x:.1f} {top_y:.1f})">'
+                    + outline(f"{x - w / 2:.1f}", f"{top_y:.1f}", f"{w:.1f}", f"{h:.1f}", "#EAF6FB", "#8FB2C4", 1, 'fill-opacity="0.7"')
+                    + figure_on_cel(x + (rng.random() - 0.5) * w * 0.3, top_y + h * 0.92, h * 0.62,
+                                    ("#27306A", "#F2C230", "#C8A0E0", "#E86A5A", "#3E6E9A")[rng.randrange(5)])
+                    + rect(f"{x - w * 0.06:.1f}", f"{top_y - h * 0.08:.1f}", f"{w * 0.12:.1f}", f"{h * 0.18:.1f}", "#C8A070")
+                    + "</g>")
+            out.append(cel_)
+    # a low table down the middle with a tray of painted cels laid flat, and a rack of finished ones by it
+    t0 = ((-0.9, 0.45, 3.0), (0.9, 0.45, 3.0), (0.9, 0.45, 6.0), (-0.9, 0.45, 6.0))
+    out.append(quad(((-0.9, 0, 3.0), (0.9, 0, 3.0), (0.9, 0.45, 3.0), (-0.9, 0.45, 3.0)), "#6E5238", "#3E2A1A", 1.5, **view))
+    out.append(quad(t0, "#A8865E", "#5E4630", 1.5, **view))
+    for k in range(4):
+        zz = 3.3 + k * 0.65
+        out.append(quad(((-0.7, 0.46, zz), (-0.1, 0.46, zz), (-0.1, 0.46, zz + 0.45), (-0.7, 0.46, zz + 0.45)), "#E4F2F8", "#8FB2C4", 1, **view))
+        x, y = proj(-0.4, 0.46, zz + 0.22, **view)
+        out.append(oval(x, y, 40 / zz, 10 / zz, ("#27306A", "#E86A5A", "#F2C230", "#3E6E9A")[k]))
+    for k, c in enumerate(("#27306A", "#F4F1EA", "#C8A0E0", "#F2C230", "#2E2E3A")):
+        x, y = proj(0.25 + (k % 3) * 0.2, 0.45, 3.4 + (k // 3) * 0.4, **view)
+        out.append(outline(f"{x - 7:.0f}", f"{y - 16:.0f}", 14, 16, c, "#3A3A3A", 1) + rect(f"{x - 8:.0f}", f"{y - 20:.0f}", 16, 5, "#D8D8D8"))
+    rx0, ry0 = proj(1.2, 1.1, 2.0, **view)
+    rx1, ry1 = proj(2.3, 0, 2.0, **view)
+    out.append(outline(f"{rx0:.0f}", f"{ry0:.0f}", f"{rx1 - rx0:.0f}", f"{ry1 - ry0:.0f}", "#9A7A54", "#4E3A26", 2))
+    for k in range(1, 12):
+        x = rx0 + k * (rx1 - rx0) / 12
+        out.append(rect(f"{x - 3:.0f}", f"{ry0 + 8:.0f}", 6, f"{ry1 - ry0 - 30:.0f}", "#EAF6FB", 'opacity="0.8"')
+                   + rect(f"{x - 3:.0f}", f"{ry0 + 40 + (k % 3) * 10:.0f}", 6, 14, ("#27306A", "#E86A5A", "#C8A0E0")[k % 3]))
+    if time != "day":
+        for x, y, r in lamp_heads:
+            late.append(f'<ellipse cx="{x:.1f}" cy="{y + r * 0.3:.1f}" rx="{r:.1f}" ry="{r * 0.5:.1f}" fill="url(#glow)"/>')
+            late.append(oval(x, y - 36 / 300 * r * 0.8, r * 0.12, r * 0.06, "#FFF6D8"))
+    # bare bulbs down the middle of the ceiling: the shift works by them all night
+    warm = []
+    for z in (2.6, 5.6, 8.8):
+        top, bulb = proj(0, 2.7, z, **view), proj(0, 2.42, z, **view)
+        r = 30 / z
+        out.append(stroke(f"M{top[0]:.1f} {top[1]:.1f} V{bulb[1]:.1f}", "#3A3A3A", 1.2) + oval(bulb[0], bulb[1], r * 0.5, r * 0.6, "#F4F1EA", "#8A8680", 1))
+        if time != "day":
+            late.append(oval(bulb[0], bulb[1], r * 0.5, r * 0.6, "#FFF6D8"))
+        warm.append((round(bulb[0]), round(bulb[1]), round(r * 9)))
+    return "".join(layers) + finish(out, time, late, warm=warm)
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3460,6 +3595,8 @@ PLACES = {
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
     "bg0702": ("The room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window.",
                clock_room, ("day", "y", "n")),
+    "bg0801": ("Yoiirosha, the night-shift paint workshop: painted cels drying on lines, lamps along the bench.", yoiiro,
+               ("day", "y", "n")),
 }
 
 
