@@ -3542,6 +3542,99 @@ def yoiiro(time):
     return "".join(layers) + finish(out, time, late, warm=warm)
 
 
+def card_back(cx, cy, w, h, rot=0, face_up=None):
+    """A fortune card lying on the cloth: the back a moon and stars on indigo; face up, a picture in a gold frame."""
+    if face_up:
+        inner = (outline(-w / 2, -h / 2, w, h, "#F6EEDA", "#8A6A1E", 1.5) + outline(-w / 2 + 4, -h / 2 + 4, w - 8, h - 8, "none", "#C8A040", 1)
+                 + face_up(w, h))
+    else:
+        inner = (outline(-w / 2, -h / 2, w, h, "#27306A", "#C8A040", 1.5) + outline(-w / 2 + 3, -h / 2 + 3, w - 6, h - 6, "none", "#C8A040", 1)
+                 + f'<path d="M-3 -6 a7 7 0 1 0 8 9 a5 5 0 1 1 -8 -9 Z" fill="#E8D890"/>'
+                 + oval(-w / 4, h / 4, 1.5, 1.5, "#E8D890") + oval(w / 4, -h / 4, 1.5, 1.5, "#E8D890"))
+    return f'<g transform="translate({cx} {cy}) rotate({rot})">{inner}</g>'
+
+
+def hoshimikan(time):
+    """bg0802: 星見館, the fortune-teller's house in the back alley: the reading table, its cards and crystal, drapes and stars."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#3A2A4E")]
+    # the little window onto the alley: a lantern across the way, the light of the hour
+    out.append(window(470, 70, 110, 140, time, late, "#5A3E2E", "#2E1E14", cols=2, rows=2, town=True))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the wall paper: gold stars on plum; the chart of the sky in its frame
+    rng = random.Random(8021)
+    for _ in range(60):
+        x, y = rng.random() * 640, rng.random() * 300
+        if 460 < x < 590 and 60 < y < 220:
+            continue
+        r = 3 + rng.random() * 3
+        pts = " ".join(f"{x + (r if k % 2 == 0 else r * 0.4) * math.sin(k * math.pi / 5):.1f},"
+                       f"{y - (r if k % 2 == 0 else r * 0.4) * math.cos(k * math.pi / 5):.1f}" for k in range(10))
+        out.append(f'<polygon points="{pts}" fill="#B8964A" opacity="0.55"/>')
+    out.append(outline(190, 40, 200, 200, "#1E1A34", "#B8964A", 4))
+    out.append(oval(290, 140, 84, 84, "#27306A", "#C8A040", 2) + oval(290, 140, 56, 56, "none", "#C8A040", 1))
+    for k in range(12):
+        a = k * math.pi / 6
+        out.append(stroke(f"M{290 + 56 * math.cos(a):.1f} {140 + 56 * math.sin(a):.1f} L{290 + 84 * math.cos(a):.1f} {140 + 84 * math.sin(a):.1f}",
+                          "#C8A040", 1))
+    stars_ = ((250, 110), (270, 96), (300, 104), (318, 128), (296, 160), (262, 170), (240, 150))
+    out.append(stroke("M" + " L".join(f"{x} {y}" for x, y in stars_), "#E8D890", 1.2))
+    for x, y in stars_:
+        out.append(oval(x, y, 3, 3, "#FFF6D0"))
+    out.append(f'<path d="M278 132 a10 10 0 1 0 12 12 a8 8 0 1 1 -12 -12 Z" fill="#E8D890"/>')
+    # the doorway at the back hung with strings of beads, a shelf of curios beside it
+    out.append(outline(40, 90, 110, 250, "#1A1226", "#5A3E2E", 4))
+    for k in range(10):
+        x = 48 + k * 10.5
+        out.append(stroke(f"M{x:.1f} 94 V336", "#8A5A9A", 2, 'stroke-dasharray="3 3"'))
+        out.append(stroke(f"M{x:.1f} 97 V336", "#C8A040", 1.5, 'stroke-dasharray="2 8"'))
+    out.append(outline(410, 250, 210, 12, "#5A3E2E", "#2E1E14", 2) + outline(410, 300, 210, 12, "#5A3E2E", "#2E1E14", 2))
+    for k in range(7):
+        x = 420 + k * 28
+        out.append(outline(x, 224 + (k % 3) * 4, 14, 26 - (k % 3) * 4, ("#6E2E3A", "#2E4A6E", "#8A6A2A", "#3E5A3A")[k % 4], "#1E1A14", 1))
+    out.append(oval(560, 236, 13, 13, "#8AA6B8", "#4E6A7A", 1.5) + outline(520, 280, 20, 20, "#C8A040", "#6E5A1E", 1.5)
+               + oval(450, 288, 16, 12, "#E8E0D0", "#8A8070", 1.5) + oval(600, 286, 10, 14, "#6E3A6E", "#3A1A3A", 1.5))
+    # the heavy drapes framing the room, tied back with gold cord
+    for x0, d in ((0, 1), (640, -1)):
+        out.append(f'<path d="M{x0} 0 H{x0 + 150 * d} Q{x0 + 110 * d} 120 {x0 + 60 * d} 220 Q{x0 + 90 * d} 330 {x0 + 110 * d} 480 H{x0} Z" '
+                   f'fill="#6E1E3A" stroke="#3A0E1E" stroke-width="2"/>')
+        for k in range(3):
+            out.append(stroke(f"M{x0 + (30 + k * 35) * d} 0 Q{x0 + (24 + k * 22) * d} 140 {x0 + (40 + k * 8) * d} 220", "#4E1228", 2))
+        out.append(stroke(f"M{x0 + 40 * d} 222 q{30 * d} 10 {34 * d} -6", "#C8A040", 5))
+    out.append(rect(0, 0, 640, 22, "#4E1228") + "".join(oval(x, 22, 6, 6, "#C8A040") for x in range(12, 640, 26)))
+    # the reading table: a deep blue cloth to the floor, gold fringe, the cards laid out and the crystal
+    out.append('<path d="M120 330 Q320 300 520 330 L560 480 H80 Z" fill="#1E2456" stroke="#0E1230" stroke-width="2"/>')
+    out.append('<ellipse cx="320" cy="330" rx="200" ry="36" fill="#27306A" stroke="#0E1230" stroke-width="2"/>')
+    for x in range(90, 560, 10):
+        out.append(stroke(f"M{x} 476 v-8", "#C8A040", 2))
+    for k in range(6):
+        out.append(stroke(f"M{140 + k * 70} 356 Q{150 + k * 70} 420 {120 + k * 76} 478", "#161C48", 2))
+
+    def moon_card(w, h):
+        return f'<path d="M-5 -10 a12 12 0 1 0 14 15 a9 9 0 1 1 -14 -15 Z" fill="#C8A040"/>'
+    for k in range(5):
+        out.append(card_back(220 + k * 26, 334 + abs(k - 2) * 3, 24, 36, (k - 2) * 12))
+    out.append(card_back(410, 338, 26, 38, 8, face_up=None))
+    out.append(card_back(160, 336, 26, 38, -10, face_up=moon_card))
+    out.append(outline(300, 300, 40, 10, "#B8964A", "#6E5A1E", 1.5) + stroke("M304 300 l6 -8 h20 l6 8", "#B8964A", 3))
+    out.append(oval(320, 272, 30, 30, "#C8DCEC", "#6E8AA8", 2, 'fill-opacity="0.85"')
+               + oval(310, 262, 10, 6, "#FFFFFF", extra='opacity="0.8"') + oval(328, 282, 12, 8, "#A8B8E8", extra='opacity="0.6"'))
+    # a candle in a brass stick, and the pierced star lamp hanging over the table
+    out.append(outline(470, 300, 10, 24, "#F4EEDC", "#8A8070", 1) + oval(475, 326, 14, 4, "#B8964A", "#6E5A1E", 1.5)
+               + stroke("M475 300 v-6", "#3A2A1E", 1.5))
+    flame = oval(475, 290, 3.5, 7, "#FFD27A")
+    out.append(stroke("M320 22 V164", "#8A6A2A", 2))
+    lamp = " ".join(f"{320 + (28 if k % 2 == 0 else 12) * math.sin(k * math.pi / 5):.1f},"
+                    f"{192 - (28 if k % 2 == 0 else 12) * math.cos(k * math.pi / 5):.1f}" for k in range(10))
+    out.append(f'<polygon points="{lamp}" fill="#B8964A" stroke="#6E5A1E" stroke-width="2"/>')
+    holes = "".join(oval(320 + 12 * math.cos(k * math.tau / 6), 192 + 12 * math.sin(k * math.tau / 6), 2, 2, "#FFF0C0") for k in range(6))
+    out.append(holes)
+    late.append(flame + glow(475, 290, 40))
+    late.append(holes + oval(320, 192, 6, 6, "#FFF6D8"))
+    return "".join(layers) + finish(out, time, late, warm=((320, 192, 120),))
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3597,6 +3690,8 @@ PLACES = {
                clock_room, ("day", "y", "n")),
     "bg0801": ("Yoiirosha, the night-shift paint workshop: painted cels drying on lines, lamps along the bench.", yoiiro,
                ("day", "y", "n")),
+    "bg0802": ("Hoshimikan, the fortune-teller's house in the back alley: the reading table, cards and crystal, drapes and stars.",
+               hoshimikan, ("day", "y")),
 }
 
 
