@@ -58,6 +58,12 @@ LOOKS = {
                accent="#D9D4C7", shoes="#3A3A40"),
     "na": dict(draw=P.nanoka, hair="#C98F7B", top="#A8D8C8", bottom="#F4F1EA", legs="trousers", style="mid",
                accent="#F7E3A1", shoes="#F4F1EA"),
+    "hi": dict(draw=P.hinako, hair="#D18B47", top="#2E9E6B", bottom="#3A3A5A", legs="skirt", style="bunch",
+               accent="#FF6FA3", shoes="#FFB347"),
+    "ka": dict(draw=P.kasumi, hair="#4B3A33", top="#EDE6D6", bottom="#3C4F76", legs="long", style="long",
+               accent="#9DB38A", shoes="#C8A878"),
+    "am": dict(draw=P.amane, hair="#0F0F1A", top="#1C1F3A", bottom="#1C1F3A", legs="long", style="long",
+               accent="#C0C6D0", shoes="#2A2A30"),
     "to": dict(draw=P.torigoe, hair="#E8E8E8", top="#6B4F2A", bottom="#5A5248", legs="trousers", style="crew",
                accent="#6B4F2A", shoes="#3A3A3A"),
     "an": dict(draw=None, hair="#3A3A3A", top="#8A9A7A", bottom="#5A4A3A", legs="trousers", style="short",
@@ -300,6 +306,9 @@ def hair_small(style, hair, accent, view, hx, hy):
     elif style == "bob":
         cap += poly(((hx - 11, hy - 2), (hx + 2, hy - 2), (hx + 1, hy + 9), (hx - 11, hy + 8)), hair, line, 1)
         cap += oval(hx + 5, hy - 8, 2.5, 1.5, "#F4D03F")
+    elif style == "bunch":
+        for d in (-1, 1):
+            cap += oval(hx + d * 10, hy + 3, 4.5, 6, hair, line, 1) + oval(hx + d * 9, hy - 2, 2, 2, accent)
     elif style in ("long", "mid"):
         bottom = 30 if style == "long" else 16
         back = poly(((hx - 10, hy), (hx + 8, hy), (hx + 9, hy + bottom), (hx - 11, hy + bottom)), hair, line, 1)

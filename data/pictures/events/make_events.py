@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the event pictures of routes 1-4 (KOI001.svg ... REE001.svg) beside this script.
+"""Writes the event pictures of the routes (KOI001.svg ... AMSS02.svg) beside this script.
 
 Each picture is one moment of a route, shown full screen when it happens and
 in the gallery after the game; docs/art-story.md lists what each one shows.
@@ -718,6 +718,126 @@ def ree001():
                + oval(505, 359, 6, 6, "#8A8A8A") + oval(535, 359, 6, 6, "#8A8A8A") + oval(592, 350, 6, 6, "#FF3A2E") + B.glow(592, 350, 40))
     return (place(B.office, "n", 2.2, 400, 320) + veil("#0A0C22", 0.45) + outline(-10, 380, 660, 110, "#9C7550", "#5E4630", 3)
             + phone + machine + hand(560, 470, 1.0, -50) + dim_except(420, 340, 250))
+
+
+# Route 6: Hinako -----------------------------------------------------------------------
+
+def can_coffee(x, y, s=1.0, rot=0):
+    """A can of coffee from the store: brown and cream bands, a ring pull, beads of cold on it."""
+    inner = (f'<rect x="-20" y="-40" width="40" height="80" rx="6" fill="#8A5A3C" stroke="#3A2418" stroke-width="2"/>'
+             + rect(-20, -14, 40, 22, "#F4E8D0") + oval(0, -3, 8, 6, "#C83A2E")
+             + oval(0, -40, 20, 5, "#C8CCD4", "#6E727A", 1.5) + oval(6, -41, 6, 2, "#9AA0A8")
+             + "".join(oval(-12 + (k * 7) % 24, -30 + k * 9, 1.5, 2.2, "#F4FAFF", extra='opacity="0.8"') for k in range(7)))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def director_plush(x, y, s=1.0, rot=0):
+    """The crane-game prize that looks like the director: a round body in his brown cardigan, white crew cut, tired eyes."""
+    inner = (oval(0, 40, 52, 44, "#6B4F2A", "#3A2A16", 3) + oval(-44, 30, 14, 20, "#6B4F2A", "#3A2A16", 3)
+             + oval(44, 30, 14, 20, "#6B4F2A", "#3A2A16", 3) + oval(0, -20, 46, 42, "#F4D6BE", "#8A6A5A", 3)
+             + '<path d="M-44 -30 Q-40 -66 0 -66 Q40 -66 44 -30 Q30 -44 0 -46 Q-30 -44 -44 -30 Z" fill="#E8E8E8" stroke="#8A8A8A" stroke-width="3"/>'
+             + stroke("M-24 -16 h14 M10 -16 h14", "#3A2A1A", 4) + stroke("M-22 -8 q7 4 12 0 M10 -8 q7 4 12 0", "#A88A9A", 2)
+             + stroke("M-8 8 q8 -4 16 0", "#6E3A2A", 3) + oval(-30, 0, 7, 4, "#F2A6A6") + oval(30, 0, 7, 4, "#F2A6A6")
+             + rect(-6, 20, 12, 40, "#F2C230", 'opacity="0.9"'))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def sketchbook(x, y, w, h, rot=0, drawing=""):
+    """A sketchbook open at a page: spiral at the top, a pencil drawing on the page (`drawing`, in page units 0..100)."""
+    rings_ = "".join(oval(x + 12 + k * (w - 24) / 11, y, 4, 7, "none", "#6E727A", 2) for k in range(12))
+    page = (f'<g transform="translate({x} {y + 8}) scale({w / 100} {(h - 8) / 100})">{drawing}</g>')
+    inner = outline(x, y, w, h, "#FBF8F0", "#8A8070", 2) + page + rings_
+    return f'<g transform="rotate({rot} {x + w / 2} {y + h / 2})">{inner}</g>'
+
+
+PENCIL = "#5A5660"
+
+SLEEPER = (stroke("M20 70 Q30 40 50 38 Q72 40 80 62", PENCIL, 1.6) + stroke("M24 54 Q34 22 56 24 Q76 26 80 50 L74 44 L70 52 L64 42 L58 50", PENCIL, 1.6)
+           + stroke("M38 56 q6 3 10 0 M58 56 q6 3 10 0 M50 68 q4 2 6 0", PENCIL, 1.4) + stroke("M10 90 Q50 74 92 90", PENCIL, 1.6)
+           + stroke("M70 20 l6 -4 l-4 6 l6 -2", PENCIL, 1.2) + stroke("M6 96 H96", PENCIL, 0.8, 'opacity="0.5"'))
+
+STUDIO_SKETCH = (stroke("M10 84 H92 M14 84 V44 H86 V84 M14 44 L22 34 H78 L86 44", PENCIL, 1.6)
+                 + "".join(stroke(f"M{20 + k * 16} 54 h10 v10 h-10 Z", PENCIL, 1.2) for k in range(4))
+                 + stroke("M40 84 V68 H56 V84", PENCIL, 1.4) + oval(48, 39, 5, 3, "none", "#D9342E", 1.4)
+                 + stroke("M62 84 q6 -12 16 -12 q10 0 12 12", PENCIL, 1.2) + stroke("M4 92 q30 -4 60 0 t34 -2", PENCIL, 0.8))
+
+
+@picture("HII001", "n", "the first dinner at the till: Hinako grins across the counter, his bento in her hands, before he has said a word")
+def hii001():
+    bento = (outline(250, 352, 150, 80, "#F4F1EA", "#8A8680", 2) + rect(256, 358, 138, 28, "#E8402E", 'opacity="0.85"')
+             + oval(290, 404, 22, 14, "#F4E8C8", "#B8A888", 1.5) + oval(350, 404, 26, 14, "#C88A4A", "#8A5A2A", 1.5)
+             + rect(252, 384, 146, 4, "#D8D4CC"))
+    counter = (outline(-10, 420, 660, 70, "#F4F4F0", "#8A8E92", 2) + rect(-10, 420, 660, 10, "#2E9E6B")
+               + rect(-10, 430, 660, 4, "#FFFFFF"))
+    register = (outline(470, 300, 130, 90, "#3A3E46", "#1A1E24", 2) + outline(484, 312, 70, 36, "#8ED0C0", "#1A1E24", 1.5)
+                + "".join(oval(490 + (k % 4) * 18, 362 + (k // 4) * 12, 5, 4, "#C8CCD4") for k in range(8)))
+    return (blur_back(place(B.store, "n", 1.7, 430, 250), 3) + veil("#FFFFFF", 0.06)
+            + bust("hi", "bossy", 320, 470, 0.95) + register + counter
+            + hand(300, 440, 0.8, 10, sleeve="#2E9E6B") + hand(380, 440, 0.8, -10, sleeve="#2E9E6B") + bento
+            + sparkles(((190, 150, 12), (450, 120, 9))))
+
+
+@picture("HII002", "day", "her day off at the game centre: Hinako holds up the plush she won him, and it looks like the director")
+def hii002():
+    return (blur_back(place(B.game_centre, "day", 1.4, 200, 230), 3) + veil("#FF6FA3", 0.06)
+            + bust("hi", "003", 250, 500, 0.95, recolour={"#2E9E6B": "#FF6FA3"}) + director_plush(470, 250, 1.4, 8)
+            + hand(420, 320, 0.8, -30, sleeve="#F4F1EA") + hand(530, 330, 0.8, 30, sleeve="#F4F1EA")
+            + sparkles(((560, 130, 14), (400, 140, 9), (600, 330, 8))))
+
+
+@picture("HII003", "n", "fireworks from the store's roof on festival night, and the old sketchbook she did not mean him to see")
+def hii003():
+    town = "".join(rect(x, 330 - (x * 37) % 60, 44, 200, "#161C34") for x in range(0, 640, 40))
+    lights = "".join(oval((k * 71) % 640, 300 + (k * 13) % 50, 2, 2, "#FFD98A") for k in range(50))
+    rail = stroke("M0 372 H640", "#6E747C", 5) + "".join(stroke(f"M{x} 372 V440", "#6E747C", 3) for x in range(10, 640, 40))
+    page = (stroke("M20 80 Q30 30 50 30 Q70 30 80 80", PENCIL, 1.4) + stroke("M30 60 l40 0 M50 30 V90", PENCIL, 0.8, 'opacity="0.5"')
+            + oval(50, 40, 10, 10, "none", PENCIL, 1.4) + stroke("M10 94 H90", PENCIL, 0.8))
+    return (rect(0, 0, 640, 480, "url(#sky)") + firework(160, 110, 100, "#FF6FA3", 31) + firework(470, 90, 70, "#FFD23F", 32)
+            + firework(560, 200, 40, "#8EC3FF", 33) + town + lights + veil("#FF8AB0", 0.06)
+            + rect(0, 372, 640, 110, "#4A4E56") + rail
+            + bust("hi", "007", 330, 520, 1.0)
+            + sketchbook(170, 330, 170, 150, -14, page) + hand(190, 440, 0.8, 20, sleeve="#2E9E6B") + hand(320, 430, 0.8, -10, sleeve="#2E9E6B")
+            + vignette())
+
+
+@picture("HII004", "day", "drawing him asleep at the sea: the sketch on her knee, the parasol beyond")
+def hii004():
+    return (blur_back(place(B.seaside, "day", 1.3, 300, 300), 3)
+            + bust("hi", "soft", 470, 520, 0.95, recolour={"#2E9E6B": "#FFB347"})
+            + sketchbook(60, 250, 260, 210, -6, SLEEPER) + hand(280, 430, 0.8, -30) + stroke("M262 404 L300 350", "#F2C230", 6)
+            + oval(300, 350, 3, 3, PENCIL) + sparkles(((560, 120, 10),)))
+
+
+@picture("HII005", "y", "dawn at the store after the studio's last night: Hinako holds out a can of coffee, 「おつかれ」")
+def hii005():
+    return (place(B.store_lot, "y", 1.3, 300, 260) + dawn(0.45)
+            + bust("hi", "soft", 320, 500, 1.0) + can_coffee(430, 330, 1.5, -12)
+            + hand(440, 370, 1.0, -20, sleeve="#2E9E6B", grip=True) + B.glow(560, 200, 140) + vignette())
+
+
+@picture("HISS01", "n", "the convenience store at night, its windows the brightest thing on the street")
+def hiss01():
+    return place(B.store_lot, "n", 1.15, 330, 240) + B.glow(330, 250, 220) + vignette()
+
+
+@picture("HISS02", "y", "the store's parking lot at dawn, nobody there yet")
+def hiss02():
+    return place(B.store_lot, "y", 1.0) + dawn(0.5) + '<path d="M0 330 L640 330 L640 480 L0 480 Z" fill="#FFD8B0" opacity="0.12"/>' + vignette()
+
+
+@picture("HIE001", "y", "the first train on 4 September: Hinako at the open door, her new sketchbook open on a drawing of the studio")
+def hie001():
+    # the side of the carriage fills the frame; she stands in its open door, the lit car behind her
+    side = (rect(0, 10, 640, 470, "#E8E6DC") + rect(0, 330, 640, 26, "#2F5FA8") + rect(0, 318, 640, 8, "#F2C230")
+            + outline(-20, 60, 140, 110, "#FFE8A8", "#4A4A50", 3) + outline(520, 60, 140, 110, "#FFE8A8", "#4A4A50", 3)
+            + stroke("M0 10 H640", "#4A4A50", 3))
+    door = (outline(150, 30, 340, 460, "#C8CCD0", "#4A4A50", 4) + rect(164, 44, 312, 440, "#F4E8C8")
+            + outline(190, 70, 110, 150, "#FFE8A8", "#8A8E96", 2) + outline(340, 70, 110, 150, "#FFE8A8", "#8A8E96", 2)
+            + stroke("M200 60 V40 M440 60 V40", "#8A8E96", 3))
+    return (side + dawn(0.3) + door
+            + bust("hi", "002", 270, 500, 0.95, recolour={"#2E9E6B": "#FF8A6A"})
+            + sketchbook(370, 300, 190, 160, 8, STUDIO_SKETCH) + hand(380, 460, 0.7, 20) + hand(560, 450, 0.7, -20)
+            + sparkles(((560, 80, 12), (120, 160, 9))))
 
 
 def main(names):
