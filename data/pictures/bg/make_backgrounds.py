@@ -3333,10 +3333,15 @@ def stopped_clock(cx, cy, r, hour, minute, rim="#6E4A32", face="#F6F0DE", kind="
     return "".join(out)
 
 
-def clock_room(time):
-    """bg0702: the room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window."""
+def clock_room(time, wound=None):
+    """bg0702: the room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window.
+
+    `wound` (hour, minute) sets every clock going at the same time, for the day she winds them."""
     late, layers = [], []
     wall, wood = "#E2DAC4", "#6E4A32"
+
+    def stopped_clock_at(cx, cy, r, hour, minute, *rest):
+        return stopped_clock(cx, cy, r, *(wound or (hour, minute)), *rest)
     out = [rect(0, 0, 640, 480, wall)]
     # the bay window on the right: three lights angled round the garden, lace over them
     # the garden through the glass is drawn over the room's tint, so it carries its own dusk and dark
@@ -3368,7 +3373,7 @@ def clock_room(time):
     # the long-case clock on the left, stopped like the rest, its pendulum hanging still
     out.append(outline(44, 70, 104, 330, "#5E3A24", "#2E1C10", 2))
     out.append(poly(((36, 70), (156, 70), (146, 46), (96, 30), (46, 46)), "#5E3A24", "#2E1C10", 2))
-    out.append(stopped_clock(96, 116, 34, 4, 40, "#C8A040", "#F6F0DE"))
+    out.append(stopped_clock_at(96, 116, 34, 4, 40, "#C8A040", "#F6F0DE"))
     out.append(outline(70, 180, 52, 170, "#3E2618", "#2E1C10", 1.5) + outline(76, 186, 40, 158, "#D8CCA8", "#8A7A5A", 1))
     out.append(stroke("M96 190 V300", "#B8902E", 2.5) + oval(96, 306, 13, 13, "#C8A040", "#8A6A1E", 1.5))
     out.append(rect(40, 388, 112, 14, "#4E2E1C"))
@@ -3379,21 +3384,21 @@ def clock_room(time):
               (196, 214, 20, 3, 30, "#5E3A24", "#F6F0DE", "square"), (360, 222, 22, 11, 55, "#6E4A32", "#F6F0DE", "octagon"),
               (270, 232, 12, 6, 0, "#8A8E96", "#FFFFFF", "round"))
     for cx, cy, r, h, m, rim, face, kind in clocks:
-        out.append(stopped_clock(cx, cy, r, h, m, rim, face, kind))
+        out.append(stopped_clock_at(cx, cy, r, h, m, rim, face, kind))
     # the sideboard with its mantel clocks, a carriage clock and a dome clock, all still
     out.append(outline(172, 282, 250, 16, "#6E4A32", "#3E2618", 2) + outline(180, 298, 234, 100, "#7A5238", "#3E2618", 2))
     for x in (186, 302):
         out.append(outline(x, 306, 106, 84, "#825A3E", "#4E3422", 1.5) + oval(x + 53, 348, 3, 3, "#C8A040"))
     out.append(f'<path d="M196 282 V258 Q226 232 256 258 V282 Z" fill="#4E2E1C" stroke="#2E1C10" stroke-width="2"/>'
-               + stopped_clock(226, 262, 14, 8, 20, "#C8A040", "#F6F0DE"))
-    out.append(outline(290, 250, 36, 32, "#C8A040", "#8A6A1E", 2) + stopped_clock(308, 264, 10, 1, 35, "#C8A040", "#FFFBF0")
+               + stopped_clock_at(226, 262, 14, 8, 20, "#C8A040", "#F6F0DE"))
+    out.append(outline(290, 250, 36, 32, "#C8A040", "#8A6A1E", 2) + stopped_clock_at(308, 264, 10, 1, 35, "#C8A040", "#FFFBF0")
                + stroke("M300 250 q8 -12 16 0", "#8A6A1E", 2.5))
     out.append(f'<path d="M350 282 V246 A26 26 0 0 1 402 246 V282 Z" fill="#E8F2F6" fill-opacity="0.55" stroke="#8AA6B8" stroke-width="1.5"/>'
-               + stopped_clock(376, 252, 14, 7, 10, "#C8A040", "#F6F0DE")
+               + stopped_clock_at(376, 252, 14, 7, 10, "#C8A040", "#F6F0DE")
                + stroke("M376 266 V276", "#C8A040", 2) + rect(346, 278, 60, 6, "#4E2E1C"))
     # by the window her mother's wicker chair, an alarm clock on the floor where it fell silent
     out.append(f'<g transform="translate(506 396) scale(1.5) translate(-506 -392)">{wicker_chair(506, 392)}</g>')
-    out.append(oval(470, 444, 22, 22, "#D9342E", "#6E1E1A", 2) + stopped_clock(470, 444, 17, 6, 40, "#D9342E", "#FFFFFF")
+    out.append(oval(470, 444, 22, 22, "#D9342E", "#6E1E1A", 2) + stopped_clock_at(470, 444, 17, 6, 40, "#D9342E", "#FFFFFF")
                + oval(456, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2) + oval(484, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2))
     # a standard lamp with a fringed shade beside the sideboard: lit after dusk
     out.append(stroke("M160 400 V200", "#3A2A1E", 4) + oval(160, 402, 16, 4, "#3A2A1E"))

@@ -39,6 +39,7 @@ P.EXPRESSIONS.update({
     "soft": ("soft smile", dict(eyes="smile", brows="calm", mouth="calm")),
     "down": ("looking down", dict(eyes="sad", brows="worried", mouth="calm")),
     "wince": ("voice gone", dict(eyes="tired", brows="worried", mouth="o", marks=("sweat",))),
+    "intent": ("intent on the work", dict(eyes="sad", brows="calm", mouth="calm")),
     "teary": ("laughing in tears", dict(eyes="shut", brows="up", mouth="laugh", marks=("tear",))),
 })
 

@@ -840,6 +840,184 @@ def hie001():
             + sparkles(((560, 80, 12), (120, 160, 9))))
 
 
+# Route 7: Kasumi -----------------------------------------------------------------------
+
+CARDIGAN = "#EDE6D6"
+
+
+def barley_tea(x, y, s=1.0):
+    """A tall glass of cold barley tea: amber, two cubes of ice, beads of cold on the glass."""
+    inner = (f'<path d="M-26 -70 L26 -70 L22 40 L-22 40 Z" fill="#E8F2F6" fill-opacity="0.6" stroke="#8AA6B8" stroke-width="2"/>'
+             + '<path d="M-24 -40 L24 -40 L22 38 L-22 38 Z" fill="#B8783A" opacity="0.85"/>'
+             + outline(-14, -46, 16, 16, "#F4FAFF", "#B8D0DC", 1.5, 'transform="rotate(12)"') + outline(2, -36, 14, 14, "#F4FAFF", "#B8D0DC", 1.5, 'transform="rotate(-10)"')
+             + rect(-20, -64, 6, 96, "#FFFFFF", 'opacity="0.45"')
+             + "".join(oval(-16 + (k * 9) % 32, -20 + k * 8, 1.6, 2.4, "#FFFFFF", extra='opacity="0.8"') for k in range(6)))
+    return f'<g transform="translate({x} {y}) scale({s})">{inner}</g>'
+
+
+def receiver(x, y, s=1.0, rot=0, colour="#1E1C1E"):
+    """A telephone handset: ear and mouth cups on a curved grip, its coiled cord trailing."""
+    inner = (f'<path d="M-60 -8 Q-60 -24 -44 -24 L44 -24 Q60 -24 60 -8 L52 10 Q40 -2 -40 -2 Q-52 10 -52 10 Z" fill="{colour}" stroke="#000" stroke-width="2"/>'
+             + oval(-50, 6, 16, 10, colour, "#000", 2) + oval(50, 6, 16, 10, colour, "#000", 2)
+             + stroke("M54 14 q4 10 -2 14 q-8 4 -4 12 q6 8 -2 12 q-8 4 -4 12", "#2A2A2A", 3))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def key_drawing(x, y, w, h, rot=0, seed=0, action=True):
+    """A key animator's drawing: a figure caught mid-leap in confident pencil, arcs and spacing ticks in red and blue."""
+    rng = random.Random(seed)
+    lean = rng.randint(-20, 20)
+    inner = [outline(0, 0, 100, 130, "#FBF8F0", "#A59C8E", 1.2)]
+    inner.append(stroke("M48 3 h4 M44 3 h1 M55 3 h1", "#8A8E96", 2))
+    fig = (stroke("M50 40 q6 14 2 30 l-14 26 M52 70 l18 22 M48 50 l-20 -10 M54 50 l22 -16", PENCIL, 2)
+           + oval(50, 32, 8, 9, "none", PENCIL, 2) + stroke("M44 30 q6 -10 14 -2", PENCIL, 1.4))
+    inner.append(f'<g transform="rotate({lean} 50 60)">{fig}</g>')
+    if action:
+        inner.append(stroke("M14 110 Q40 30 90 40", "#D9342E", 1.2, 'stroke-dasharray="3 3"'))
+        for k in range(5):
+            t = k / 4
+            px, py = 14 + 76 * t, 110 - 90 * t + 60 * t * t
+            inner.append(stroke(f"M{px - 3:.0f} {py:.0f} h6", "#2F5FA8", 1.4))
+    inner.append(outline(72, 112, 24, 14, "none", "#8A8E96", 1))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({w / 100} {h / 130})">{"".join(inner)}</g>'
+
+
+def timing_sheet(x, y, w, h, rot=0):
+    """A timing sheet: ruled columns of frames, a few numbers as ticks and circles."""
+    inner = [outline(0, 0, 100, 160, "#F8F6EE", "#A59C8E", 1.2)]
+    for k in range(1, 6):
+        inner.append(stroke(f"M{k * 17} 10 V156", "#B8C8D8", 0.8))
+    for k in range(30):
+        inner.append(stroke(f"M2 {10 + k * 5} H98", "#D8E0E8", 0.6))
+    rng = random.Random(5)
+    for k in range(14):
+        c, r = rng.randint(0, 4), rng.randint(0, 29)
+        inner.append(oval(c * 17 + 8, 12 + r * 5, 3, 2, "none", PENCIL, 0.8) if k % 3 == 0 else stroke(f"M{c * 17 + 5} {12 + r * 5} h6", PENCIL, 1))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({w / 100} {h / 160})">{"".join(inner)}</g>'
+
+
+def moving_box(x, y, w, h, tape="#C8A870"):
+    return (outline(x, y, w, h, "#C9A46C", "#8A6B3F", 2) + rect(x, y + h * 0.42, w, h * 0.14, tape, 'opacity="0.7"')
+            + poly(((x, y), (x + w, y), (x + w - 8, y - 10), (x + 8, y - 10)), "#D2B07A", "#8A6B3F", 1.5))
+
+
+@picture("KAI001", "day", "the first visit: a woman in an indigo dress beyond the broken gate of a garden gone wild")
+def kai001():
+    return (place(B.kasumi_house, "day", 1.7, 320, 330) + figure("ka", 330, 420, 190, "stand", 1, "front")
+            + veil("#FFF4D8", 0.08) + sparkles(((210, 260, 8),)) + vignette())
+
+
+@picture("KAI002", "day", "barley tea on the porch: Kasumi holds out a cold glass and sends him back down the hill")
+def kai002():
+    return (blur_back(place(B.kasumi_house, "day", 2.2, 240, 320), 4) + veil("#FFF4D8", 0.12)
+            + bust("ka", "soft", 380, 500, 1.0) + barley_tea(210, 370, 1.4)
+            + hand(210, 420, 0.9, 10, sleeve=CARDIGAN, grip=True))
+
+
+@picture("KAI003", "n", "the black phone: his voice in the office at night, hers in the dark house on the hill")
+def kai003():
+    left = (place(B.office, "n", 1.5, 380, 300) + lamp_light(260, 240, 220) + yota_back(230, 540, 0.95, -6)
+            + receiver(112, 286, 0.8, -96) + hand(118, 350, 0.75, 8, grip=True) + stroke("M108 352 q-40 60 20 128", "#2A2A2A", 3))
+    right = (place(B.clock_room, "n", 1.6, 520, 200) + veil("#0A1030", 0.2) + '<rect x="330" y="0" width="310" height="480" fill="#8AA6D8" opacity="0.08"/>'
+             + bust("ka", "soft", 470, 520, 0.95) + receiver(566, 300, 0.8, 96, "#2A2420")
+             + hand(560, 368, 0.75, -8, sleeve=CARDIGAN, grip=True))
+    return (f'<clipPath id="lefthalf"><path d="M0 0 H380 L260 480 H0 Z"/></clipPath>'
+            f'<clipPath id="righthalf"><path d="M380 0 H640 V480 H260 Z"/></clipPath>'
+            f'<g clip-path="url(#lefthalf)">{left}</g><g clip-path="url(#righthalf)">{right}</g>'
+            + stroke("M380 0 L260 480", "#F4F1EA", 6) + vignette())
+
+
+@picture("KAI004", "y", "the mended gate: its leaf hung true again on a new hinge, and Kasumi at the post, amused")
+def kai004():
+    leaf = f'<g transform="translate(90 150) scale(2.6)">{B.gate_leaf(100, 92)}</g>'
+    hinge = (outline(80, 170, 30, 60, "#C8CCD4", "#5A5E66", 2) + oval(95, 185, 4, 4, "#5A5E66") + oval(95, 215, 4, 4, "#5A5E66")
+             + sparkles(((112, 168, 10),)))
+    post = outline(20, 40, 70, 440, "#B8B2A6", "#6E6A62", 3) + outline(14, 30, 82, 20, "#A8A296", "#6E6A62", 2)
+    driver = stroke("M150 300 L210 262", "#C83A2E", 10) + stroke("M210 262 L240 244", "#C8CCD4", 4)
+    return (blur_back(place(B.kasumi_house, "y", 2.0, 330, 330), 4) + post + leaf + hinge
+            + bust("ka", "002", 470, 500, 0.9) + hand(150, 320, 0.8, 40, grip=True) + driver + vignette())
+
+
+@picture("KAI005", "y", "the stopped clocks: every clock in the room at its own hour, and Kasumi among them in the last light")
+def kai005():
+    return (place(B.clock_room, "y", 1.45, 280, 190) + bust("ka", "down", 390, 520, 0.85)
+            + '<path d="M640 60 L640 300 L300 480 L180 480 Z" fill="#FFD8A0" opacity="0.14"/>' + vignette())
+
+
+@picture("KAI006", "day", "how to read a key drawing: her finger follows the arc, the timing sheet beside it; she never picks up the pencil")
+def kai006():
+    table = '<path d="M-10 250 H650 V490 H-10 Z" fill="#B8966A" stroke="#5E4630" stroke-width="2"/>'
+    return (blur_back(place(B.clock_room, "day", 1.5, 300, 200), 4) + bust("ka", "soft", 470, 330, 0.6) + table
+            + key_drawing(140, 262, 250, 220, -4, 61) + timing_sheet(410, 270, 130, 200, 6)
+            + hand(300, 360, 0.8, -60, sleeve=CARDIGAN) + stroke("M90 480 L140 420", "#F2C230", 7) + oval(142, 418, 3, 3, PENCIL))
+
+
+@picture("KAI007", "day", "her hands on the table in the sun: the pencil calluses not quite gone, a pencil she does not take")
+def kai007():
+    cloth = '<rect width="640" height="480" fill="#E8E0CC"/>' + "".join(stroke(f"M0 {y} H640", "#DCD2BA", 2) for y in range(20, 480, 36))
+    light = '<path d="M0 0 L380 0 L640 300 L640 480 L200 480 Z" fill="#FFF6D8" opacity="0.35"/>'
+    pencil = (f'<g transform="translate(-30 -120) rotate(-10 430 380)">{rect(300, 372, 230, 16, "#2F5FA8")}{poly(((530, 372), (560, 380), (530, 388)), "#F4D8A8", "#8A6B3F", 1)}'
+              f'{poly(((550, 377), (560, 380), (550, 383)), PENCIL, PENCIL, 0)}{rect(290, 372, 12, 16, "#C8CCD4")}</g>')
+    # the calluses sit on the middle finger, drawn in the hand's own frame so they stay on it
+    callus = oval(8, -40, 5, 3.5, "#E8C4A8", "#C8A088", 0.8)
+    left = f'<g transform="translate(250 400) rotate(-18) scale(2.1)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}{callus}</g>'
+    right = f'<g transform="translate(430 390) rotate(14) scale(2.0) scale(-1 1)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}</g>'
+    return cloth + light + pencil + left + right + vignette()
+
+
+@picture("KAI008", "n", "the parcel in the studio mailbox at night: brown paper and string, no name on it")
+def kai008():
+    box = (outline(180, 150, 280, 330, "#B84A3A", "#5E1E14", 4) + outline(200, 170, 240, 60, "#8A2E22", "#5E1E14", 3)
+           + rect(210, 190, 220, 14, "#1A0E0A"))
+    parcel = (f'<g transform="rotate(-8 320 320)">{outline(210, 250, 220, 150, "#C9A46C", "#6E5230", 3)}'
+              f'{stroke("M320 250 V400 M210 326 H430", "#F4EEDC", 4)}{oval(320, 326, 10, 7, "none", "#F4EEDC", 3)}</g>')
+    return (blur_back(place(B.studio_street, "n", 2.0, 320, 300), 4) + veil("#0A1030", 0.2) + box + parcel
+            + B.glow(320, 60, 200) + hand(520, 420, 1.1, -40) + vignette())
+
+
+@picture("KAI009", "n", "the six key drawings of the climax spread under the lamp, better than anything in the building")
+def kai009():
+    sheets = "".join(key_drawing(40 + (k % 3) * 190, 40 + (k // 3) * 210, 170, 200, (k * 7) % 11 - 5, 90 + k) for k in range(6))
+    return (rect(0, 0, 640, 480, "#5E4630") + outline(-10, -10, 660, 500, "#9C7550", "#5E4630", 3) + sheets
+            + hand(560, 470, 1.0, -30) + hand(80, 470, 1.0, 30) + lamp_light(320, 200, 380) + dark_around(320, 220, 420))
+
+
+@picture("KAI010", "y", "the last evening in the house: boxes packed, the clocks still stopped, Kasumi at the bay window against the sunset")
+def kai010():
+    boxes = moving_box(30, 380, 130, 90) + moving_box(60, 300, 100, 80) + moving_box(180, 400, 110, 70)
+    return (place(B.clock_room, "y", 1.35, 420, 240) + veil("#FF8A3D", 0.08) + boxes
+            + bust("ka", "down", 470, 520, 0.8) + B.glow(560, 160, 200) + vignette())
+
+
+@picture("KAI011", "n", "at 周平's old desk at night, Kasumi draws the last cut of the film")
+def kai011():
+    return (place(B.drawing_room, "n", 1.6, 330, 300) + veil("#0A0C1E", 0.3)
+            + bust("ka", "intent", 320, 470, 0.9) + outline(-10, 390, 660, 100, "#B98E62", "#6E5238", 3)
+            + '<ellipse cx="320" cy="430" rx="190" ry="40" fill="#F4FAFF" stroke="#8AA6B8" stroke-width="3"/>'
+            + f'<g transform="translate(320 430) scale(1 0.32)">{key_drawing(-90, -130, 180, 240, 0, 111)}</g>'
+            + hand(380, 430, 0.7, -30, sleeve=CARDIGAN, grip=True) + stroke("M372 410 L346 440", "#2F5FA8", 5)
+            + B.glow(320, 430, 160) + dark_around(320, 340, 380))
+
+
+@picture("KASS01", "y", "the house on the hill in the evening, the garden gone wild, the sea below")
+def kass01():
+    return place(B.kasumi_house, "y", 1.1, 320, 250) + veil("#FF9A50", 0.06) + vignette()
+
+
+@picture("KASS02", "n", "the garden at night: hydrangeas in the dark, one window lit")
+def kass02():
+    return (place(B.kasumi_house, "n", 1.6, 160, 330) + fireflies(10, (0, 200, 640, 260), 72, 0.7) + vignette())
+
+
+@picture("KAE001", "day", "every clock wound: the clocks of the room going again, all at the same hour, the pendulum swinging")
+def kae001():
+    wound = lambda t: B.clock_room(t, (9, 0))  # noqa: E731
+    swing = stroke("M92 300 q-14 -4 -26 4 M100 300 q14 -4 26 4", "#8A6A1E", 3)
+    return (place(wound, "day", 1.15, 280, 230) + swing
+            + '<path d="M640 40 L640 330 L300 480 L120 480 Z" fill="#FFF6D8" opacity="0.25"/>'
+            + bust("ka", "002", 480, 520, 0.8) + sparkles(((120, 80, 12), (300, 60, 10), (400, 140, 9), (230, 180, 8))))
+
+
 def main(names):
     for name in names or PICTURES:
         time, what, draw = PICTURES[name]
