@@ -720,6 +720,114 @@ def ree001():
             + phone + machine + hand(560, 470, 1.0, -50) + dim_except(420, 340, 250))
 
 
+# Route 5: Nanoka -----------------------------------------------------------------------
+
+BLOUSE, SUNDAY_DRESS, STRAW = "#A8D8C8", "#BFD9F2", "#F7E3A1"
+SUNDAY = {BLOUSE: SUNDAY_DRESS}
+# her Sunday straw hat, in the portrait's own coordinates (face 86..298, centred on 320)
+STRAW_HAT = (oval(320, 134, 150, 30, STRAW, "#B89A4A", 3) + '<path d="M228 132 Q228 52 320 50 Q412 52 412 132 Z" fill="#F7E3A1" stroke="#B89A4A" stroke-width="3"/>'
+             + '<path d="M229 112 Q320 100 411 112 L412 130 Q320 120 228 130 Z" fill="#7EB8D8" stroke="#4E88A8" stroke-width="2"/>'
+             + stroke("M250 146 Q320 160 390 146", "#D8C078", 2))
+
+
+def flip_book(x, y, s=1.0, rot=0, fanned=True, seed=1):
+    """One of her flip books: a stub of pages bound with a clip, the corners fanned, a boy running drawn on the top page."""
+    inner = []
+    if fanned:
+        for k in range(6, 0, -1):
+            inner.append(f'<g transform="rotate({-k * 3.5} -40 30)">{outline(-40, -30, 80, 60, "#FBF8F0", "#A59C8E", 1)}</g>')
+    inner.append(outline(-40, -30, 80, 60, "#FBF8F0", "#8A8070", 1.5))
+    rng = random.Random(seed)
+    stride = rng.choice((-1, 1))
+    inner.append(oval(6, -12, 5, 5.5, "none", PENCIL, 1.4)
+                 + stroke(f"M6 -6 l-2 12 M4 6 l{8 * stride} 10 M4 6 l{-8 * stride} 9 M5 -2 l10 -4 M5 -2 l-9 4", PENCIL, 1.4)
+                 + stroke("M-30 20 H34", PENCIL, 0.8, 'opacity="0.6"') + stroke("M-24 -6 h-8 M-26 0 h-10", PENCIL, 1, 'opacity="0.6"'))
+    inner.append(rect(-44, -30, 8, 60, "#C8CCD4") + rect(-42, -26, 4, 52, "#9AA0A8"))
+    return f'<g transform="translate({x} {y}) rotate({rot}) scale({s})">{"".join(inner)}</g>'
+
+
+def stair_steps(y0, colour="#C8C2B6"):
+    return "".join(outline(-10, y0 + k * 44, 660, 46, P.dark(colour, 1 - k * 0.03), "#8A8478", 2) + rect(-10, y0 + k * 44, 660, 6, "#E0DCD2")
+                   for k in range(6))
+
+
+@picture("NAI001", "day", "the dropped flip book: on the station stairs, a boy running in the corner of its pages; its owner frozen above")
+def nai001():
+    return (blur_back(place(B.station_front, "day", 1.6, 320, 230), 4) + stair_steps(250)
+            + bust("na", "006", 470, 330, 0.6) + flip_book(300, 380, 2.2, -14) + hand(200, 470, 1.0, 30)
+            + sparkles(((380, 300, 10),)))
+
+
+@picture("NAI002", "day", "the river bank under the bridge on a Sunday: Nanoka in her straw hat on the steps, in the shade")
+def nai002():
+    return (place(B.under_bridge, "day", 1.2, 320, 300) + bust("na", "001", 220, 520, 0.9, recolour=SUNDAY, over=STRAW_HAT)
+            + flip_book(420, 440, 1.0, 8) + flip_book(500, 452, 1.0, -10, False, 2) + vignette())
+
+
+@picture("NAI003", "day", "the flip books one by one: she thumbs the pages and the boy runs")
+def nai003():
+    run = "".join(stroke(f"M{380 + k * 14} {200 - k * 6} q10 -10 20 0", "#FFFFFF", 3, 'opacity="0.7"') for k in range(4))
+    return (blur_back(place(B.under_bridge, "day", 1.6, 320, 280), 4) + bust("na", "007", 320, 520, 1.0, recolour=SUNDAY, over=STRAW_HAT)
+            + flip_book(320, 400, 2.6, -4, True, 3) + hand(200, 440, 0.9, 40, sleeve=SUNDAY_DRESS) + hand(440, 430, 0.9, -50, sleeve=SUNDAY_DRESS)
+            + run + sparkles(((520, 150, 10), (140, 170, 8))))
+
+
+@picture("NAI004", "day", "caught in the drawing room: Nanoka at an empty desk, and the animation director in the doorway")
+def nai004():
+    return (place(B.drawing_room, "day", 1.5, 260, 280) + bust("na", "006", 230, 500, 0.9)
+            + outline(-10, 420, 420, 70, "#B98E62", "#6E5238", 3) + paper(80, 390, 150, 60, -6)
+            + bust("mi", "009", 520, 480, 0.8, parts=P.michiru()) + P.sweat(300, 170))
+
+
+@picture("NAI005", "day", "her first in-betweens on the light box: the page Michiru gave her, and the pencil in her hand")
+def nai005():
+    disc = '<ellipse cx="320" cy="420" rx="250" ry="70" fill="#F4FAFF" stroke="#8AA6B8" stroke-width="3"/>'
+    pages = (f'<g transform="translate(320 420) scale(1 0.34)">{paper(-130, -170, 260, 320, 0)}'
+             + stroke("M-60 60 q40 -120 100 -60", PENCIL, 4) + stroke("M-50 80 q44 -110 104 -40", "#8A8E96", 3) + "</g>")
+    return (place(B.drawing_room, "day", 1.8, 300, 260) + bust("na", "intent", 320, 420, 0.85) + outline(-10, 380, 660, 110, "#B98E62", "#6E5238", 3)
+            + disc + pages + B.glow(320, 420, 150) + hand(400, 430, 0.6, -30, sleeve=BLOUSE, grip=True) + stroke("M390 410 L360 436", "#F2C230", 5))
+
+
+@picture("NAI006", "n", "the quarrel talked out until dawn: the sisters on the balcony as the sky goes pale, Nanoka's head on Reina's shoulder")
+def nai006():
+    return (place(B.himi_balcony, "n", 1.3, 360, 250) + dawn(0.55) + B.glow(520, 230, 200)
+            + bust("re", "soft", 250, 520, 0.9) + bust("na", "asleep", 410, 540, 0.85, rot=-14) + vignette())
+
+
+@picture("NASS01", "day", "the cram-school bag left on the steps, flip books spilling out of it, the pencil case covered in stickers")
+def nass01():
+    bag = ('<path d="M150 470 L170 300 L470 300 L490 470 Z" fill="#3E5A8A" stroke="#1E2E4A" stroke-width="3"/>'
+           + stroke("M230 300 q90 -90 180 0", "#2E4A7A", 12) + rect(170, 340, 300, 10, "#F2C230"))
+    case = outline(440, 400, 170, 50, "#F4F1EA", "#8A8070", 2) + "".join(
+        oval(460 + k * 22, 414 + (k % 2) * 18, 9, 8, ("#FF6FA3", "#F2C230", "#7EC4EC", "#C8A0E0", "#FF8A3D", "#8ED0C0", "#F4B8C8")[k]) for k in range(7))
+    return (place(B.under_bridge, "day", 1.5, 320, 330) + bag + flip_book(280, 290, 1.4, -20) + flip_book(360, 300, 1.4, 16, False, 4)
+            + flip_book(120, 450, 1.3, 30, True, 5) + case)
+
+
+@picture("NASS02", "n", "the line-test stand at night: the camera looking down on one page of her flip book, under two lamps")
+def nass02():
+    base = '<path d="M120 400 L520 400 L600 480 L40 480 Z" fill="#4A4E56" stroke="#1E2024" stroke-width="3"/>'
+    page = '<path d="M230 410 L410 410 L430 466 L210 466 Z" fill="#FBF8F0" stroke="#A59C8E" stroke-width="2"/>'
+    boy = stroke("M318 424 l-4 16 l-12 12 M314 440 l14 10 M316 430 l12 -6 M316 430 l-12 2", PENCIL, 2) + oval(320, 418, 5, 5, "none", PENCIL, 2)
+    pegs = rect(290, 404, 60, 6, "#C8CCD4")
+    column = outline(500, 60, 22, 340, "#8A8E96", "#3A3E46", 2)
+    camera = (outline(260, 150, 250, 70, "#2A2C30", "#0E0E10", 3) + outline(300, 220, 60, 50, "#3A3C40", "#0E0E10", 3)
+              + oval(330, 274, 30, 8, "#1A1A1E", "#0E0E10", 2) + rect(480, 170, 40, 24, "#5A5E66"))
+    lamps_ = "".join(stroke(f"M{x} 400 L{x + d * 40} 250", "#3A3E46", 5) + poly(((x + d * 40 - 30, 240), (x + d * 40 + 30, 240), (x + d * 40 + 20, 270), (x + d * 40 - 20, 270)), "#6E7276", "#2A2C30", 2)
+                     for x, d in ((90, 1), (560, -1)))
+    return (rect(0, 0, 640, 480, "#14141C") + lamp_light(320, 430, 260) + base + page + boy + pegs + column + camera + lamps_
+            + B.glow(130, 265, 60) + B.glow(520, 265, 60) + dark_around(320, 400, 420))
+
+
+@picture("NAE001", "day", "Saturday in-between class in the drawing room: Nanoka among the new trainees, pencil going")
+def nae001():
+    trainees = (f'<g transform="translate(70 520) scale(0.9)">{back_head("an")}</g>'
+                f'<g transform="translate(590 520) scale(0.95)">{back_head("yo")}</g>')
+    return (place(B.drawing_room, "day", 1.2, 320, 260) + bust("na", "002", 320, 500, 0.85) + outline(-10, 420, 660, 70, "#B98E62", "#6E5238", 3)
+            + paper(230, 400, 180, 70, 4) + hand(380, 450, 0.6, -30, sleeve=BLOUSE, grip=True) + stroke("M370 430 L340 456", "#F2C230", 5)
+            + trainees + sparkles(((460, 160, 10),)))
+
+
 # Route 6: Hinako -----------------------------------------------------------------------
 
 def can_coffee(x, y, s=1.0, rot=0):
