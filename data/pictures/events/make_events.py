@@ -1126,6 +1126,137 @@ def kae001():
             + bust("ka", "002", 480, 520, 0.8) + sparkles(((120, 80, 12), (300, 60, 10), (400, 140, 9), (230, 180, 8))))
 
 
+# Route 8: Amane ------------------------------------------------------------------------
+
+AM_DRESS, SMOCK = "#1C1F3A", "#F2F2F2"
+IN_SMOCK = {AM_DRESS: SMOCK, "#05050C": "#8A8E96"}
+
+
+def fortune_card(x, y, w, h, rot=0, icon=""):
+    """A card turned face up: cream, a gold frame, one small picture in the middle (a person of the studio, by a thing of theirs)."""
+    inner = (outline(-w / 2, -h / 2, w, h, "#F6EEDA", "#8A6A1E", 2) + outline(-w / 2 + 5, -h / 2 + 5, w - 10, h - 10, "none", "#C8A040", 1.5)
+             + f'<path d="M0 {-h / 2 + 10} l3 6 l6 1 l-5 4 l2 6 l-6 -3 l-6 3 l2 -6 l-5 -4 l6 -1 Z" fill="#C8A040"/>' + icon)
+    return f'<g transform="translate({x} {y}) rotate({rot})">{inner}</g>'
+
+
+def card_face_down(x, y, w, h, rot=0):
+    inner = (outline(-w / 2, -h / 2, w, h, "#27306A", "#C8A040", 2) + outline(-w / 2 + 5, -h / 2 + 5, w - 10, h - 10, "none", "#C8A040", 1.5)
+             + f'<path d="M-6 -12 a14 14 0 1 0 16 18 a11 11 0 1 1 -16 -18 Z" fill="#E8D890"/>'
+             + "".join(oval(dx, dy, 2, 2, "#E8D890") for dx, dy in ((-w / 4, h / 4), (w / 4, -h / 4), (w / 5, h / 3))))
+    return f'<g transform="translate({x} {y}) rotate({rot})">{inner}</g>'
+
+
+@picture("AMI001", "n", "the rain delivery: a stranger in the studio doorway at night, soaked, the painted cels dry in her arms")
+def ami001():
+    parcel = (outline(220, 370, 200, 110, "#DDE8F0", "#8AA6B8", 2, 'fill-opacity="0.8"') + outline(236, 382, 168, 86, "#C9A46C", "#8A6B3F", 1.5)
+              + stroke("M220 390 h200 M240 370 v110", "#FFFFFF", 2, 'opacity="0.6"'))
+    drops = "".join(oval(260 + (k * 37) % 130, 160 + (k * 53) % 150, 2.5, 4, "#CDEBFA", "#6E9AC0", 1) for k in range(10))
+    return (place(B.entrance, "n", 1.3, 320, 240) + veil("#0A1030", 0.25) + curtain_of_rain(81, 0.45)
+            + bust("am", "001", 320, 520, 1.0) + drops + parcel + hand(240, 450, 0.8, 30, sleeve=AM_DRESS) + hand(400, 450, 0.8, -30, sleeve=AM_DRESS)
+            + B.glow(320, 40, 200) + vignette())
+
+
+@picture("AMI002", "y", "宵彩舎 at dusk: painted cels drying on lines across the room like laundry, Amane pegging up one more")
+def ami002():
+    peg = cel(-16, -140, 32, 26, 0, "#27306A", glare=False)
+    return (place(B.yoiiro, "y", 1.25, 330, 170) + figure("am", 470, 430, 250, "wave", -1, "side", props=peg)
+            + veil("#FF9A50", 0.06) + vignette())
+
+
+@picture("AMI003", "n", "painting the night sky of the film: indigo laid on a cel with a steady brush, stars left bare")
+def ami003():
+    sky_cel = ('<path d="M120 330 L520 330 L560 470 L80 470 Z" fill="#EAF6FB" fill-opacity="0.6" stroke="#8FB2C4" stroke-width="2"/>'
+               '<path d="M130 336 L420 336 L450 464 L90 464 Z" fill="#1E2456"/>'
+               + "".join(oval(140 + (k * 67) % 300, 346 + (k * 29) % 110, 3, 3, "#F4F1EA") for k in range(16))
+               + oval(440, 400, 10, 30, "#1E2456", extra='transform="rotate(-20 440 400)"'))
+    return (place(B.yoiiro, "n", 2.0, 150, 280) + veil("#0A0C1E", 0.3) + bust("am", "intent", 320, 420, 0.8, recolour=IN_SMOCK)
+            + outline(-10, 320, 660, 170, "#B8966A", "#5E4630", 3) + sky_cel + hand(470, 410, 0.7, -40, sleeve=SMOCK, grip=True)
+            + stroke("M452 392 L430 414", "#8A5A3C", 5) + lamp_light(320, 360, 260) + dark_around(320, 330, 400))
+
+
+@picture("AMI004", "day", "the reading table at 星見館: each card she turns over is someone of the studio")
+def ami004():
+    watch = stopwatch(0, 4, 11, 30, cord=False)
+    jar_ = jar(-9, -6, 0.75, "#5E6AA8")
+    yuzu = oval(0, 4, 12, 11, "#F4D03F", "#A8861A", 1.5) + stroke("M0 -7 l4 -5", "#5E8436", 2)
+    cards = (fortune_card(190, 370, 70, 104, -10, watch) + fortune_card(290, 380, 70, 104, -2, jar_) + fortune_card(390, 376, 70, 104, 8, yuzu)
+             + card_face_down(480, 380, 70, 104, 14))
+    return (place(B.hoshimikan, "day", 1.3, 320, 250) + bust("am", "001", 320, 400, 0.75)
+            + '<path d="M-10 330 Q320 300 650 330 V490 H-10 Z" fill="#27306A" stroke="#0E1230" stroke-width="2"/>'
+            + cards + hand(440, 340, 0.6, -20, sleeve=AM_DRESS) + B.glow(320, 120, 160))
+
+
+@picture("AMI005", "day", "morning in the studio's paint room: Amane asleep, wrapped in a white cardigan like a robe of feathers")
+def ami005():
+    # the cardigan round her shoulders falls wide behind her, like the robe of feathers in the old tale
+    white = {AM_DRESS: "#FBFBF8", "#05050C": "#B8BCC4"}
+    sash = ('<path d="M236 318 Q140 350 70 480 H570 Q500 350 404 318 Z" fill="#FBFBF8" stroke="#C8CCD4" stroke-width="3"/>'
+            + stroke("M200 350 Q150 410 130 480 M440 350 Q490 410 510 480 M170 380 Q130 430 110 480", "#E0E2E8", 3))
+    dust = sparkles(((120, 120, 5), (520, 90, 6), (450, 200, 4), (180, 220, 4), (580, 260, 5)), "#FFFBE8")
+    return (blur_back(place(B.paint_room, "day", 1.5, 160, 220), 4) + veil("#FFF8E8", 0.2)
+            + '<path d="M0 0 L260 0 L520 480 L120 480 Z" fill="#FFFFFF" opacity="0.22"/>'
+            + sash + bust("am", "asleep", 320, 500, 1.0, rot=-8, recolour=white) + dust)
+
+
+@picture("AMI006", "y", "the last reading: the one card she has kept face down all summer, her finger on it, the candle low")
+def ami006():
+    return (place(B.hoshimikan, "y", 1.8, 330, 330) + veil("#1A1030", 0.35) + bust("am", "soft", 330, 380, 0.7)
+            + '<path d="M-10 300 Q320 270 650 300 V490 H-10 Z" fill="#27306A" stroke="#0E1230" stroke-width="2"/>'
+            + card_face_down(320, 400, 120, 176, -4) + hand(340, 350, 0.8, 170, sleeve=AM_DRESS)
+            + lamp_light(540, 320, 200) + oval(540, 300, 5, 10, "#FFD27A") + outline(534, 310, 12, 50, "#F4EEDC", "#8A8070", 1)
+            + dark_around(330, 330, 380))
+
+
+@picture("AMSS01", "y", "星見館 from the back alley at evening: a narrow house, a star lamp over the door, a bead curtain")
+def amss01():
+    late = []
+    out = [B.open_sky(200, "y"), rect(170, 150, 470, 260, "#6E625A"), rect(0, 400, 640, 80, "#8A8478")]
+    out.append(poly(((0, 0), (170, 60), (170, 400), (0, 480)), "#8A7A6E", "#4E443E", 2))
+    for k in range(4):
+        out.append(poly(((20 + k * 40, 140 + k * 15), (48 + k * 40, 150 + k * 15), (48 + k * 40, 190 + k * 14), (20 + k * 40, 182 + k * 14)),
+                        B.LIT["y"] if k % 2 else B.GLASS["y"], "#4E443E", 1.5))
+    out.append(poly(((170, 400), (420, 400), (640, 480), (0, 480)), "#8A8478", "#5A5650", 1.5))
+    for k in range(6):
+        out.append(stroke(f"M{170 + k * 8} {400 + k * 14} L{420 + k * 40} {400 + k * 14}", "#7A746A", 1.2))
+    # the house: two narrow storeys of dark wood, a plum door curtain of beads, the star lamp, potted plants
+    out.append(outline(300, 80, 260, 322, "#4E3A2E", "#2A1E16", 3) + poly(((280, 84), (580, 84), (560, 50), (300, 50)), "#3A3A46", "#1E1E28", 2))
+    out.append(B.pane(340, 110, 70, 60, "y", True, late, "#2A1E16") + B.pane(450, 110, 70, 60, "y", False, late, "#2A1E16"))
+    out.append(outline(380, 250, 100, 152, "#2A1A2E", "#1A0E16", 2))
+    for k in range(9):
+        out.append(stroke(f"M{386 + k * 11} 254 V398", "#8A5A9A", 2, 'stroke-dasharray="3 3"'))
+    star = " ".join(f"{430 + (18 if k % 2 == 0 else 8) * math.sin(k * math.pi / 5):.1f},{226 - (18 if k % 2 == 0 else 8) * math.cos(k * math.pi / 5):.1f}"
+                    for k in range(10))
+    out.append(f'<polygon points="{star}" fill="#E8C860" stroke="#8A6A1E" stroke-width="2"/>' + stroke("M430 190 V208", "#3A3A3A", 2))
+    for x, c in ((330, "#C4663E"), (520, "#8A5A3C")):
+        out.append(poly(((x - 18, 402), (x + 18, 402), (x + 14, 370), (x - 14, 370)), c, "#5A2E1E", 1.5) + B.tree(x, 370, 18, 22, "#4E7A36", seed=x))
+    out.append(outline(566, 180, 74, 220, "#7A6E64", "#4E443E", 2))
+    late.append(B.glow(430, 226, 90) + f'<polygon points="{star}" fill="#FFF0B0"/>')
+    body = B.dusk(out, "y", late)
+    return body + B.glow(430, 320, 120) + vignette()
+
+
+@picture("AMSS02", "y", "宵彩舎 at dusk from the street: the old building's upper windows lit, cels hanging inside like washing")
+def amss02():
+    late = []
+    out = [B.open_sky(300, "y"), outline(-10, 130, 100, 290, "#7A6E64", "#4E443E", 2), outline(550, 150, 100, 270, "#6E6A70", "#4A464C", 2)]
+    out.append(outline(90, 80, 460, 330, "#8A7058", "#4E3A2A", 3) + poly(((70, 84), (570, 84), (540, 46), (100, 46)), "#4E4E5A", "#2A2A34", 2))
+    out.append(rect(90, 250, 460, 10, "#5E4630"))
+    for k in range(4):
+        x = 110 + k * 110
+        out.append(B.pane(x, 110, 90, 110, "y", True, late, "#3A2A1E"))
+        hanging = "".join(stroke(f"M{x + 4} {128 + r * 40} H{x + 86}", "#6E5A48", 1) + "".join(
+            rect(x + 8 + j * 20, 128 + r * 40, 14, 22, "#6E5A48", 'opacity="0.55"') for j in range(4)) for r in range(2))
+        late.append(hanging)
+    out.append(outline(110, 270, 420, 140, "#A8A49C", "#5A5650", 2))
+    for y in range(278, 410, 10):
+        out.append(stroke(f"M112 {y} H528", "#8A8680", 1.5))
+    out.append(outline(240, 232, 160, 14, "#27306A", "#141A40", 2) + f'<path d="M314 233 a6 6 0 1 0 8 8 a5 5 0 1 1 -8 -8 Z" fill="#E8E4D8"/>')
+    out.append(rect(0, 410, 640, 70, "#6E6A66") + stroke("M0 412 H640", "#4E4A46", 2))
+    out.append(B.utility_pole(600, 20, 420, ((0, 60), (640, 90))))
+    out.append(B.street_lamp(40, 420, 190, "y", late, 1))
+    return B.dusk(out, "y", late) + B.lamps("y", ((300, 170, 220),)) + vignette()
+
+
 def main(names):
     for name in names or PICTURES:
         time, what, draw = PICTURES[name]
