@@ -1158,9 +1158,19 @@ def ami001():
 
 @picture("AMI002", "y", "宵彩舎 at dusk: painted cels drying on lines across the room like laundry, Amane pegging up one more")
 def ami002():
-    peg = cel(-16, -140, 32, 26, 0, "#27306A", glare=False)
-    return (place(B.yoiiro, "y", 1.25, 330, 170) + figure("am", 470, 430, 250, "wave", -1, "side", props=peg)
-            + veil("#FF9A50", 0.06) + vignette())
+    # close under the nearest line: the cels hang between us and the windows, the dusk coming through them
+    line = stroke("M-10 96 Q320 150 650 104", "#6E6A64", 2.5)
+    hung = ""
+    for k, (x, c) in enumerate(((10, "#27306A"), (120, "#E86A5A"), (230, "#F2C230"), (340, "#3E6E9A"))):
+        y = 104 + 22 * (1 - ((x + 45 - 320) / 330) ** 2)
+        hung += (f'<g transform="rotate({(k % 2) * 4 - 2} {x + 45} {y})">{cel(x, y, 90, 112, 0, c)}</g>'
+                 + rect(x + 39, y - 8, 12, 20, "#C8A070"))
+    glow = '<rect width="640" height="480" fill="#FFB070" opacity="0.1"/>'
+    return (blur_back(place(B.yoiiro, "y", 1.8, 250, 200), 3) + glow + line + hung
+            + bust("am", "soft", 400, 520, 0.9, recolour=IN_SMOCK)
+            + f'<g transform="rotate(-4 575 120)">{cel(530, 110, 90, 112, 0, "#C8A0E0")}</g>' + rect(569, 100, 12, 20, "#C8A070")
+            + stroke("M500 420 L586 176", "#B8BCC4", 46) + stroke("M500 420 L586 176", SMOCK, 42)
+            + hand(588, 132, 0.75, 16, grip=True) + vignette())
 
 
 @picture("AMI003", "n", "painting the night sky of the film: indigo laid on a cel with a steady brush, stars left bare")
