@@ -1062,15 +1062,18 @@ def kai006():
 
 @picture("KAI007", "day", "her hands on the table in the sun: the pencil calluses not quite gone, a pencil she does not take")
 def kai007():
+    # seen from across the table: her hands resting towards us, the pencil laid between us, not taken
     cloth = '<rect width="640" height="480" fill="#E8E0CC"/>' + "".join(stroke(f"M0 {y} H640", "#DCD2BA", 2) for y in range(20, 480, 36))
-    light = '<path d="M0 0 L380 0 L640 300 L640 480 L200 480 Z" fill="#FFF6D8" opacity="0.35"/>'
-    pencil = (f'<g transform="translate(-30 -120) rotate(-10 430 380)">{rect(300, 372, 230, 16, "#2F5FA8")}{poly(((530, 372), (560, 380), (530, 388)), "#F4D8A8", "#8A6B3F", 1)}'
-              f'{poly(((550, 377), (560, 380), (550, 383)), PENCIL, PENCIL, 0)}{rect(290, 372, 12, 16, "#C8CCD4")}</g>')
-    # the calluses sit on the middle finger, drawn in the hand's own frame so they stay on it
+    body = ('<path d="M-10 -10 H650 V90 Q320 130 -10 90 Z" fill="#EDE6D6" stroke="#8E8676" stroke-width="3"/>'
+            '<path d="M250 -10 H390 V112 Q320 120 250 112 Z" fill="#3C4F76" stroke="#2A3656" stroke-width="3"/>'
+            '<rect x="-10" y="-90" width="660" height="82" fill="#EDE6D6"/><rect x="250" y="-90" width="140" height="82" fill="#3C4F76"/>')
+    light = '<path d="M0 0 L380 0 L640 300 L640 480 L200 480 Z" fill="#FFF6D8" opacity="0.3"/>'
+    pencil = (f'<g transform="rotate(-6 320 400)">{rect(180, 392, 260, 16, "#2F5FA8")}{poly(((440, 392), (472, 400), (440, 408)), "#F4D8A8", "#8A6B3F", 1)}'
+              f'{poly(((462, 397), (472, 400), (462, 403)), PENCIL, PENCIL, 0)}{rect(168, 392, 14, 16, "#C8CCD4")}</g>')
     callus = oval(8, -40, 5, 3.5, "#E8C4A8", "#C8A088", 0.8)
-    left = f'<g transform="translate(250 400) rotate(-18) scale(2.1)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}{callus}</g>'
-    right = f'<g transform="translate(430 390) rotate(14) scale(2.0) scale(-1 1)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}</g>'
-    return cloth + light + pencil + left + right + vignette()
+    left = f'<g transform="translate(230 130) rotate(168) scale(1.9)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}{callus}</g>'
+    right = f'<g transform="translate(420 130) rotate(192) scale(1.9) scale(-1 1)">{hand(0, 0, 1.0, 0, sleeve=CARDIGAN)}</g>'
+    return cloth + f'<g transform="translate(0 70)">{body}{left}{right}</g>' + light + pencil + vignette()
 
 
 @picture("KAI008", "n", "the parcel in the studio mailbox at night: brown paper and string, no name on it")
