@@ -1196,7 +1196,7 @@ def ami004():
              + card_face_down(480, 380, 70, 104, 14))
     return (place(B.hoshimikan, "day", 1.3, 320, 250) + bust("am", "001", 320, 400, 0.75)
             + '<path d="M-10 330 Q320 300 650 330 V490 H-10 Z" fill="#27306A" stroke="#0E1230" stroke-width="2"/>'
-            + cards + hand(440, 340, 0.6, -20, sleeve=AM_DRESS) + B.glow(320, 120, 160))
+            + cards + hand(440, 340, 0.6, -20, sleeve=AM_DRESS) + B.glow(320, 40, 110))
 
 
 @picture("AMI005", "day", "morning in the studio's paint room: Amane asleep, wrapped in a white cardigan like a robe of feathers")
@@ -1216,8 +1216,7 @@ def ami006():
     return (place(B.hoshimikan, "y", 1.8, 330, 330) + veil("#1A1030", 0.35) + bust("am", "soft", 330, 380, 0.7)
             + '<path d="M-10 300 Q320 270 650 300 V490 H-10 Z" fill="#27306A" stroke="#0E1230" stroke-width="2"/>'
             + card_face_down(320, 400, 120, 176, -4) + hand(340, 350, 0.8, 170, sleeve=AM_DRESS)
-            + lamp_light(540, 320, 200) + oval(540, 300, 5, 10, "#FFD27A") + outline(534, 310, 12, 50, "#F4EEDC", "#8A8070", 1)
-            + dark_around(330, 330, 380))
+            + lamp_light(581, 170, 220) + dark_around(400, 300, 400))
 
 
 @picture("AMSS01", "y", "星見館 from the back alley at evening: a narrow house, a star lamp over the door, a bead curtain")
