@@ -3037,6 +3037,609 @@ def aquarium(time):
     return defs + "".join(out)
 
 
+def under_bridge(time):
+    """bg0501: the river bank under the bridge: the concrete steps in its shade, the bright river framed by the deck."""
+    late, layers = [], []
+    view = dict(vx=320, vy=232, f=300, eye=1.1)
+    out = [open_sky(240, time)]
+    night_sky(time, late, (0, 0, 640, 200), 501, (110, 60))
+    # the far bank: hills, then the town along the water
+    hill = {"day": "#8AA890", "y": "#6E5A6E", "n": "#141C30"}[time]
+    out.append(f'<path d="M0 200 Q150 170 300 196 Q470 164 640 190 V240 H0 Z" fill="{hill}"/>')
+    town = {"day": "#A8B2C0", "y": "#7A5E7A", "n": "#1E2440"}[time]
+    rng = random.Random(5011)
+    x = -10
+    while x < 640:
+        w, h = 14 + rng.random() * 26, 6 + rng.random() * 18
+        out.append(rect(f"{x:.0f}", f"{234 - h:.0f}", f"{w + 1:.0f}", f"{h + 4:.0f}", town))
+        if rng.random() < 0.5:
+            out.append(pane(round(x + 4), round(236 - h), 4, 4, time, rng.random() < 0.6, late, town))
+        x += w
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the river, wide and bright beyond the shade
+    water = {"day": "#6E9FC0", "y": "#C98A7A", "n": "#1E2A48"}[time]
+    out.append(rect(0, 236, 640, 80, water) + rect(0, 234, 640, 4, "#7F9A5A"))
+    rng = random.Random(5012)
+    for i in range(46):
+        y = 240 + rng.random() * 70
+        w = 6 + (y - 236) * 0.5 * rng.random()
+        out.append(stroke(f"M{rng.random() * 640:.0f} {y:.0f} h{w:.0f}", "#FFFFFF", 1.2 + (y - 236) / 50, 'opacity="0.55"'))
+    # the near bank: a reed line at the water, then the concrete steps down to it, in the bridge's shade
+    rng = random.Random(5014)
+    for i in range(46):
+        x, h = i * 14 + rng.random() * 10, 10 + rng.random() * 18
+        out.append(stroke(f"M{x:.0f} 318 q-3 -{h * 0.6:.0f} -{2 + rng.random() * 6:.0f} -{h:.0f} "
+                          f"M{x + 4:.0f} 318 q2 -{h * 0.5:.0f} {3 + rng.random() * 5:.0f} -{h * 0.8:.0f}",
+                          ("#6E8A3A", "#5E7A32", "#7E9A48")[i % 3], 2))
+    steps = ((316, "#B8B2A4"), (330, "#ACA698"), (350, "#B6B0A2"), (376, "#A8A294"), (410, "#B4AEA0"), (452, "#A6A092"))
+    for k, (y, c) in enumerate(steps):
+        bottom = steps[k + 1][0] if k + 1 < len(steps) else 480
+        out.append(rect(0, y, 640, bottom - y, c) + stroke(f"M0 {y} H640", "#8A857A", 1.5 + k * 0.4))
+        out.append(rect(0, y + 1, 640, 2 + k * 0.6, "#D0CABC", 'opacity="0.7"'))
+    for x, y in ((90, 360), (420, 396), (560, 440), (230, 470)):
+        out.append(stroke(f"M{x} {y} l-4 -12 M{x} {y} l3 -14 M{x} {y} l8 -9", "#6E8A3A", 2))
+    # the bridge's shade over the steps: the sun is high, only the far corners of the bank are lit
+    out.append('<path d="M0 316 L640 316 L640 480 L0 480 Z" fill="#1E2238" opacity="0.28"/>')
+    out.append('<path d="M560 316 L640 316 L640 420 Z" fill="#FFF4D8" opacity="0.22"/>'
+               '<path d="M0 316 L70 316 L0 380 Z" fill="#FFF4D8" opacity="0.22"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the underside of the deck overhead, running away to the far bank; girders and cross beams
+    deck = [proj(-4.2, 4.6, 1.2, **view), proj(4.2, 4.6, 1.2, **view), proj(4.2, 4.6, 70, **view), proj(-4.2, 4.6, 70, **view)]
+    out.append(poly(deck, "#7A7670", "#4E4A46", 2))
+    for z in (2.2, 3.4, 5, 7.5, 11, 16, 24, 36, 52):
+        a, b = proj(-4.2, 4.6, z, **view), proj(4.2, 4.6, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#5E5A56", max(1.2, 16 / z)))
+    for X in (-3.1, -1.05, 1.05, 3.1):
+        a, b = proj(X, 4.2, 1.2, **view), proj(X, 4.2, 70, **view)
+        c, d = proj(X + 0.35, 4.6, 1.2, **view), proj(X + 0.35, 4.6, 70, **view)
+        out.append(poly((a, b, d, c), "#66625C", "#3E3A36", 1.5))
+    # the edges of the deck, the railing seen from underneath against the sky
+    for X in (-4.2, 4.2):
+        a, b = proj(X, 4.6, 1.2, **view), proj(X, 4.6, 70, **view)
+        c, d = proj(X, 5.4, 1.2, **view), proj(X, 5.4, 70, **view)
+        out.append(poly((a, b, d, c), "#8A8680", "#4E4A46", 1.5))
+    # the piers standing in the water, drawn over the deck that runs on behind them
+    for z in (60, 34, 16):
+        a = proj(-2.0, -0.4, z, **view)
+        b = proj(2.0, 4.2, z, **view)
+        out.append(outline(f"{a[0]:.0f}", f"{b[1]:.0f}", f"{b[0] - a[0]:.0f}", f"{a[1] - b[1]:.0f}", "#9A968C", "#6E6A62", 1.5))
+        out.append(rect(f"{a[0]:.0f}", f"{a[1] - 6 * 10 / z:.0f}", f"{b[0] - a[0]:.0f}", f"{6 * 10 / z:.0f}", "#6E7A7E", 'opacity="0.6"'))
+        out.append(oval((a[0] + b[0]) / 2, a[1], (b[0] - a[0]) * 0.8, 3 + 30 / z, "none", "#E8F4FA", 1.2, 'opacity="0.6"'))
+    # light thrown up off the water, wavering on the concrete
+    rng = random.Random(5013)
+    for _ in range(22):
+        z = 4 + rng.random() * 30
+        x, y = proj(-3.5 + rng.random() * 7, 4.6, z, **view)
+        w = 120 / z
+        out.append(stroke(f"M{x:.0f} {y:.0f} q{w / 2:.1f} {-w / 6:.1f} {w:.1f} 0 t{w:.1f} 0", "#D8ECF4", 1.5, 'opacity="0.5"'))
+    # the abutment on the left where the bridge meets our bank
+    out.append(poly(((0, 0), (70, 0), (110, 150), (92, 330), (0, 360)), "#8A8680", "#4E4A46", 2))
+    out.append(stroke("M0 70 L84 60 M0 150 L104 140 M0 230 L100 222 M0 310 L94 300", "#7A7670", 2))
+    out.append(oval(36, 110, 3, 3, "#6E6A64") + oval(70, 190, 3, 3, "#6E6A64") + oval(30, 270, 3, 3, "#6E6A64"))
+    return "".join(layers) + finish(out, time, late)
+
+
+def arcade_cabinet(z, side, colour, marquee, screen, view, seed):
+    """A game cabinet along the aisle wall, its screen turned to the aisle; `side` -1 left, 1 right."""
+    x_face, x_back, depth = 2.1 * side, 3.1 * side, 0.9
+    out = []
+    # the side of the cabinet facing us, then its face to the aisle with the screen and the control deck
+    out.append(quad(((x_face, 0, z), (x_back, 0, z), (x_back, 2.05, z), (x_face, 2.05, z)), colour, "#14101E", 1.5, **view))
+    out.append(quad(((x_face, 0, z), (x_face, 0, z + depth), (x_face, 2.05, z + depth), (x_face, 2.05, z)),
+                    dark_leaf(colour, 0.8), "#14101E", 1.5, **view))
+    out.append(quad(((x_face - 0.25 * side, 0.95, z + 0.05), (x_face - 0.25 * side, 0.95, z + depth - 0.05),
+                     (x_face, 1.05, z + depth - 0.05), (x_face, 1.05, z + 0.05)), "#2A2A3A", "#14101E", 1, **view))
+    out.append(quad(((x_face, 1.15, z + 0.1), (x_face, 1.15, z + depth - 0.1), (x_face, 1.7, z + depth - 0.1), (x_face, 1.7, z + 0.1)),
+                    screen, "#0A0A14", 2, **view))
+    rng = random.Random(seed)
+    for _ in range(3):
+        zz, yy = z + 0.2 + rng.random() * (depth - 0.4), 1.25 + rng.random() * 0.35
+        cx, cy = proj(x_face, yy, zz, **view)
+        out.append(oval(cx, cy, 2 + 30 / z * 0.3, 2 + 30 / z * 0.3, ("#FFFFFF", "#FFE04A", "#FF6FA3")[_ % 3]))
+    out.append(quad(((x_face, 1.8, z), (x_face, 1.8, z + depth), (x_face, 2.05, z + depth), (x_face, 2.05, z)),
+                    marquee, "#14101E", 1.5, **view))
+    # a stool in the aisle in front of it
+    sx, sy = proj(x_face - 0.45 * side, 0.55, z + depth / 2, **view)
+    gx, gy = proj(x_face - 0.45 * side, 0, z + depth / 2, **view)
+    r = 0.22 * view["f"] / (z + depth / 2)
+    out.append(stroke(f"M{sx:.1f} {sy:.1f} V{gy:.1f}", "#8A8E96", max(1.5, r * 0.2)) + oval(sx, sy, r, r * 0.35, "#D9342E", "#5A1410", 1.2))
+    return "".join(out)
+
+
+def plush(cx, cy, s, colour, rot=0):
+    """A prize plush in the crane game: a round body, a round head, little ears and dot eyes."""
+    line = dark_leaf(colour, 0.6)
+    inner = (oval(0, 10, 16, 13, colour, line, 1.5) + oval(-10, -10, 5, 6, colour, line, 1.5) + oval(10, -10, 5, 6, colour, line, 1.5)
+             + oval(0, -2, 13, 11, colour, line, 1.5) + oval(-4, -3, 1.6, 1.8, "#2A1E1A") + oval(4, -3, 1.6, 1.8, "#2A1E1A")
+             + oval(0, 1, 2, 1.4, "#6E3A2A"))
+    return f'<g transform="translate({cx:.1f} {cy:.1f}) rotate({rot}) scale({s})">{inner}</g>'
+
+
+def game_centre(time):
+    """bg0601: the game centre: an aisle of cabinets with lit screens, the crane game close, the coloured lights."""
+    late = []
+    view = dict(vx=330, vy=214, f=300, eye=1.5)
+    out = [rect(0, 0, 640, 480, "#241C34")]
+    far = 16
+    # ceiling with its light strips, the two walls, the back wall with a star of neon, the carpet
+    out.append(quad(((-4.2, 3.1, 1), (4.2, 3.1, 1), (4.2, 3.1, far), (-4.2, 3.1, far)), "#2C2440", "#14101E", 1, **view))
+    for X in (-1.6, 1.6):
+        out.append(quad(((X - 0.12, 3.08, 1.2), (X + 0.12, 3.08, 1.2), (X + 0.12, 3.08, far), (X - 0.12, 3.08, far)),
+                        "#F4F8FF", "#C8D4E8", 1, **view))
+    out.append(quad(((-4.2, 0, 1), (-4.2, 0, far), (-4.2, 3.1, far), (-4.2, 3.1, 1)), "#3A2E52", "#14101E", 1, **view))
+    out.append(quad(((4.2, 0, 1), (4.2, 0, far), (4.2, 3.1, far), (4.2, 3.1, 1)), "#3A2E52", "#14101E", 1, **view))
+    out.append(quad(((-4.2, 0, far), (4.2, 0, far), (4.2, 3.1, far), (-4.2, 3.1, far)), "#46385E", "#14101E", 1, **view))
+    sx, sy = proj(0, 2.2, far, **view)
+    star = " ".join(f"{sx + (14 if k % 2 == 0 else 6) * math.sin(k * math.pi / 5):.1f},{sy - (14 if k % 2 == 0 else 6) * math.cos(k * math.pi / 5):.1f}"
+                    for k in range(10))
+    out.append(glow(sx, sy, 40) + f'<polygon points="{star}" fill="none" stroke="#FFE04A" stroke-width="3"/>')
+    for k, c in enumerate(("#FF6FA3", "#5AD8F0", "#FFE04A")):
+        a, b = proj(-1.4 + k * 1.1, 1.2, far, **view), proj(-0.6 + k * 1.1, 1.7, far, **view)
+        out.append(stroke(f"M{a[0]:.0f} {a[1]:.0f} L{b[0]:.0f} {b[1]:.0f}", c, 2.5))
+    out.append(quad(((-4.2, 0, 1), (4.2, 0, 1), (4.2, 0, far), (-4.2, 0, far)), "#262454", "#14101E", 1, **view))
+    rng = random.Random(6011)
+    for _ in range(150):
+        X, Z = -4 + rng.random() * 8, 1.3 + rng.random() * (far - 2)
+        x, y = proj(X, 0, Z, **view)
+        r = 8 / Z
+        c = ("#FF6FA3", "#5AD8F0", "#FFE04A", "#8E6CC4")[_ % 4]
+        out.append(oval(x, y, r, r * 0.4, c, extra='opacity="0.55"'))
+    # the rows of cabinets down both sides, far ones first
+    colours = (("#2E3A7A", "#FF6FA3", "#6AC8F0"), ("#7A2E5A", "#FFE04A", "#F4A86A"), ("#2E5A7A", "#5AD8F0", "#C8A0F0"),
+               ("#5A2E7A", "#FF8A3D", "#7AE0C8"))
+    for k, z in enumerate((13.4, 12.3, 11.2, 10.1, 9.0, 7.9, 6.8, 5.7, 4.6, 3.5)):
+        for side in (-1, 1):
+            if side == -1 and z < 5:
+                continue  # the crane game stands there
+            c = colours[(k + (side > 0)) % 4]
+            out.append(arcade_cabinet(z, side, c[0], c[1], c[2], view, 6020 + k * 2 + side))
+    # the light the screens throw on the carpet of the aisle
+    out.append('<path d="M240 290 L420 290 L560 480 L100 480 Z" fill="#8EC8F0" opacity="0.07"/>')
+    # the crane game close on the left: its glass case of plush prizes, the claw over them
+    out.append(quad(((-1.45, 0, 2.3), (-1.45, 0, 3.5), (-1.45, 2.3, 3.5), (-1.45, 2.3, 2.3)), "#D8D4E8", "#3A3450", 2, **view))
+    fx0, fy_top = proj(-3.3, 2.3, 2.3, **view)
+    fx1, fy_bot = proj(-1.45, 0, 2.3, **view)
+    _, fy_glass0 = proj(-1.45, 1.95, 2.3, **view)
+    _, fy_glass1 = proj(-1.45, 0.85, 2.3, **view)
+    out.append(outline(f"{fx0:.0f}", f"{fy_top:.0f}", f"{fx1 - fx0:.0f}", f"{fy_bot - fy_top:.0f}", "#F2EEF8", "#3A3450", 3))
+    out.append(rect(f"{fx0:.0f}", f"{fy_top:.0f}", f"{fx1 - fx0:.0f}", f"{fy_glass0 - fy_top:.0f}", "#FF6FA3"))
+    for k in range(9):
+        out.append(oval(fx0 + 12 + k * (fx1 - fx0 - 24) / 8, (fy_top + fy_glass0) / 2, 6, 6, "#FFF6D8", "#C83A6E", 1.5))
+    gx0, gx1 = fx0 + 8, fx1 - 10
+    out.append(rect(f"{gx0:.0f}", f"{fy_glass0:.0f}", f"{gx1 - gx0:.0f}", f"{fy_glass1 - fy_glass0:.0f}", "#DCEEF8"))
+    rng = random.Random(6012)
+    pile = []
+    for k in range(26):
+        px = gx0 + 16 + rng.random() * (gx1 - gx0 - 32)
+        py = fy_glass1 - 14 - rng.random() * 40 - (k % 3) * 6
+        pile.append((py, plush(px, py, 1.1 + rng.random() * 0.4, ("#F4B8C8", "#F4E0A0", "#B8D8F4", "#D8C0F0", "#F4C89A", "#FFFFFF")[k % 6],
+                               rng.randint(-30, 30))))
+    out.extend(p for _, p in sorted(pile))
+    out.append(stroke(f"M{gx0 + 40:.0f} {fy_glass0 + 6:.0f} H{gx1 - 6:.0f}", "#8A8E96", 4))
+    cx = gx0 + (gx1 - gx0) * 0.62
+    out.append(stroke(f"M{cx:.0f} {fy_glass0 + 6:.0f} V{fy_glass0 + 60:.0f}", "#8A8E96", 2)
+               + outline(f"{cx - 10:.0f}", f"{fy_glass0 + 56:.0f}", 20, 12, "#9AA0A8", "#3A3E46", 1.5)
+               + stroke(f"M{cx - 8:.0f} {fy_glass0 + 68:.0f} q-10 14 0 26 M{cx + 8:.0f} {fy_glass0 + 68:.0f} q10 14 0 26 "
+                        f"M{cx:.0f} {fy_glass0 + 68:.0f} v24", "#6E7278", 4))
+    out.append(rect(f"{gx0:.0f}", f"{fy_glass0:.0f}", 30, f"{fy_glass1 - fy_glass0:.0f}", "#FFFFFF", 'opacity="0.25"')
+               + stroke(f"M{gx0 + 60:.0f} {fy_glass0:.0f} l-40 {fy_glass1 - fy_glass0:.0f}", "#FFFFFF", 6, 'opacity="0.3"'))
+    # the base: the coin slot, the two buttons, the prize chute
+    out.append(outline(f"{fx1 - 70:.0f}", f"{fy_glass1 + 14:.0f}", 40, 26, "#C8CCD4", "#5A5E66", 1.5)
+               + oval(fx1 - 100, fy_glass1 + 26, 10, 10, "#FFE04A", "#8A6A1A", 2) + oval(fx1 - 130, fy_glass1 + 26, 10, 10, "#5AD8F0", "#1E6A8A", 2)
+               + outline(f"{fx0 + 20:.0f}", f"{fy_glass1 + 50:.0f}", 70, 44, "#2A2438", "#3A3450", 2))
+    out.append(glow(fx0 + (fx1 - fx0) / 2, fy_glass0 + 20, 100))
+    return finish(out, time, late)
+
+
+def seaside(time):
+    """bg0602: the sea on a summer Sunday: the beach, a parasol and a mat, the breakwater and its little lighthouse."""
+    late, layers = [], []
+    horizon = 218
+    out = [open_sky(horizon, time)]
+    night_sky(time, late, (0, 0, 640, 200), 602, (420, 60))
+    # a tower of summer cloud over the sea, an island far out
+    if time == "day":
+        for cx, cy, r in ((150, 170, 46), (196, 150, 56), (250, 166, 44), (210, 118, 40), (170, 126, 30), (290, 182, 30), (110, 190, 30)):
+            out.append(oval(cx, cy, r, r * 0.86, "#FFFFFF", "#DCE6EE", 1.5))
+        out.append(rect(80, 186, 240, 32, "#FFFFFF"))
+    out.append('<path d="M420 218 Q446 200 476 204 Q500 196 520 218 Z" fill="#7E98A8"/>')
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    sea = {"day": "#3E86C0", "y": "#B07A8A", "n": "#182848"}[time]
+    out.append(rect(0, horizon, 640, 120, sea) + rect(0, horizon, 640, 3, "#2E6EA8"))
+    rng = random.Random(6021)
+    for i in range(60):
+        y = horizon + 6 + rng.random() * 100
+        out.append(stroke(f"M{rng.random() * 640:.0f} {y:.0f} h{4 + (y - horizon) * 0.3:.0f}", "#E8F4FA", 1 + (y - horizon) / 60, 'opacity="0.6"'))
+    # the surf: the shallows going pale over the sand, lines of foam
+    out.append('<path d="M0 320 Q160 312 320 322 Q480 332 640 318 V350 H0 Z" fill="#7EC4D8"/>')
+    for k, y in enumerate((318, 330, 342)):
+        out.append(stroke(f"M0 {y} Q120 {y - 6} 240 {y + 2} T480 {y} T720 {y + 2}", "#FFFFFF", 3 - k * 0.6, 'opacity="0.85"'))
+    # the beach, wet near the water and dry up towards us
+    out.append('<path d="M0 344 Q200 336 400 346 Q540 352 640 340 V480 H0 Z" fill="#E8D4A8"/>')
+    out.append('<path d="M0 344 Q200 336 400 346 Q540 352 640 340 V356 Q420 362 0 358 Z" fill="#C8B088"/>')
+    for _ in range(50):
+        x, y = rng.random() * 640, 370 + rng.random() * 110
+        out.append(oval(x, y, 2, 1, "#C8B088"))
+    # the breakwater out to the right, the little red lighthouse at its end
+    out.append(poly(((640, 300), (470, 284), (470, 292), (640, 316)), "#B8B4AC", "#6E6A64", 1.5))
+    for k in range(10):
+        x = 480 + k * 17
+        out.append(oval(x, 300 + k * 1.8, 9, 6, "#9A968E", "#6E6A64", 1))
+    out.append(outline(472, 236, 14, 50, "#E8402E", "#8A2A1E", 1.5) + rect(472, 250, 14, 6, "#FFFFFF")
+               + poly(((470, 236), (488, 236), (479, 224)), "#FFFFFF", "#8A2A1E", 1.5))
+    if time != "day":
+        late.append(glow(479, 232, 30) + oval(479, 232, 4, 4, "#FFF6D8"))
+    # gulls
+    for x, y, s_ in ((340, 120, 1.0), (380, 140, 0.7), (560, 90, 0.8)):
+        out.append(stroke(f"M{x - 10 * s_:.0f} {y:.0f} q{5 * s_:.1f} {-6 * s_:.1f} {10 * s_:.1f} 0 q{5 * s_:.1f} {-6 * s_:.1f} {10 * s_:.1f} 0",
+                          "#4A4E56", 2))
+    # their spot: a striped parasol, a mat, a cool box, sandals
+    out.append('<path d="M120 476 L150 420 L420 420 L470 476 Z" fill="#5AB8D8" stroke="#2E7A98" stroke-width="2"/>')
+    for k in range(1, 6):
+        out.append(stroke(f"M{120 + k * 58} 476 L{150 + k * 45} 420", "#FFFFFF", 5))
+    out.append(stroke("M262 470 L300 270", "#E8E4DC", 5))
+    # the canopy: a dome of red and white panels seen a little from below, a scalloped rim
+    ax, ay = 300, 200
+    rim = [(300 + 165 * math.cos(math.pi * k / 8), 266 + 24 * math.sin(math.pi * k / 8)) for k in range(9)]
+    for k in range(8):
+        (x0, y0), (x1, y1) = rim[k], rim[k + 1]
+        c0 = (ax + (x0 - ax) * 0.55, ay + (y0 - ay) * 0.1 - 4)
+        c1 = (ax + (x1 - ax) * 0.55, ay + (y1 - ay) * 0.1 - 4)
+        mid = ((x0 + x1) / 2, (y0 + y1) / 2 + 10)
+        out.append(f'<path d="M{ax} {ay} Q{c0[0]:.1f} {c0[1]:.1f} {x0:.1f} {y0:.1f} Q{mid[0]:.1f} {mid[1] - 4:.1f} {x1:.1f} {y1:.1f} '
+                   f'Q{c1[0]:.1f} {c1[1]:.1f} {ax} {ay} Z" fill="{("#E8402E", "#FFFFFF")[k % 2]}" stroke="#8A2A1E" '
+                   f'stroke-width="1.5" stroke-linejoin="round"/>')
+    out.append(oval(ax, ay - 2, 5, 5, "#E8E4DC", "#8A8680", 1.5))
+    out.append('<ellipse cx="300" cy="452" rx="150" ry="18" fill="#B89E74" opacity="0.35"/>')
+    out.append(outline(480, 400, 90, 56, "#F4F4F0", "#6E7A8A", 2) + outline(480, 400, 90, 14, "#3A7BB8", "#22446E", 2)
+               + rect(512, 394, 26, 6, "#22446E"))
+    out.append(oval(560, 470, 16, 6, "#FF6FA3", "#A83A62", 1.5) + oval(590, 474, 16, 6, "#FF6FA3", "#A83A62", 1.5))
+    out.append(oval(40, 440, 22, 22, "#FFFFFF", "#8A8680", 1.5) + f'<path d="M18 440 A22 22 0 0 1 62 440 Z" fill="#F2C230"/>'
+               + stroke("M40 418 V462", "#3A7BB8", 4))
+    return "".join(layers) + finish(out, time, late)
+
+
+def stopped_clock(cx, cy, r, hour, minute, rim="#6E4A32", face="#F6F0DE", kind="round"):
+    """A clock face with its hands where they stopped; `kind` is the case: round, octagon, sun or square."""
+    out = []
+    line = dark_leaf(rim, 0.6)
+    if kind == "octagon":
+        pts = [(cx + r * 1.18 * math.cos(math.pi / 8 + k * math.pi / 4), cy + r * 1.18 * math.sin(math.pi / 8 + k * math.pi / 4)) for k in range(8)]
+        out.append(poly(pts, rim, line, 2))
+    elif kind == "sun":
+        for k in range(16):
+            a = k * math.pi / 8
+            out.append(stroke(f"M{cx + r * math.cos(a):.1f} {cy + r * math.sin(a):.1f} L{cx + r * 1.6 * math.cos(a):.1f} {cy + r * 1.6 * math.sin(a):.1f}",
+                              "#C8A040", 3))
+            out.append(oval(cx + r * 1.6 * math.cos(a), cy + r * 1.6 * math.sin(a), 2.5, 2.5, "#C8A040"))
+        out.append(oval(cx, cy, r * 1.1, r * 1.1, "#C8A040", "#8A6A1E", 2))
+    elif kind == "square":
+        out.append(outline(cx - r * 1.2, cy - r * 1.2, r * 2.4, r * 2.4, rim, line, 2))
+    else:
+        out.append(oval(cx, cy, r * 1.15, r * 1.15, rim, line, 2))
+    out.append(oval(cx, cy, r, r, face, dark_leaf(face, 0.7), 1.2))
+    for k in range(12):
+        a = k * math.pi / 6
+        out.append(stroke(f"M{cx + r * 0.78 * math.cos(a):.1f} {cy + r * 0.78 * math.sin(a):.1f} "
+                          f"L{cx + r * 0.9 * math.cos(a):.1f} {cy + r * 0.9 * math.sin(a):.1f}", "#3A3028", max(1, r * 0.07)))
+    ha = math.radians((hour % 12 + minute / 60) * 30)
+    ma = math.radians(minute * 6)
+    out.append(stroke(f"M{cx:.1f} {cy:.1f} l{r * 0.5 * math.sin(ha):.1f} {-r * 0.5 * math.cos(ha):.1f}", "#2A2420", max(1.5, r * 0.1)))
+    out.append(stroke(f"M{cx:.1f} {cy:.1f} l{r * 0.75 * math.sin(ma):.1f} {-r * 0.75 * math.cos(ma):.1f}", "#2A2420", max(1, r * 0.06)))
+    out.append(oval(cx, cy, max(1.5, r * 0.07), max(1.5, r * 0.07), "#2A2420"))
+    return "".join(out)
+
+
+def clock_room(time, wound=None):
+    """bg0702: the room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window.
+
+    `wound` (hour, minute) sets every clock going at the same time, for the day she winds them."""
+    late, layers = [], []
+    wall, wood = "#E2DAC4", "#6E4A32"
+
+    def stopped_clock_at(cx, cy, r, hour, minute, *rest):
+        return stopped_clock(cx, cy, r, *(wound or (hour, minute)), *rest)
+    out = [rect(0, 0, 640, 480, wall)]
+    # the bay window on the right: three lights angled round the garden, lace over them
+    # the garden through the glass is drawn over the room's tint, so it carries its own dusk and dark
+    shade = {"day": "", "y": ("#FF8A3D", 0.18), "n": ("#0A1030", 0.62)}[time]
+
+    def view(x, y, w, h, t, town):
+        return garden_view(x, y, w, h, t) + (rect(x, y, w, h, shade[0], f'opacity="{shade[1]}"') if shade else "")
+    frame = {"day": "#F2EEE4", "y": "#D8C8B0", "n": "#6E6A66"}[time]
+    out.append(window(470, 70, 170, 250, time, late, frame, "#9A9080", cols=2, rows=2, view=view))
+    out.append(window(432, 84, 40, 222, time, late, frame, "#9A9080", cols=1, rows=2, view=view))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # faded striped paper, a picture rail, the dark wainscot and the floor boards
+    for x in range(0, 432, 24):
+        out.append(rect(x, 20, 10, 310, "#D8CFB6", 'opacity="0.6"'))
+    out.append(rect(0, 0, 640, 20, "#C8BEA6") + rect(0, 20, 432, 6, wood))
+    out.append(rect(0, 330, 640, 70, "#7A5238") + stroke("M0 330 H640", "#4E3422", 3))
+    for x in range(20, 640, 80):
+        out.append(outline(x, 342, 60, 46, "#825A3E", "#5A3C28", 1.5))
+    out.append(rect(0, 400, 640, 80, "#8A6446") + stroke("M0 400 H640", "#4E3422", 2))
+    for y in (418, 442, 470):
+        out.append(stroke(f"M0 {y} H640", "#765438", 1.5))
+    # the window's deep sill and lace curtains, pulled back
+    out.append(rect(428, 318, 212, 14, "#F2EEE4") + stroke("M428 332 H640", "#9A9080", 2))
+    for x0, d in ((420, 1), (630, -1)):
+        out.append(f'<path d="M{x0} 60 q{40 * d} 0 {44 * d} 40 q-10 120 {-16 * d} 220 h{-28 * d} Z" fill="#FBF8F0" '
+                   f'stroke="#C8C0B0" stroke-width="1.5" opacity="0.9"/>')
+    out.append(stroke("M410 62 H640", "#8A7A5A", 4))
+    # the long-case clock on the left, stopped like the rest, its pendulum hanging still
+    out.append(outline(44, 70, 104, 330, "#5E3A24", "#2E1C10", 2))
+    out.append(poly(((36, 70), (156, 70), (146, 46), (96, 30), (46, 46)), "#5E3A24", "#2E1C10", 2))
+    out.append(stopped_clock_at(96, 116, 34, 4, 40, "#C8A040", "#F6F0DE"))
+    out.append(outline(70, 180, 52, 170, "#3E2618", "#2E1C10", 1.5) + outline(76, 186, 40, 158, "#D8CCA8", "#8A7A5A", 1))
+    out.append(stroke("M96 190 V300", "#B8902E", 2.5) + oval(96, 306, 13, 13, "#C8A040", "#8A6A1E", 1.5))
+    out.append(rect(40, 388, 112, 14, "#4E2E1C"))
+    # the clocks on the wall, each stopped at its own hour
+    clocks = ((200, 80, 24, 10, 10, "#6E4A32", "#F6F0DE", "round"), (270, 64, 18, 7, 25, "#2E2E3A", "#FFFFFF", "square"),
+              (340, 86, 30, 2, 50, "#8A6A3A", "#F8F2E0", "octagon"), (240, 150, 16, 12, 5, "#A8402E", "#FFF8E8", "round"),
+              (300, 160, 20, 5, 15, "#C8A040", "#FFFBF0", "sun"), (390, 150, 18, 9, 45, "#3E5A7A", "#F4F4F0", "round"),
+              (196, 214, 20, 3, 30, "#5E3A24", "#F6F0DE", "square"), (360, 222, 22, 11, 55, "#6E4A32", "#F6F0DE", "octagon"),
+              (270, 232, 12, 6, 0, "#8A8E96", "#FFFFFF", "round"))
+    for cx, cy, r, h, m, rim, face, kind in clocks:
+        out.append(stopped_clock_at(cx, cy, r, h, m, rim, face, kind))
+    # the sideboard with its mantel clocks, a carriage clock and a dome clock, all still
+    out.append(outline(172, 282, 250, 16, "#6E4A32", "#3E2618", 2) + outline(180, 298, 234, 100, "#7A5238", "#3E2618", 2))
+    for x in (186, 302):
+        out.append(outline(x, 306, 106, 84, "#825A3E", "#4E3422", 1.5) + oval(x + 53, 348, 3, 3, "#C8A040"))
+    out.append(f'<path d="M196 282 V258 Q226 232 256 258 V282 Z" fill="#4E2E1C" stroke="#2E1C10" stroke-width="2"/>'
+               + stopped_clock_at(226, 262, 14, 8, 20, "#C8A040", "#F6F0DE"))
+    out.append(outline(290, 250, 36, 32, "#C8A040", "#8A6A1E", 2) + stopped_clock_at(308, 264, 10, 1, 35, "#C8A040", "#FFFBF0")
+               + stroke("M300 250 q8 -12 16 0", "#8A6A1E", 2.5))
+    out.append(f'<path d="M350 282 V246 A26 26 0 0 1 402 246 V282 Z" fill="#E8F2F6" fill-opacity="0.55" stroke="#8AA6B8" stroke-width="1.5"/>'
+               + stopped_clock_at(376, 252, 14, 7, 10, "#C8A040", "#F6F0DE")
+               + stroke("M376 266 V276", "#C8A040", 2) + rect(346, 278, 60, 6, "#4E2E1C"))
+    # by the window her mother's wicker chair, an alarm clock on the floor where it fell silent
+    out.append(f'<g transform="translate(506 396) scale(1.5) translate(-506 -392)">{wicker_chair(506, 392)}</g>')
+    out.append(oval(470, 444, 22, 22, "#D9342E", "#6E1E1A", 2) + stopped_clock_at(470, 444, 17, 6, 40, "#D9342E", "#FFFFFF")
+               + oval(456, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2) + oval(484, 420, 7, 5, "#C8CCD4", "#6E6A64", 1.2))
+    # a standard lamp with a fringed shade beside the sideboard: lit after dusk
+    out.append(stroke("M160 400 V200", "#3A2A1E", 4) + oval(160, 402, 16, 4, "#3A2A1E"))
+    shade = '<path d="M136 208 L184 208 L176 176 L144 176 Z" fill="{}" stroke="#8A6A3A" stroke-width="1.5"/>'
+    out.append(shade.format("#E8D4A8") + stroke("M136 208 H184", "#C8A040", 4, 'stroke-dasharray="2 3"'))
+    if time != "day":
+        late.append(shade.format("#FFE8B0"))
+    # the light through the bay window lies across the floor by day and in the evening
+    if time != "n":
+        out.append('<path d="M432 400 L640 400 L640 480 L360 480 Z" fill="#FFF4D8" opacity="0.25"/>')
+    return "".join(layers) + finish(out, time, late, warm=((160, 196, 120),))
+
+
+def figure_on_cel(x, base, h, colour):
+    """The painted figure on a cel, small: a head and shoulders in flat colour."""
+    return (f'<path d="M{x - h * 0.32:.1f} {base:.1f} Q{x:.1f} {base - h * 0.75:.1f} {x + h * 0.32:.1f} {base:.1f} Z" fill="{colour}"/>'
+            + oval(x, base - h * 0.68, h * 0.2, h * 0.2, "#F6DCC8") + oval(x, base - h * 0.78, h * 0.22, h * 0.14, "#3A2A2A"))
+
+
+def yoiiro(time):
+    """bg0801: 宵彩舎, the night-shift paint workshop upstairs: painted cels drying on lines like laundry, lamps along the bench."""
+    late, layers = [], []
+    view = dict(vx=350, vy=236, f=300, eye=1.35)
+    far = 11.5
+    out = [rect(0, 0, 640, 480, "#D8CCB4")]
+    # the windows down the left wall, the sky over the roofs outside
+    for z0 in (2.2, 4.6, 7.2):
+        glass = ((-3, 1.05, z0), (-3, 1.05, z0 + 1.7), (-3, 2.15, z0 + 1.7), (-3, 2.15, z0))
+        out.append(quad(glass, "url(#sky)", "#5A4636", 2, **view))
+        roofs = ((-3, 1.05, z0), (-3, 1.05, z0 + 1.7), (-3, 1.3, z0 + 1.7), (-3, 1.45, z0 + 0.9), (-3, 1.3, z0))
+        out.append(poly([proj(*c, **view) for c in roofs], {"day": "#6E7A8A", "y": "#5A4A5E", "n": "#141A30"}[time], "none", 0))
+        if time != "day":
+            late.append(quad(glass, "url(#sky)", "#5A4636", 2, **view)
+                        + poly([proj(*c, **view) for c in roofs], {"y": "#5A4A5E", "n": "#141A30"}[time], "none", 0))
+        if time == "n":
+            a, b = proj(-3, 1.6, z0 + 0.4, **view), proj(-3, 2.0, z0 + 1.3, **view)
+            late.append(stars(min(a[0], b[0]), min(a[1], b[1]), abs(b[0] - a[0]), abs(b[1] - a[1]) + 1, 4, int(z0 * 10)))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the walls between the windows, the ceiling beams, the board floor
+    for z0, z1 in ((1, 2.2), (3.9, 4.6), (6.3, 7.2), (8.9, far)):
+        out.append(quad(((-3, 0, z0), (-3, 0, z1), (-3, 2.7, z1), (-3, 2.7, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+    for z0 in (2.2, 4.6, 7.2):
+        out.append(quad(((-3, 0, z0), (-3, 0, z0 + 1.7), (-3, 1.05, z0 + 1.7), (-3, 1.05, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+        out.append(quad(((-3, 2.15, z0), (-3, 2.15, z0 + 1.7), (-3, 2.7, z0 + 1.7), (-3, 2.7, z0)), "#D0C2A6", "#8A7A60", 1, **view))
+        a, b = proj(-3, 1.6, z0, **view), proj(-3, 1.6, z0 + 1.7, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#5A4636", 2))
+    out.append(quad(((3, 0, 1), (3, 0, far), (3, 2.7, far), (3, 2.7, 1)), "#DCD0B8", "#8A7A60", 1, **view))
+    out.append(quad(((-3, 2.7, 1), (3, 2.7, 1), (3, 2.7, far), (-3, 2.7, far)), "#B8A888", "#6E5E48", 1, **view))
+    for z in (2, 3.5, 5.5, 8):
+        a, b = proj(-3, 2.7, z, **view), proj(3, 2.7, z, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#6E5238", max(2, 24 / z)))
+    out.append(quad(((-3, 0, 1), (3, 0, 1), (3, 0, far), (-3, 0, far)), "#A08460", "#5E4630", 1, **view))
+    for X in (-2.2, -1.2, -0.2, 0.8, 1.8):
+        a, b = proj(X, 0, 1, **view), proj(X, 0, far, **view)
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} L{b[0]:.1f} {b[1]:.1f}", "#8A7050", 1.5))
+    # the back wall: a door hung with an indigo half-curtain, a crescent dyed on it, the kettle on its stove
+    out.append(quad(((-3, 0, far), (3, 0, far), (3, 2.7, far), (-3, 2.7, far)), "#CFC2A8", "#8A7A60", 1, **view))
+    out.append(quad(((-0.6, 0, far), (0.6, 0, far), (0.6, 2.0, far), (-0.6, 2.0, far)), "#3A2E24", "#2A1E14", 1.5, **view))
+    for k in range(3):
+        out.append(quad(((-0.58 + k * 0.4, 1.2, far), (-0.2 + k * 0.4, 1.2, far), (-0.2 + k * 0.4, 2.0, far), (-0.58 + k * 0.4, 2.0, far)),
+                        "#27306A", "#141A40", 1, **view))
+    cx, cy = proj(0, 1.62, far, **view)
+    out.append(f'<path d="M{cx - 3:.1f} {cy - 7:.1f} a8 8 0 1 0 9 11 a6 6 0 1 1 -9 -11 Z" fill="#E8E4D8"/>')
+    kx, ky = proj(2.3, 0.8, far - 0.3, **view)
+    out.append(outline(f"{kx - 12:.0f}", f"{ky:.0f}", 24, 18, "#5A5E66", "#2A2E36", 1.5) + oval(kx, ky - 6, 9, 7, "#C8CCD4", "#5A5E66", 1.5)
+               + stroke(f"M{kx + 8:.0f} {ky - 8:.0f} l8 -4", "#5A5E66", 2))
+    # shelves of paint jars down the right wall
+    for Y in (0.9, 1.35, 1.8):
+        out.append(quad(((3, Y, 2.5), (2.6, Y, 2.5), (2.6, Y, 9), (3, Y, 9)), "#8A6A4A", "#4E3A26", 1, **view))
+        rng = random.Random(int(Y * 100))
+        for k in range(18):
+            z = 2.7 + k * 0.35
+            a, b = proj(2.8, Y, z, **view), proj(2.8, Y + 0.28, z, **view)
+            w = 60 / z
+            c = hue(rng.random(), 0.5, 0.85)
+            out.append(outline(f"{a[0] - w / 2:.1f}", f"{b[1]:.1f}", f"{w:.1f}", f"{a[1] - b[1]:.1f}", c, "#4A4A4A", 0.8))
+    # the long bench under the windows, its lamps and the cels laid out to paint
+    top = ((-3, 0.78, 1.2), (-1.9, 0.78, 1.2), (-1.9, 0.78, 10), (-3, 0.78, 10))
+    out.append(quad(((-1.9, 0, 1.2), (-1.9, 0.78, 1.2), (-1.9, 0.78, 10), (-1.9, 0, 10)), "#7A5A3E", "#3E2A1A", 1.5, **view))
+    out.append(quad(top, "#B8966A", "#5E4630", 1.5, **view))
+    lamp_heads = []
+    for z in (2.6, 5.2, 7.8):
+        base, elbow, head = proj(-2.8, 0.78, z, **view), proj(-2.6, 1.4, z + 0.1, **view), proj(-2.3, 1.25, z + 0.3, **view)
+        out.append(stroke(f"M{base[0]:.1f} {base[1]:.1f} L{elbow[0]:.1f} {elbow[1]:.1f} L{head[0]:.1f} {head[1]:.1f}", "#2E2A26", max(1.5, 9 / z)))
+        r = 36 / z
+        out.append(oval(head[0], head[1], r, r * 0.6, "#3A4A5A", "#1A2430", 1.2))
+        lamp_heads.append((head[0], head[1] + r, 260 / z))
+        for k in range(3):
+            a, b, c, d = (proj(-2.75 + k * 0.25, 0.79, z - 0.5, **view), proj(-2.55 + k * 0.25, 0.79, z - 0.5, **view),
+                          proj(-2.55 + k * 0.25, 0.79, z - 0.1, **view), proj(-2.75 + k * 0.25, 0.79, z - 0.1, **view))
+            out.append(poly((a, b, c, d), "#E4F2F8", "#8FB2C4", 1))
+    # the lines strung across the room, painted cels pegged along them to dry
+    rng = random.Random(8011)
+    for z in (9.5, 8, 6.5, 5, 3.6, 2.4):
+        a, b = proj(-2.9, 2.25, z, **view), proj(2.9, 2.25, z, **view)
+        sag = 60 / z
+        out.append(stroke(f"M{a[0]:.1f} {a[1]:.1f} Q{(a[0] + b[0]) / 2:.1f} {a[1] + sag * 2:.1f} {b[0]:.1f} {b[1]:.1f}", "#6E6A64", 1.2))
+        n = 9
+        for k in range(n):
+            X = -2.6 + k * 5.2 / (n - 1) + (rng.random() - 0.5) * 0.1
+            t = (X + 2.9) / 5.8
+            top_y = a[1] + (b[1] - a[1]) * t + sag * 4 * t * (1 - t)
+            x, _ = proj(X, 2.25, z, **view)
+            w, h = 0.42 * 300 / z, 0.34 * 300 / z
+            sway = (rng.random() - 0.5) * 6
+            cel_ = (f'<g transform="rotate({sway:.1f} {x:.1f} {top_y:.1f})">'
+                    + outline(f"{x - w / 2:.1f}", f"{top_y:.1f}", f"{w:.1f}", f"{h:.1f}", "#EAF6FB", "#8FB2C4", 1, 'fill-opacity="0.7"')
+                    + figure_on_cel(x + (rng.random() - 0.5) * w * 0.3, top_y + h * 0.92, h * 0.62,
+                                    ("#27306A", "#F2C230", "#C8A0E0", "#E86A5A", "#3E6E9A")[rng.randrange(5)])
+                    + rect(f"{x - w * 0.06:.1f}", f"{top_y - h * 0.08:.1f}", f"{w * 0.12:.1f}", f"{h * 0.18:.1f}", "#C8A070")
+                    + "</g>")
+            out.append(cel_)
+    # a low table down the middle with a tray of painted cels laid flat, and a rack of finished ones by it
+    t0 = ((-0.9, 0.45, 3.0), (0.9, 0.45, 3.0), (0.9, 0.45, 6.0), (-0.9, 0.45, 6.0))
+    out.append(quad(((-0.9, 0, 3.0), (0.9, 0, 3.0), (0.9, 0.45, 3.0), (-0.9, 0.45, 3.0)), "#6E5238", "#3E2A1A", 1.5, **view))
+    out.append(quad(t0, "#A8865E", "#5E4630", 1.5, **view))
+    for k in range(4):
+        zz = 3.3 + k * 0.65
+        out.append(quad(((-0.7, 0.46, zz), (-0.1, 0.46, zz), (-0.1, 0.46, zz + 0.45), (-0.7, 0.46, zz + 0.45)), "#E4F2F8", "#8FB2C4", 1, **view))
+        x, y = proj(-0.4, 0.46, zz + 0.22, **view)
+        out.append(oval(x, y, 40 / zz, 10 / zz, ("#27306A", "#E86A5A", "#F2C230", "#3E6E9A")[k]))
+    for k, c in enumerate(("#27306A", "#F4F1EA", "#C8A0E0", "#F2C230", "#2E2E3A")):
+        x, y = proj(0.25 + (k % 3) * 0.2, 0.45, 3.4 + (k // 3) * 0.4, **view)
+        out.append(outline(f"{x - 7:.0f}", f"{y - 16:.0f}", 14, 16, c, "#3A3A3A", 1) + rect(f"{x - 8:.0f}", f"{y - 20:.0f}", 16, 5, "#D8D8D8"))
+    rx0, ry0 = proj(1.2, 1.1, 2.0, **view)
+    rx1, ry1 = proj(2.3, 0, 2.0, **view)
+    out.append(outline(f"{rx0:.0f}", f"{ry0:.0f}", f"{rx1 - rx0:.0f}", f"{ry1 - ry0:.0f}", "#9A7A54", "#4E3A26", 2))
+    for k in range(1, 12):
+        x = rx0 + k * (rx1 - rx0) / 12
+        out.append(rect(f"{x - 3:.0f}", f"{ry0 + 8:.0f}", 6, f"{ry1 - ry0 - 30:.0f}", "#EAF6FB", 'opacity="0.8"')
+                   + rect(f"{x - 3:.0f}", f"{ry0 + 40 + (k % 3) * 10:.0f}", 6, 14, ("#27306A", "#E86A5A", "#C8A0E0")[k % 3]))
+    if time != "day":
+        for x, y, r in lamp_heads:
+            late.append(f'<ellipse cx="{x:.1f}" cy="{y + r * 0.3:.1f}" rx="{r:.1f}" ry="{r * 0.5:.1f}" fill="url(#glow)"/>')
+            late.append(oval(x, y - 36 / 300 * r * 0.8, r * 0.12, r * 0.06, "#FFF6D8"))
+    # bare bulbs down the middle of the ceiling: the shift works by them all night
+    warm = []
+    for z in (2.6, 5.6, 8.8):
+        top, bulb = proj(0, 2.7, z, **view), proj(0, 2.42, z, **view)
+        r = 30 / z
+        out.append(stroke(f"M{top[0]:.1f} {top[1]:.1f} V{bulb[1]:.1f}", "#3A3A3A", 1.2) + oval(bulb[0], bulb[1], r * 0.5, r * 0.6, "#F4F1EA", "#8A8680", 1))
+        if time != "day":
+            late.append(oval(bulb[0], bulb[1], r * 0.5, r * 0.6, "#FFF6D8"))
+        warm.append((round(bulb[0]), round(bulb[1]), round(r * 9)))
+    return "".join(layers) + finish(out, time, late, warm=warm)
+
+
+def card_back(cx, cy, w, h, rot=0, face_up=None):
+    """A fortune card lying on the cloth: the back a moon and stars on indigo; face up, a picture in a gold frame."""
+    if face_up:
+        inner = (outline(-w / 2, -h / 2, w, h, "#F6EEDA", "#8A6A1E", 1.5) + outline(-w / 2 + 4, -h / 2 + 4, w - 8, h - 8, "none", "#C8A040", 1)
+                 + face_up(w, h))
+    else:
+        inner = (outline(-w / 2, -h / 2, w, h, "#27306A", "#C8A040", 1.5) + outline(-w / 2 + 3, -h / 2 + 3, w - 6, h - 6, "none", "#C8A040", 1)
+                 + f'<path d="M-3 -6 a7 7 0 1 0 8 9 a5 5 0 1 1 -8 -9 Z" fill="#E8D890"/>'
+                 + oval(-w / 4, h / 4, 1.5, 1.5, "#E8D890") + oval(w / 4, -h / 4, 1.5, 1.5, "#E8D890"))
+    return f'<g transform="translate({cx} {cy}) rotate({rot})">{inner}</g>'
+
+
+def hoshimikan(time):
+    """bg0802: 星見館, the fortune-teller's house in the back alley: the reading table, its cards and crystal, drapes and stars."""
+    late, layers = [], []
+    out = [rect(0, 0, 640, 480, "#3A2A4E")]
+    # the little window onto the alley: a lantern across the way, the light of the hour
+    out.append(window(470, 70, 110, 140, time, late, "#5A3E2E", "#2E1E14", cols=2, rows=2, town=True))
+    layers.append(dusk(out, time, late))
+    out, late = [], []
+    # the wall paper: gold stars on plum; the chart of the sky in its frame
+    rng = random.Random(8021)
+    for _ in range(60):
+        x, y = rng.random() * 640, rng.random() * 300
+        if 460 < x < 590 and 60 < y < 220:
+            continue
+        r = 3 + rng.random() * 3
+        pts = " ".join(f"{x + (r if k % 2 == 0 else r * 0.4) * math.sin(k * math.pi / 5):.1f},"
+                       f"{y - (r if k % 2 == 0 else r * 0.4) * math.cos(k * math.pi / 5):.1f}" for k in range(10))
+        out.append(f'<polygon points="{pts}" fill="#B8964A" opacity="0.55"/>')
+    out.append(outline(190, 40, 200, 200, "#1E1A34", "#B8964A", 4))
+    out.append(oval(290, 140, 84, 84, "#27306A", "#C8A040", 2) + oval(290, 140, 56, 56, "none", "#C8A040", 1))
+    for k in range(12):
+        a = k * math.pi / 6
+        out.append(stroke(f"M{290 + 56 * math.cos(a):.1f} {140 + 56 * math.sin(a):.1f} L{290 + 84 * math.cos(a):.1f} {140 + 84 * math.sin(a):.1f}",
+                          "#C8A040", 1))
+    stars_ = ((250, 110), (270, 96), (300, 104), (318, 128), (296, 160), (262, 170), (240, 150))
+    out.append(stroke("M" + " L".join(f"{x} {y}" for x, y in stars_), "#E8D890", 1.2))
+    for x, y in stars_:
+        out.append(oval(x, y, 3, 3, "#FFF6D0"))
+    out.append(f'<path d="M278 132 a10 10 0 1 0 12 12 a8 8 0 1 1 -12 -12 Z" fill="#E8D890"/>')
+    # the doorway at the back hung with strings of beads, a shelf of curios beside it
+    out.append(outline(40, 90, 110, 250, "#1A1226", "#5A3E2E", 4))
+    for k in range(10):
+        x = 48 + k * 10.5
+        out.append(stroke(f"M{x:.1f} 94 V336", "#8A5A9A", 2, 'stroke-dasharray="3 3"'))
+        out.append(stroke(f"M{x:.1f} 97 V336", "#C8A040", 1.5, 'stroke-dasharray="2 8"'))
+    out.append(outline(410, 250, 210, 12, "#5A3E2E", "#2E1E14", 2) + outline(410, 300, 210, 12, "#5A3E2E", "#2E1E14", 2))
+    for k in range(7):
+        x = 420 + k * 28
+        out.append(outline(x, 224 + (k % 3) * 4, 14, 26 - (k % 3) * 4, ("#6E2E3A", "#2E4A6E", "#8A6A2A", "#3E5A3A")[k % 4], "#1E1A14", 1))
+    out.append(oval(560, 236, 13, 13, "#8AA6B8", "#4E6A7A", 1.5) + outline(520, 280, 20, 20, "#C8A040", "#6E5A1E", 1.5)
+               + oval(450, 288, 16, 12, "#E8E0D0", "#8A8070", 1.5) + oval(600, 286, 10, 14, "#6E3A6E", "#3A1A3A", 1.5))
+    # the heavy drapes framing the room, tied back with gold cord
+    for x0, d in ((0, 1), (640, -1)):
+        out.append(f'<path d="M{x0} 0 H{x0 + 150 * d} Q{x0 + 110 * d} 120 {x0 + 60 * d} 220 Q{x0 + 90 * d} 330 {x0 + 110 * d} 480 H{x0} Z" '
+                   f'fill="#6E1E3A" stroke="#3A0E1E" stroke-width="2"/>')
+        for k in range(3):
+            out.append(stroke(f"M{x0 + (30 + k * 35) * d} 0 Q{x0 + (24 + k * 22) * d} 140 {x0 + (40 + k * 8) * d} 220", "#4E1228", 2))
+        out.append(stroke(f"M{x0 + 40 * d} 222 q{30 * d} 10 {34 * d} -6", "#C8A040", 5))
+    out.append(rect(0, 0, 640, 22, "#4E1228") + "".join(oval(x, 22, 6, 6, "#C8A040") for x in range(12, 640, 26)))
+    # the reading table: a deep blue cloth to the floor, gold fringe, the cards laid out and the crystal
+    out.append('<path d="M120 330 Q320 300 520 330 L560 480 H80 Z" fill="#1E2456" stroke="#0E1230" stroke-width="2"/>')
+    out.append('<ellipse cx="320" cy="330" rx="200" ry="36" fill="#27306A" stroke="#0E1230" stroke-width="2"/>')
+    for x in range(90, 560, 10):
+        out.append(stroke(f"M{x} 476 v-8", "#C8A040", 2))
+    for k in range(6):
+        out.append(stroke(f"M{140 + k * 70} 356 Q{150 + k * 70} 420 {120 + k * 76} 478", "#161C48", 2))
+
+    def moon_card(w, h):
+        return f'<path d="M-5 -10 a12 12 0 1 0 14 15 a9 9 0 1 1 -14 -15 Z" fill="#C8A040"/>'
+    for k in range(5):
+        out.append(card_back(220 + k * 26, 334 + abs(k - 2) * 3, 24, 36, (k - 2) * 12))
+    out.append(card_back(410, 338, 26, 38, 8, face_up=None))
+    out.append(card_back(160, 336, 26, 38, -10, face_up=moon_card))
+    out.append(outline(300, 300, 40, 10, "#B8964A", "#6E5A1E", 1.5) + stroke("M304 300 l6 -8 h20 l6 8", "#B8964A", 3))
+    out.append(oval(320, 272, 30, 30, "#C8DCEC", "#6E8AA8", 2, 'fill-opacity="0.85"')
+               + oval(310, 262, 10, 6, "#FFFFFF", extra='opacity="0.8"') + oval(328, 282, 12, 8, "#A8B8E8", extra='opacity="0.6"'))
+    # a candle in a brass stick, and the pierced star lamp hanging over the table
+    out.append(outline(470, 300, 10, 24, "#F4EEDC", "#8A8070", 1) + oval(475, 326, 14, 4, "#B8964A", "#6E5A1E", 1.5)
+               + stroke("M475 300 v-6", "#3A2A1E", 1.5))
+    flame = oval(475, 290, 3.5, 7, "#FFD27A")
+    out.append(stroke("M320 22 V164", "#8A6A2A", 2))
+    lamp = " ".join(f"{320 + (28 if k % 2 == 0 else 12) * math.sin(k * math.pi / 5):.1f},"
+                    f"{192 - (28 if k % 2 == 0 else 12) * math.cos(k * math.pi / 5):.1f}" for k in range(10))
+    out.append(f'<polygon points="{lamp}" fill="#B8964A" stroke="#6E5A1E" stroke-width="2"/>')
+    holes = "".join(oval(320 + 12 * math.cos(k * math.tau / 6), 192 + 12 * math.sin(k * math.tau / 6), 2, 2, "#FFF0C0") for k in range(6))
+    out.append(holes)
+    late.append(flame + glow(475, 290, 40))
+    late.append(holes + oval(320, 192, 6, 6, "#FFF6D8"))
+    return "".join(layers) + finish(out, time, late, warm=((320, 192, 120),))
+
+
 PLACES = {
     "bg001": ("Yota's room at the ginkgo house: tatami, futon, fan, the box of magazines.", yota_room, ("day", "y", "n")),
     "bg002": ("The ginkgo house from the alley.", ginkgo_house, ("day", "y", "n")),
@@ -3084,7 +3687,16 @@ PLACES = {
     "bg0401": ("The Himi apartment, the living room.", apartment, ("day", "y", "n")),
     "bg0402": ("The Himi apartment's balcony, the station lit below.", himi_balcony, ("n",)),
     "bg0403": ("The aquarium: the great blue tank, fish, the benches in the dark.", aquarium, ("day",)),
+    "bg0501": ("The river bank under the bridge: the steps in the shade, the river bright beyond.", under_bridge, ("day",)),
+    "bg0601": ("The game centre: an aisle of cabinets with lit screens, the crane game, the coloured lights.", game_centre, ("day",)),
+    "bg0602": ("The sea on a summer Sunday: the beach, a parasol and a mat, the breakwater and its lighthouse.", seaside, ("day",)),
     "bg0701": ("Kasumi Tomine's house on the hill, her late mother's, in its wild garden.", kasumi_house, ("day", "y", "n")),
+    "bg0702": ("The room of stopped clocks in Kasumi's house: clocks on every wall, each at its own hour; the bay window.",
+               clock_room, ("day", "y", "n")),
+    "bg0801": ("Yoiirosha, the night-shift paint workshop: painted cels drying on lines, lamps along the bench.", yoiiro,
+               ("day", "y", "n")),
+    "bg0802": ("Hoshimikan, the fortune-teller's house in the back alley: the reading table, cards and crystal, drapes and stars.",
+               hoshimikan, ("day", "y")),
 }
 
 

@@ -39,6 +39,7 @@ P.EXPRESSIONS.update({
     "soft": ("soft smile", dict(eyes="smile", brows="calm", mouth="calm")),
     "down": ("looking down", dict(eyes="sad", brows="worried", mouth="calm")),
     "wince": ("voice gone", dict(eyes="tired", brows="worried", mouth="o", marks=("sweat",))),
+    "intent": ("intent on the work", dict(eyes="sad", brows="calm", mouth="calm")),
     "teary": ("laughing in tears", dict(eyes="shut", brows="up", mouth="laugh", marks=("tear",))),
 })
 
@@ -58,6 +59,12 @@ LOOKS = {
                accent="#D9D4C7", shoes="#3A3A40"),
     "na": dict(draw=P.nanoka, hair="#C98F7B", top="#A8D8C8", bottom="#F4F1EA", legs="trousers", style="mid",
                accent="#F7E3A1", shoes="#F4F1EA"),
+    "hi": dict(draw=P.hinako, hair="#D18B47", top="#2E9E6B", bottom="#3A3A5A", legs="skirt", style="bunch",
+               accent="#FF6FA3", shoes="#FFB347"),
+    "ka": dict(draw=P.kasumi, hair="#4B3A33", top="#EDE6D6", bottom="#3C4F76", legs="long", style="long",
+               accent="#9DB38A", shoes="#C8A878"),
+    "am": dict(draw=P.amane, hair="#0F0F1A", top="#1C1F3A", bottom="#1C1F3A", legs="long", style="long",
+               accent="#C0C6D0", shoes="#2A2A30"),
     "to": dict(draw=P.torigoe, hair="#E8E8E8", top="#6B4F2A", bottom="#5A5248", legs="trousers", style="crew",
                accent="#6B4F2A", shoes="#3A3A3A"),
     "an": dict(draw=None, hair="#3A3A3A", top="#8A9A7A", bottom="#5A4A3A", legs="trousers", style="short",
@@ -125,6 +132,15 @@ def dim_except(cx, cy, r, colour="#0A0C1E", opacity=0.55):
             f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="#000000" opacity="0.9"/>'
             f'<circle cx="{cx}" cy="{cy}" r="{r * 0.6}" fill="#000000"/></mask>'
             f'<rect width="640" height="480" fill="{colour}" opacity="{opacity}" mask="url(#pool{cx}_{cy})"/>')
+
+
+def dark_around(cx, cy, r, colour="#060814", opacity=0.8):
+    """Night everywhere but where one lamp reaches, fading softly (no rings) towards the edges."""
+    gid = f"dark{cx}_{cy}"
+    return (f'<radialGradient id="{gid}" gradientUnits="userSpaceOnUse" cx="{cx}" cy="{cy}" r="{r}">'
+            f'<stop offset="0.25" stop-color="{colour}" stop-opacity="0"/>'
+            f'<stop offset="1" stop-color="{colour}" stop-opacity="{opacity}"/></radialGradient>'
+            f'<rect width="640" height="480" fill="url(#{gid})"/>')
 
 
 def blur_back(body, amount=4):
@@ -291,6 +307,9 @@ def hair_small(style, hair, accent, view, hx, hy):
     elif style == "bob":
         cap += poly(((hx - 11, hy - 2), (hx + 2, hy - 2), (hx + 1, hy + 9), (hx - 11, hy + 8)), hair, line, 1)
         cap += oval(hx + 5, hy - 8, 2.5, 1.5, "#F4D03F")
+    elif style == "bunch":
+        for d in (-1, 1):
+            cap += oval(hx + d * 10, hy + 3, 4.5, 6, hair, line, 1) + oval(hx + d * 9, hy - 2, 2, 2, accent)
     elif style in ("long", "mid"):
         bottom = 30 if style == "long" else 16
         back = poly(((hx - 10, hy), (hx + 8, hy), (hx + 9, hy + bottom), (hx - 11, hy + bottom)), hair, line, 1)

@@ -461,7 +461,7 @@ def nanoka():
               '<circle cx="320" cy="420" r="3.5"/><circle cx="320" cy="460" r="3.5"/></g>')
     front = (shape(FRINGE_SOFT, hair) + sidelocks(300, hair)
              + shape("M388 142 l8 -8 l8 8 l-8 8 Z", hat))
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, sleeve=blouse)
 
 
 def hinako():
@@ -485,7 +485,8 @@ def hinako():
              + sidelocks(266, hair)
              + f'<path d="M268 116 l22 -10 M272 126 l22 -10" stroke="{pins}" stroke-width="4" stroke-linecap="round"/>'
              + f'<path d="M372 106 l22 10" stroke="{streak}" stroke-width="4" stroke-linecap="round"/>')
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    # the streak's pin sits where the anger mark goes: the mark floats off the crown instead
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, sleeve=uniform, vein=(412, 92))
 
 
 def kasumi():
@@ -496,7 +497,8 @@ def kasumi():
               + f'<path d="M292 316 Q320 336 348 316" fill="none" stroke="{light(dress, 0.3)}" stroke-width="2"/>'
               + '<g fill="#CFC6B2"><circle cx="282" cy="400" r="4"/><circle cx="284" cy="444" r="4"/></g>')
     front = shape(FRINGE_SOFT, hair) + sidelocks(330, hair)
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    # the older eye, like Reina's: at twenty-seven she is the eldest of the heroines and should read so
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, style="woman", sleeve=cardigan)
 
 
 def amane():
@@ -509,7 +511,7 @@ def amane():
     front = (shape(FRINGE_BLUNT, hair)
              + shape("M244 160 L240 300 L262 300 L262 168 Z", hair)
              + shape("M396 160 L400 300 L378 300 L378 168 Z", hair))
-    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye)
+    return dict(back=back, outfit=outfit, front=front, hair=hair, eye=eye, sleeve=dress)
 
 
 # The supporting cast -------------------------------------------------------------
@@ -666,10 +668,10 @@ CAST = [
     ("yu", "Yuzuka", yuzuka, ALL, 0),
     ("yu", "Yuzuka in her hospital trainee uniform", yuzuka_hospital, ALL, 1),
     ("re", "Reina", reina, ALL, 0),
-    ("na", "Nanoka", nanoka, ("001",), 0),
-    ("hi", "Hinako", hinako, ("001",), 0),
-    ("ka", "Kasumi", kasumi, ("001",), 0),
-    ("am", "Amane", amane, ("001",), 0),
+    ("na", "Nanoka", nanoka, ALL, 0),
+    ("hi", "Hinako", hinako, ALL, 0),
+    ("ka", "Kasumi", kasumi, ALL, 0),
+    ("am", "Amane", amane, ALL, 0),
     ("su", "Sunahara Tomiko", tomiko, ALL, 0),
     ("to", "Torigoe Gentaro", torigoe, ALL, 0),
     ("ku", "Kumai Daisaku", kumai, ALL, 0),
