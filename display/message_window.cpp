@@ -134,6 +134,7 @@ scenario::ScriptResult AddTextLine(const char* text) {
   const LineBuffer line = CopyLine(text != nullptr ? text : "");
   LogLine(line);
 
+  bool wrapped = false;
   for (int at = 0; at < line.length;) {
     std::uint16_t code = line.bytes[at++];
     if (platform::IsLeadByte(static_cast<std::uint8_t>(code))) {
@@ -149,6 +150,10 @@ scenario::ScriptResult AddTextLine(const char* text) {
     if (!closingInLastColumn && w.column >= kLastColumn) {
       w.column = w.indentColumn;
       ++w.row;
+      // A line the window had to break is a layout fault of the story text:
+      // the break falls wherever the column ran out, not where the writer chose.
+      if (!wrapped && platform::Sys().IsLogging()) platform::Sys().LogEvent("wrap", {});
+      wrapped = true;
     }
     if (w.row >= kTextRows) {
       const scenario::ScriptResult result = WaitPrompt(PromptCause::FullWindow);

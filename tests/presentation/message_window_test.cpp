@@ -102,6 +102,40 @@ TEST_F(MessageWindowTest, LinesAreLaidOutOnTheGridByTheLineBreakingRules) {
   EXPECT_EQ(Row(0) + "/" + Row(1), "あ/い");
 }
 
+TEST_F(MessageWindowTest, ALineTheWindowHadToBreakIsLoggedOnce) {
+  int wraps = 0;
+  platform::headless::HeadlessOptions options;
+  options.onEvent = [&](const std::string& kind, const std::vector<platform::LogField>&) {
+    if (kind == "wrap") ++wraps;
+  };
+  display::ShutdownDisplay();
+  Start(options);
+  ASSERT_TRUE(Sys().CreateMainWindow("Cellwright"));
+  ASSERT_TRUE(display::InitDisplay());
+  Sys().SetKey(platform::Key::Control, true);
+  const std::pair<std::string, int> rows[] = {
+      {Repeat("あ", 26) + "。", 0},  // a closing mark may hang in the last column
+      {Repeat("あ", 27), 1},
+      {Repeat("あ", 70), 1},  // once a line, however often it breaks
+      {"な「" + Repeat("あ", 24), 0},
+      {"な「" + Repeat("あ", 25), 1},
+      {"な「あ", 0},  // the indent under 「 shortens the next lines
+  };
+  for (const auto& [line, expected] : rows) {
+    display::ResetMessageWindow();
+    wraps = 0;
+    ASSERT_EQ(Add(line), scenario::kGoOn);
+    EXPECT_EQ(wraps, expected) << line;
+  }
+  display::ResetMessageWindow();
+  wraps = 0;
+  ASSERT_EQ(Add("な「あ"), scenario::kGoOn);
+  ASSERT_EQ(Add("　" + Repeat("い", 23) + "」"), scenario::kGoOn);
+  EXPECT_EQ(wraps, 0);
+  ASSERT_EQ(Add("　" + Repeat("い", 24)), scenario::kGoOn);
+  EXPECT_EQ(wraps, 1);
+}
+
 TEST_F(MessageWindowTest, APageWaitsForThePlayerAndItsEndClosesTheWindowAndForgetsTheIndent) {
   RunScript("frames 5\nkey enter\n");
   ASSERT_EQ(Add("「" + Repeat("あ", 76)), 0);

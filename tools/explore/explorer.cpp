@@ -213,6 +213,7 @@ class Search {
       }
     }
     coverage_.overflows.insert(playout.overflows.begin(), playout.overflows.end());
+    coverage_.wraps.insert(playout.wraps.begin(), playout.wraps.end());
   }
 
   void Unlocks(const core::GameStateRecord& record) {

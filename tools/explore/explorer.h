@@ -33,6 +33,7 @@ struct Coverage {
   std::set<std::string> otherBoxes;
   std::map<std::string, std::vector<Decision>> deadEnds;  // last scenario -> a way there
   std::set<std::string> overflows;
+  std::set<std::string> wraps;
   int playouts = 0;
   int stalls = 0;
   std::size_t states = 0;  // distinct records seen at scenario boundaries

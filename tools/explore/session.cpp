@@ -154,6 +154,8 @@ Playout Play(const SessionFolders& folders, const core::GameStateRecord& start,
       watch.lastText = *FieldText(fields, "text");
     } else if (kind == "page" && HasField(fields, "overflow")) {
       o.overflows.push_back(o.lastScenario + ": " + watch.lastText);
+    } else if (kind == "wrap") {
+      o.wraps.push_back(o.lastScenario + ": " + watch.lastText);
     }
   };
 

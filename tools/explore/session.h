@@ -55,6 +55,7 @@ struct Playout {
   bool cutShort = false;               // the decision budget ran out first
   std::vector<std::string> boxes;      // message box texts (UTF-8)
   std::vector<std::string> overflows;  // "scenario: the line before the overflow"
+  std::vector<std::string> wraps;      // "scenario: a line the window had to break"
   core::GameStateRecord final{};
   std::uint64_t frames = 0;
 };
