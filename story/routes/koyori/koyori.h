@@ -22,7 +22,7 @@ inline constexpr std::size_t kMorning0828 = 155;
 inline constexpr std::size_t kNight0828 = 156;
 // 23 August: 1 he searched the line with her to the end, 2 he let her go alone.
 inline constexpr std::size_t kSearchedTheLine = 162;
-// Bytes 164-165: a bit per main-scenario scene played.
+// Bytes 164-166: a bit per main-scenario scene played.
 inline constexpr std::size_t kOfficeSeen = 164;
 
 // She calls him by his name once she has told him, on the roof at Obon,

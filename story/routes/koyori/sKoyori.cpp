@@ -556,6 +556,73 @@ ScriptResult EmptyBags() {
   return 0;
 }
 
+// Kumai alone in the night office, about her first summer: what she was
+// like before she learned to time everything.
+ScriptResult KumaiAboutHer() {
+  Bg("bg034n");
+  Music("bgm10");
+  GO(Say({"夜の事務所。こよりさんは回収に出ていて、", "残っていたのは、熊井さんだけだった。"}));
+  Face(1, "kut001");
+  Voice("ku0701");
+  GO(Say({"熊井「こよりなら、ツバクロだ。", "　あと二十分で戻る。……あいつの二十分は、",
+          "　十八分だけどな」"}));
+  GO(Say({"熊井さんは、缶コーヒーを二本出して、", "一本をこちらに滑らせた。"}));
+  Face(1, "kut009");
+  GO(Say({"熊井「あいつの最初の夏はな、", "　原画マンがひとり、途中で降りた」"}));
+  GO(Say({"熊井「こよりが毎日通って、毎日断られて。", "　最後の日、そいつは袋を突っ返して、",
+          "　『描けないやつに分かるか』って言った」"}));
+  GO(Say({"陽太「……こよりさん、何て」"}));
+  Voice("ku0702");
+  GO(Say({"熊井「何も言わなかった。", "　その晩、屋上で一回だけ泣いて、",
+          "　次の朝から、ストップウォッチを下げてきた」"}));
+  GO(Say({"熊井「俺がやったお古だ。", "　……今は、お前のポケットに入ってるやつだな」"}));
+  Face(1, "kut002");
+  Voice("ku0703");
+  GO(Say({"熊井「あいつは、速く走れば", "　描けないぶんを埋められると思ってる。",
+          "　そうじゃねえって、誰かが言ってやらなきゃな」"}));
+  GO(Say({"熊井「……俺が言っても、聞かねえんだ。", "　デスクの言うことは、説教に聞こえる」"}));
+  Effect("03");
+  NoFace(1);
+  GO(Say({"玄関の戸が開く音がして、", "廊下を走ってくる足音が近づいてきた。"}));
+  Face(1, "kot002");
+  GO(Say({"こより「ただいま戻りましたー！", "　ツバクロさん、十七分五十秒！」"}));
+  Face(2, "kut003");
+  GO(Say({"熊井「な？」"}));
+  return 0;
+}
+
+// The last week, ice for the drawing room on the front step: what he will
+// do when the summer is over.
+ScriptResult IceOnTheStep() {
+  Bg(ByTime("bg030"));
+  Music("bgm09");
+  GO(Say({"こよりさんと、作画室用の氷を買いに出た。", "一貫目の氷を、軍手で抱えて戻る。"}));
+  GO(Say({"スタジオの前の段差に、ふたりで座った。", "氷の角から、水がぽたぽた落ちている。"}));
+  Face(1, "kot001");
+  Voice("ko0668");
+  GO(Say({"こより「一分だけ、休憩。", "　氷が溶けるより先に、わたしたちが溶けそう」"}));
+  Face(1, "kot009");
+  GO(Say({"こより「……ね。陽太くんは、九月からどうするの。", "　大学、戻るの？」"}));
+  GO(Choose({"１『ここにいたいです』", "２『まだ、決めてません』"}));
+  if (Picked() == 1) {
+    Face(1, "kot006");
+    GO(Say({"こより「……即答だ」"}));
+    Face(1, "kot003");
+    GO(Say({"こより「じゃあ、秋の分の地図も描かなきゃ。", "　秋は、日が落ちるのが早いからね。",
+            "　時間、全部書き直し！」"}));
+  } else {
+    Face(1, "kot001");
+    GO(Say({"こより「うん。それでいいと思う。", "　初号まで、考えなくていいよ」"}));
+    Face(1, "kot002");
+    GO(Say({"こより「……でも、決めたら、", "　いちばんに教えてね。計って待ってるから」"}));
+  }
+  GO(Say({"氷が、また一滴、段差に落ちた。"}));
+  Effect("32");
+  Face(1, "kot003");
+  GO(Say({"こより「一分！　はい、立って！", "　作画室が、溶けちゃう！」"}));
+  return 0;
+}
+
 // Every scene of the period played already: a little of an ordinary evening.
 ScriptResult OrdinaryEvening() {
   Bg(ByTime("bg034"));
@@ -590,6 +657,8 @@ ScriptResult SecondVisit() {
     GO(Say({"こよりさんは、電話を三本かけ終えたところだった。"}));
     GO(Say({"こより「残りは伝票だけ。十五分で終わるよ。", "　きみは、あしたの朝のために寝て」"}));
   }
+  Face(1, "kot001");
+  GO(Say({"こより「……でも、来てくれたのは、うれしい。", "　それは、計らないでおくね」"}));
   NoFace(1);
   GO(Say({"結局、十五分ぶんの伝票を一緒に数えてから、", "事務所を出た。"}));
   return 0;
@@ -615,6 +684,13 @@ ScriptResult MovedPastScene() {
       break;
   }
   NoFace(1);
+  if (Date() >= 823) {
+    GO(Say({"帰りがけに振り返ると、こよりさんは", "ひとりでボードの磁石を動かしていた。",
+            "赤い磁石が、また一個増えた。"}));
+  } else {
+    GO(Say({"この夏のどこかで、こよりさんに", "言うべきことが、あった気がする。",
+            "それが何だったのか、もう思い出せない。"}));
+  }
   return 0;
 }
 
@@ -627,13 +703,13 @@ int ChooseScene() {
     case Period::KeysLate:
       return studio::FirstUnseen(koyori::kOfficeSeen, {0, 10, 1});
     case Period::InBetween:
-      return studio::FirstUnseen(koyori::kOfficeSeen, {2, firstCel, 3, 1});
+      return studio::FirstUnseen(koyori::kOfficeSeen, {2, firstCel, 3, 15, 1});
     case Period::Crunch:
-      return studio::FirstUnseen(koyori::kOfficeSeen, {4, 12, 5, 2, 3});
+      return studio::FirstUnseen(koyori::kOfficeSeen, {4, 12, 5, 2, 3, 15});
     case Period::Hospital:
       return studio::FirstUnseen(koyori::kOfficeSeen, {6, 13, 7, 4, 5, 12});
     case Period::LastWeek:
-      return studio::FirstUnseen(koyori::kOfficeSeen, {8, 14, 9, 7});
+      return studio::FirstUnseen(koyori::kOfficeSeen, {8, 14, 16, 9, 7});
   }
   return -1;
 }
@@ -668,6 +744,10 @@ ScriptResult RealScene(int scene) {
       return NoodlesWithMichiru();
     case 13:
       return TheInterview();
+    case 15:
+      return KumaiAboutHer();
+    case 16:
+      return IceOnTheStep();
     default:
       return EmptyBags();
   }
