@@ -133,13 +133,13 @@ ScriptResult TheLastNight() {
 // From the briefing the slot is still the morning; from Kumai's roof it is
 // the evening gone by, and the night belongs to her.
 ScriptResult sKoyori0828() {
-  if (TimeSlot() == core::kMorning && Flag(koyori::kMorning0828) == 0) {
-    GO(ThePlan());
+  if (TimeSlot() >= core::kEvening) {
+    GO(TheLastNight());
+    ClearStage();
+    core::GameState.timeSlot = core::kDayOver;
     return Jump("s2wA");
   }
-  GO(TheLastNight());
-  ClearStage();
-  core::GameState.timeSlot = core::kDayOver;
+  if (Flag(koyori::kMorning0828) == 0) GO(ThePlan());
   return Jump("s2wA");
 }
 
