@@ -285,7 +285,7 @@ ScriptResult AtTheDoor() {
 ScriptResult HerRoutes() {
   Bg(ByTime("bg034"));
   Music("bgm03");
-  GO(Say({"監督が入院してから、熊井さんは", "病院とスタジオを往復している。",
+  GO(Say({"監督が入院してから、熊井さんは", "監督の代わりの打ち合わせで、外に出てばかりいる。",
           "デスクの仕事の半分が、こよりさんに来た。"}));
   Face(1, "kot008");
   Voice("ko0653");

@@ -3,6 +3,7 @@
 // at the desk and he runs her roads; the last picture is a train to catch.
 #include "core/game_state.h"
 #include "story/chapters.h"
+#include "story/routes/koyori/koyori.h"
 #include "story/routes/routes.h"
 
 namespace story {
@@ -21,11 +22,18 @@ ScriptResult sKoyoriEnd() {
   GO(Say({"こより「絵コンテの秒数を足したら、", "　三十二分、八秒だったの。",
           "　……二秒、どこかで伸びちゃった」"}));
   Face(1, "kot002");
-  GO(Say({"こより「たぶん、撮影所の七往復目。", "　わたしが、五分寝たとこ」"}));
-  GO(Say({"陽太「それは、十二分でした」"}));
-  Face(1, "kot003");
-  Voice("ko0761");
-  GO(Say({"こより「知ってた！」"}));
+  if (Flag(koyori::kNight0828) == 1) {
+    GO(Say({"こより「たぶん、撮影所の七往復目。", "　わたしが、五分寝たとこ」"}));
+    GO(Say({"陽太「それは、十二分でした」"}));
+    Face(1, "kot003");
+    Voice("ko0761");
+    GO(Say({"こより「知ってた！」"}));
+  } else {
+    GO(Say({"こより「たぶん、最後の徹夜のどこか。", "　撮影所の前で、わたしがうとうとしたとこ」"}));
+    GO(Say({"陽太「二秒なら、許してもらえますよ」"}));
+    Face(1, "kot003");
+    GO(Say({"こより「だめ！　進行の二秒は、", "　映画の四十八コマなんだから！」"}));
+  }
   GO(Say({"客席の灯りがついた。", "誰かが拍手をはじめて、それが、",
           "小さな試写室いっぱいに広がっていった。"}));
   GO(Say({"社長は編み棒を握ったまま泣いていた。", "熊井さんは扉の横で、天井を見ていた。",
