@@ -12,6 +12,7 @@ ScriptResult sKumaiGogo() {
   Flag(flag::kChigusaAfternoon) = 0;
   Bg(ByTime("bg034"));
   Music("bgm04");
+  GO(Say({"事務所の机で、伝票の整理をしていた。", "窓の外では、蝉がいちばんうるさい時間だ。"}));
   Effect("03");
   GO(Say({"事務所の戸が、ゆっくりと開いた。"}));
   GO(Say({"入ってきたのは、麦わら帽子を胸に抱えた", "小柄なおじいさんだった。",
