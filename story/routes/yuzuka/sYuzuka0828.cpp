@@ -13,6 +13,7 @@ namespace {
 
 // The route did not reach the roof: she has no promise to keep here.
 ScriptResult JarsAtTheDoor() {
+  const bool byName = Flag(flag::kYuzukaDelivery) == 1;  // she asked to use his given name
   Bg("bg031y");
   GO(Say({"入口の下駄箱の前に、", "手さげ袋がひとつ置いてあった。"}));
   GO(Say({"柚子はちみつの瓶が、五本。", "ふたに、マジックで名前が書いてある。",
@@ -21,7 +22,7 @@ ScriptResult JarsAtTheDoor() {
   Effect("21");
   GO(Say({"外に出ると、商店街の角を", "黄色いエプロンが曲がっていくところだった。"}));
   Face(1, "yut001");
-  GO(Say({"ゆずか「……あ。早瀬さん」"}));
+  GO(Say({byName ? "ゆずか「……あ。陽太さん」" : "ゆずか「……あ。早瀬さん」"}));
   GO(Say({"ゆずか「差し入れです。あと二日、でしょう。", "　みんな、ちゃんと飲んでくださいね」"}));
   GO(Say({"陽太「監督は……」"}));
   Face(1, "yut005");
@@ -30,7 +31,9 @@ ScriptResult JarsAtTheDoor() {
   GO(Say({"ゆずか「わたし、まだ学生だから。", "　付き添います、なんて、言えなくて」"}));
   GO(Say({"ゆずかちゃんは、小さく頭を下げて、", "自転車にまたがった。"}));
   Face(1, "yut002");
-  GO(Say({"ゆずか「早瀬さんも、倒れないでくださいね。", "　……じゃあ」"}));
+  GO(Say({byName ? "ゆずか「陽太さんも、倒れないでくださいね。"
+                 : "ゆずか「早瀬さんも、倒れないでくださいね。",
+          "　……じゃあ」"}));
   NoFace(1);
   GO(Say({"チリン、とベルが鳴った。", "追いかける言葉は、見つからなかった。"}));
   return 0;
