@@ -24,6 +24,10 @@ inline constexpr std::size_t kNight0828 = 156;
 inline constexpr std::size_t kSearchedTheLine = 162;
 // Bytes 164-166: a bit per main-scenario scene played.
 inline constexpr std::size_t kOfficeSeen = 164;
+// 28 July: he promised to introduce her to the sisters. The curry night
+// itself (byte 163) is made due by the sisters' scenes, after the recording,
+// since its trigger fires on the first night it is set.
+inline constexpr std::size_t kPromisedSisters = 167;
 
 // She calls him by his name once she has told him, on the roof at Obon,
 // what she never told anyone.

@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/flags.h"
+#include "story/routes/koyori/koyori.h"
 #include "story/routes/routes.h"
 
 namespace story {
@@ -79,7 +80,7 @@ ScriptResult sKoyori0728() {
   GO(Say({"こより「……そっか」"}));
   GO(Choose({"１『いつか、紹介しますよ』", "２『仕事で会うまで、待ちましょう』"}));
   if (Picked() == 1) {
-    Flag(flag::kKoyoriWithSisters) = 1;
+    Flag(koyori::kPromisedSisters) = 1;
     Face(1, "kot006");
     Voice("ko0634");
     GO(Say({"こより「ほんと！？　約束だよ！？", "　指切り！　はい、指！」"}));
