@@ -235,7 +235,7 @@ class Search {
   }
 
   static constexpr std::size_t kPoolLimit = 20000;
-  static constexpr int kDevotedRoutes = 4;  // the routes whose doors the policy knows
+  static constexpr int kDevotedRoutes = 8;
 
   const ExploreOptions& options_;
   const std::function<void(const std::string&)>& progress_;

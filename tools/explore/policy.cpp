@@ -90,6 +90,10 @@ const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
   static const Doors kYuzukaByDay{{"ゆずか", "声をかける", "作画室"}, {15, 19}};
   static const Doors kYuzuka{{"ゆずか"}, {15, 19}};
   static const Doors kReina{{"玲那", "氷見"}, {14}};
+  static const Doors kNanoka{{"菜乃花", "声をかけてみる", "氷見", "作画室"}, {14}};
+  static const Doors kHinako{{"ひなこ", "コンビニ"}, {18}};
+  static const Doors kKasumi{{"かすみ"}, {13}};
+  static const Doors kAmane{{"あまね", "宵彩舎"}, {16, 17}};
   const bool evening = state.timeSlot >= 2;
   switch (heroine) {
     case 1:
@@ -100,6 +104,14 @@ const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
       return evening ? kYuzuka : kYuzukaByDay;
     case 4:
       return kReina;
+    case 5:
+      return kNanoka;
+    case 6:
+      return kHinako;
+    case 7:
+      return kKasumi;
+    case 8:
+      return kAmane;
     default:
       return kNone;
   }
@@ -123,7 +135,14 @@ int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int her
   if (LineWith(prompt, {"外へ出る"}) == 0) return 0;
   bool out = !doors.places.empty();
   if (heroine == 3) out = state.date >= 809 && state.date <= 821;  // the shop, then the ward
-  if (heroine == 4 && state.date < 801) return LineWith(prompt, {"電話"});
+  // Before August the sisters and Kasumi are only a phone call away; Amane
+  // asked to be called on 17 August.
+  const bool call = ((heroine == 4 || heroine == 5 || heroine == 7) && state.date < 801) ||
+                    (heroine == 8 && state.date == 817);
+  if (call) return LineWith(prompt, {"電話"});
+  if (heroine == 5 && state.date >= 802 && state.date <= 813 && state.timeSlot < 2) {
+    out = false;  // by day she slips into the drawing room
+  }
   return LineWith(prompt, {out ? "外へ出る" : "スタジオにいる"});
 }
 
