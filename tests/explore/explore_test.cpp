@@ -152,7 +152,7 @@ TEST(Policy, ADevotedPlayerKnocksOnHerDoorsMoreOftenThanChance) {
       {map, 3, 812, 15},   {action, 4, 727, 3},  // the sisters' phone before August
       {action, 3, 812, 2},                       // the shop is on the map
       {action, 3, 803, 1},                       // her deliveries come to the drawing room
-      {action, 7, 729, 3}, {action, 8, 817, 3}, {map, 6, 820, 0},  // Hinako's store is shut
+      {action, 7, 729, 3}, {action, 8, 817, 3},  // phone calls
   };
   std::mt19937 random(5);
   for (const Row& row : rows) {
