@@ -47,6 +47,7 @@ enum Scene : int {
   kRadioRequest = 11,
   kAfterTheRiver = 12,
   kDirectorsNapkin = 13,
+  kBeforeTheRoof = 14,
 };
 
 core::RouteBlock& Route() {
@@ -466,6 +467,8 @@ ScriptResult Discontinued() {
   GO(Say({"ほたる「……十五日。お盆の日曜日なら、", "　スタジオ、誰もいません」"}));
   GO(Say({"ほたる「屋上なら、お日さまで、すぐ乾きます。", "　一日あれば、四十枚は試せます」"}));
   GO(Say({"大川さんは、何も言わなかった。", "それは、任せる、ということらしかった。"}));
+  GO(Say({"ほたるさんは、最後の一瓶を両手で持って、", "光にかざした。",
+          "瓶の底の色が、少しだけ揺れた。"}));
   Face(1, "hot001");
   Voice("ho0125");
   GO(Say({"ほたる「……早瀬さん。", "　十五日、手伝ってもらえませんか」"}));
@@ -610,6 +613,8 @@ ScriptResult RackFull() {
       GO(Say({"朝まで、機械に紙を通し続けた。", "ほたるさんは、一度も顔を上げなかった。"}));
       GO(Say({"ほたる「……助かりました。", "　ありがとうございました、早瀬さん」"}));
       GO(Say({"丁寧なお礼だった。", "丁寧すぎて、遠かった。"}));
+      GO(Say({"乾燥棚は、朝の光で埋まっていた。", "けれど、その棚の前で、",
+              "ほたるさんがこちらを振り向くことはなかった。"}));
       Flag(kHotaruCrisis) = 2;
       Bonus(1);
       core::GameState.timeSlot = core::kDayOver;
@@ -714,6 +719,9 @@ ScriptResult Recovery() {
   Voice("ho0137");
   GO(Say({"ほたる「……早瀬さん。わたし、", "　はじめて、自分の目を、少しだけ",
           "　信用してもいいかなって、思いました」"}));
+  GO(Say(
+      {"ほたる「一年目の、あの四十枚から、ずっと。", "　自分の目が、いちばんこわかったんです」"}));
+  GO(Say({"ほたる「でも、あの週は、こわがってる暇も", "　なかったので。……不思議ですね」"}));
   GO(Choose({"１『僕は、最初から信用してました』", "２『二回拭くのは、やめないでくださいね』"}));
   if (Picked() == 1) {
     Face(1, "hot007");
@@ -889,6 +897,29 @@ ScriptResult DirectorsNapkin() {
   return 0;
 }
 
+ScriptResult BeforeTheRoof() {
+  Bg(ByTime("bg0201"));
+  Music("bgm06");
+  Face(1, "hot001");
+  GO(Say({"乾燥棚は、もう半分まで空いていた。", "ゆうべまでの山が、嘘みたいだった。"}));
+  GO(Say({"ほたるさんは、机の下から段ボール箱を出して、", "絵の具の瓶を一本ずつ詰めていた。"}));
+  Voice("ho0183");
+  GO(Say({"ほたる「日曜の、屋上の分です。", "　赤みの強いのと、黒と、黄土と……」"}));
+  GO(Say({"ほたる「それと、これ」", "箱のいちばん上に、洗濯ばさみが山盛り入っていた。"}));
+  GO(Say({"陽太「……洗濯、するんですか」"}));
+  Face(1, "hot002");
+  GO(Say({"ほたる「セルを、干すんです。", "　物干し台に。お日さまで、乾かすので」"}));
+  GO(Say({"ほたる「四十個、……念のため、五十個」", "数えながら、ほたるさんは少し楽しそうだった。"}));
+  GO(Say({"ラジオが、週末の天気を読みはじめた。", "ほたるさんの手が、ぴたりと止まる。"}));
+  GO(Say({"『――日曜日は、高気圧に覆われ、", "　全国的に、よく晴れるでしょう』"}));
+  Face(1, "hot003");
+  GO(Say({"ほたるさんは、こちらを見て、", "声を出さずに、小さく両手を握った。"}));
+  GO(Say({"ほたる「……晴れ、です」"}));
+  GO(Say({"陽太「晴れですね」"}));
+  GO(Say({"あの週の夜を越えて、", "ほたるさんは、ちゃんと、日曜日を楽しみにしていた。"}));
+  return 0;
+}
+
 ScriptResult RushReport() {
   Bg(ByTime("bg036"));
   Music("bgm06");
@@ -930,6 +961,14 @@ ScriptResult LastCelAsked() {
   Bg(ByTime("bg036"));
   Music("bgm06");
   RoomPicture();
+  if ((Flag(kHotaruRoomShown) & 1) == 0) {
+    // The last week is the last chance to see the room as it looks by day.
+    Flag(kHotaruRoomShown) = static_cast<std::uint8_t>(Flag(kHotaruRoomShown) | 1);
+    Bg("HOSS01");
+    Unlock(kRoute, 23);
+    GO(Say({"昼間、スタジオを抜ける風の中で見た仕上げ室を、", "ふと、思い出した。",
+            "窓いっぱいに、乾いていくセルの色。"}));
+  }
   Bg(ByTime("bg036"));
   GO(Say({"最後の週。", "仕上げ室に回ってくるのは、もうリテイクだけだ。"}));
   GO(Say({"撮影でほこりが写った一枚、", "影の色が一か所だけ違った一枚。",
@@ -981,16 +1020,26 @@ ScriptResult LastCel() {
   Voice("ho0141");
   GO(Say({"ほたる「もう少し、左です。", "　……はい。そこで」"}));
   GO(Say({"ほたる「ずっと、そのままで、", "　いてください」"}));
-  GO(Say({"影の色から。", "それから、あの色。", "十五日に、屋上で見つけた色。"}));
   if (Flag(flag::kHotaruMixedColour) == 1) {
+    GO(Say({"影の色から。", "それから、あの色。", "十五日に、屋上で見つけた色。"}));
     GO(Say({"瓶には、ほたるさんの字で", "『お盆の日曜日、晴れ』と書いてある。"}));
   } else {
+    GO(Say({"影の色から。", "それから、あの色。"}));
     GO(Say({"メーカーの最後の一瓶は、", "この一枚のために取ってあった。"}));
   }
+  GO(Say({"ラジオは、つけていなかった。", "筆の音と、自分の息の音だけが聞こえる。"}));
+  Voice("ho0182");
+  GO(Say({"ほたる「……早瀬さん。", "　ほんとうは、最後の一枚、こわかったんです」"}));
+  GO(Say({"ほたる「間違えたら、この映画が、", "　間違えたまま、終わっちゃうので」"}));
+  GO(Say({"ほたる「でも、いまは、こわくないです。", "　……手もとが、ちゃんと明るいので」"}));
   Bg("HOI022");
   Unlock(kRoute, 21);
-  GO(Say({"筆が、線のきわで、ぴたりと止まる。", "はみ出さない。",
-          "最初の日曜日に見たのと、同じ筆だ。"}));
+  GO(Say({"筆が、線のきわで、ぴたりと止まる。", "はみ出さない。"}));
+  if (Flag(kFirstSunday) == 1) {
+    GO(Say({"最初の日曜日に、", "入口の丸椅子から見ていたのと、同じ筆だ。"}));
+  } else {
+    GO(Say({"指紋をつけたあの日に、", "乾燥棚の前で見たのと、同じ筆だ。"}));
+  }
   GO(Say({"腕が、しびれてきた。", "光を、少しも揺らさないようにした。"}));
   Effect("32");
   GO(Say({"最後のひと筆が、終わった。"}));
@@ -1201,6 +1250,9 @@ ScriptResult TodaysScene() {
       }
       if (scene < 0 && Date() >= 812) {
         if (Flag(kHotaruCrisis) == 0) return FirstNightOfTheFlood();
+        if (Date() <= 814 && Flag(flag::kHotaru0815) == 1) {
+          scene = studio::FirstUnseen(kHotaruScenes, {kBeforeTheRoof});
+        }
         if (Date() >= 816) {
           scene =
               studio::FirstUnseen(kHotaruScenes, {kRecovery, kHerTurnToTeach, kDirectorsNapkin});
@@ -1251,6 +1303,9 @@ ScriptResult TodaysScene() {
       break;
     case kDirectorsNapkin:
       GO(DirectorsNapkin());
+      break;
+    case kBeforeTheRoof:
+      GO(BeforeTheRoof());
       break;
     case kRushReport:
       GO(RushReport());
