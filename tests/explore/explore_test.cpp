@@ -227,13 +227,20 @@ TEST_F(WholeGame, EachWorkEthicEndsInItsBand) {
     int lowest;  // the production score on the last day
     int highest;
   };
+  // A diligent player finishes the film; whether a heroine's ending follows
+  // depends on whose door he knocked on, so only the failures are ruled out.
   const Row rows[] = {
       {0.0, "dropped", 0, 24},  // idle until 16 August
-      {1.0, "unfinished-summer", 80, 200},
+      {1.0, nullptr, 80, 200},
   };
   for (const Row& row : rows) {
     const explore::Playout game = PlayAs(row.diligence, explore::NewGame());
-    EXPECT_EQ(game.ending, row.ending);
+    if (row.ending != nullptr) {
+      EXPECT_EQ(game.ending, row.ending);
+    } else {
+      for (const char* failed : {"declined", "dropped", "line-test"})
+        EXPECT_NE(game.ending, failed);
+    }
     core::GameStateRecord last = game.final;
     EXPECT_GE(last.productionScore(), row.lowest);
     EXPECT_LE(last.productionScore(), row.highest);
