@@ -75,6 +75,7 @@ ScriptResult sKumaiBad() {
   ClearStage();
   Bg("bg039y");
   Music("bgm10");
+  NoFace(2);
   Face(1, "kut001");
   GO(Say({"屋上で、熊井さんが煙草に火をつけた。", "一本吸って、二本目はやめた。"}));
   Voice("ku0654");
