@@ -85,6 +85,7 @@ TEST(Report, WritesTheKeysEscapedAndAReplayPerEnding) {
   coverage.endings["declined"] = {};
   coverage.gallery[1] = {0, 12};
   coverage.missing = {"見つかりません a\\b \"c\"\n"};
+  coverage.furthest[3] = {40, 828, 3, 14, 1, {350, 371}};
   cellwright_test::TempFolder temp;
   std::string error;
   ASSERT_TRUE(explore::WriteReport(coverage, temp.Path(), &error)) << error;
@@ -96,6 +97,9 @@ TEST(Report, WritesTheKeysEscapedAndAReplayPerEnding) {
         "\"dead_ends\": []"}) {
     EXPECT_NE(json.find(piece), std::string::npos) << piece;
   }
+  EXPECT_NE(
+      cellwright_test::ReadBytes(temp.Path() + "/summary.txt").find("  3: 828 3 14 1 [350 371]\n"),
+      std::string::npos);
   EXPECT_EQ(cellwright_test::ReadBytes(temp.Path() + "/replays/sKoyoriEnd.txt"),
             "# Replays one ending from a new game; made by cellwright-explore.\n"
             "title 1\nhold ctrl\nchoose 2\nuntil-screen map; rclick 320 240\n"

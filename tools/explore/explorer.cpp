@@ -146,9 +146,22 @@ class Search {
 
   // Of the records furthest along the heroine's route, the one resumed least
   // (the latest of equals), so a stuck line gives way to its neighbours.
+  // Half the time only records of one day drawn at random compete: the
+  // furthest records overall are the latest, and a choice that went wrong
+  // early in the route would never be taken again.
   Resumable& Furthest(int heroine) {
-    std::vector<std::size_t> order(pool_.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::vector<std::size_t> order;
+    if (std::bernoulli_distribution(0.5)(random_)) {
+      const std::uint32_t day =
+          pool_[std::uniform_int_distribution<std::size_t>(0, pool_.size() - 1)(random_)]
+              .snapshot.record.date;
+      for (std::size_t i = 0; i < pool_.size(); ++i) {
+        if (pool_[i].snapshot.record.date == day) order.push_back(i);
+      }
+    } else {
+      order.resize(pool_.size());
+      for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    }
     constexpr std::size_t kBeam = 8;
     const std::size_t beam = std::min(kBeam, order.size());
     std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(beam), order.end(),
@@ -186,12 +199,15 @@ class Search {
     for (const std::string& name : playout.entered) ++coverage_.entered[name];
     for (const Snapshot& snapshot : playout.snapshots) {
       Unlocks(snapshot.record);
+      const bool further = Reach(snapshot.record);
       if (!seen_.insert(Hash(snapshot.record)).second) continue;
       Resumable r;
       r.snapshot = snapshot;
       r.snapshot.decisions += prefix;
       r.trail = trail;
-      if (pool_.size() >= kPoolLimit) continue;
+      // A full pool still takes a record that got further along a route, so
+      // the resumed heroines' lines keep advancing in long runs.
+      if (pool_.size() >= kPoolLimit && !further) continue;
       byScenario_[r.snapshot.scenario].push_back(pool_.size());
       pool_.push_back(std::move(r));
     }
@@ -214,6 +230,31 @@ class Search {
     }
     coverage_.overflows.insert(playout.overflows.begin(), playout.overflows.end());
     coverage_.wraps.insert(playout.wraps.begin(), playout.wraps.end());
+  }
+
+  // Whether the record got further along some heroine's route than any before.
+  bool Reach(const core::GameStateRecord& record) {
+    bool further = false;
+    for (int heroine = 1; heroine <= kDevotedRoutes; ++heroine) {
+      const int progress = RouteProgress(record, heroine);
+      RouteReach& best = coverage_.furthest[heroine];
+      if (progress <= best.progress) continue;
+      further = true;
+      const core::RouteBlock& block = record.route[heroine - 1];
+      best = {progress, record.date, record.timeSlot, block.affection, 0, {}};
+      for (int other = 1; other <= core::kRouteCount; ++other) {
+        const int theirs = record.route[other - 1].affection;
+        if (other != heroine && theirs > block.affection &&
+            (best.rival == 0 || theirs > record.route[best.rival - 1].affection)) {
+          best.rival = other;
+        }
+      }
+      const int first = 100 * heroine + static_cast<int>(offsetof(core::RouteBlock, flags));
+      for (int i = 0; i < static_cast<int>(sizeof block.flags); ++i) {
+        if (block.flags[i] != 0) best.flags.push_back(first + i);
+      }
+    }
+    return further;
   }
 
   void Unlocks(const core::GameStateRecord& record) {

@@ -22,6 +22,17 @@ struct ExploreOptions {
   std::size_t decisionsPerPlayout = 5000;
 };
 
+// The record that got furthest along one heroine's route: where a route
+// the explorer never finishes stops, for the writer to look at.
+struct RouteReach {
+  int progress = 0;
+  std::uint32_t date = 0;
+  std::uint32_t timeSlot = 0;
+  int affection = 0;
+  int rival = 0;           // the route of another heroine with more affection, 0 for none
+  std::vector<int> flags;  // offsets of the route's story flags that are set
+};
+
 struct Coverage {
   std::vector<std::string> table;
   std::map<std::string, int> entered;  // name -> times entered
@@ -34,6 +45,7 @@ struct Coverage {
   std::map<std::string, std::vector<Decision>> deadEnds;  // last scenario -> a way there
   std::set<std::string> overflows;
   std::set<std::string> wraps;
+  std::map<int, RouteReach> furthest;  // heroine -> her furthest record
   int playouts = 0;
   int stalls = 0;
   std::size_t states = 0;  // distinct records seen at scenario boundaries

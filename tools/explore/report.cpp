@@ -89,7 +89,14 @@ std::string Summary(const Coverage& c) {
   out << "\nMovies seen:";
   if (c.movies.empty()) out << " none";
   for (const int movie : c.movies) out << " " << movie;
-  out << "\n\nMissing resources: " << c.missing.size() << "\n";
+  out << "\n\nFurthest along each route (date, slot, affection, a rival ahead, flags set):\n";
+  for (const auto& [heroine, reach] : c.furthest) {
+    out << "  " << heroine << ": " << reach.date << " " << reach.timeSlot << " " << reach.affection
+        << " " << reach.rival << " [";
+    for (std::size_t i = 0; i < reach.flags.size(); ++i) out << (i ? " " : "") << reach.flags[i];
+    out << "]\n";
+  }
+  out << "\nMissing resources: " << c.missing.size() << "\n";
   for (const std::string& text : c.missing) out << "  " << text << "\n";
   out << "Dead ends: " << c.deadEnds.size() << "\n";
   for (const auto& [name, trail] : c.deadEnds) out << "  " << name << "\n";
