@@ -1,0 +1,15 @@
+// First draft: the writer of this route replaces it.
+#include "core/game_state.h"
+#include "story/chapters.h"
+#include "story/routes/routes.h"
+
+namespace story {
+
+ScriptResult sHimi0814() {
+  GO(Say({"（まだ書かれていない場面）"}));
+  core::GameState.date = 815;
+  core::GameState.timeSlot = core::kMorning;
+  return Jump("s2wA");
+}
+
+}  // namespace story
