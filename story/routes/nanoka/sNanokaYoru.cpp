@@ -19,6 +19,7 @@ namespace {
 constexpr std::size_t kNanokaNights = 38;
 
 ScriptResult FirstNight() {
+  GO(Say({"五階の廊下は、しんとしていた。", "どの部屋の窓からも、テレビの音が漏れてくる。"}));
   GO(Say({"インターホンを押すと、", "ドアの向こうで、ぱたぱたと足音がした。"}));
   Face(1, "nat006");
   Voice("na0150");
@@ -65,6 +66,10 @@ ScriptResult FirstNight() {
     GO(Say({"菜乃花「……じゃあ。", "　ここから、ぜんぶ、見られますね」"}));
     GO(Say({"菜乃花ちゃんは、テープの山を", "うれしそうに、両手で示した。"}));
   }
+  Face(1, "nat005");
+  GO(Say({"菜乃花「……お姉ちゃんが、帰ってくるまで、", "　ひとりで起きてるの、いやで」"}));
+  GO(Say({"菜乃花「この部屋、広くて。", "　前の家より、ずっと、静かで……」"}));
+  GO(Say({"菜乃花「……だから、ありがとう、です。", "　来て、くれて」"}));
   return 0;
 }
 
@@ -111,6 +116,11 @@ ScriptResult AnotherNight() {
       GO(Say({"その一本が、二本になって、", "いつのまにか、三本目のテープが回っていた。"}));
       Face(1, "nat009");
       GO(Say({"菜乃花「この爆発、", "　煙が、ぜんぶ、違う形なんです」"}));
+      GO(Say({"菜乃花「同じ形を、二回使ったら、", "　楽なのに。……楽しない、人がいたんです」"}));
+      GO(Say({"陽太「……寺門さんみたいだ」"}));
+      GO(Say({"菜乃花「てらかど、さん？」"}));
+      GO(Say({"エフェクトの原画マンで、団地に住んでいて、", "昼まで玄関を開けない人の話をした。"}));
+      GO(Say({"菜乃花ちゃんは、目を輝かせて、", "最後まで聞いていた。"}));
       break;
     default:  // the director in hospital
       if (Flag(flag::kNanokaEnding) == 1) {
@@ -196,15 +206,19 @@ ScriptResult TheNightBefore() {
     Face(1, "nat002");
     Voice("na0154");
     GO(Say({"菜乃花「……はい。", "　明日、見せます。ちゃんと、言います」"}));
+    GO(Say({"菜乃花「いちばん古いのと、いちばん、いまの。", "　……ふたつだけ」"}));
+    GO(Say({"菜乃花ちゃんは、二冊を重ねて、", "テーブルのまんなかに、そっと置いた。"}));
     if (Flag(flag::kReinaMetSisters) == 1 && Flag(nanoka::kObonPromise) == 1 &&
         Flag(nanoka::kStage) >= 3 && Flag(nanoka::kDates) > 0) {
       Flag(flag::kNanokaEnding) = 1;  // the Obon Sunday itself goes to Reina's scene
     }
   } else {
     GO(Say({"陽太「全部できてからにしたら？", "　そのほうが、驚くと思う」"}));
+    GO(Say({"言ってから、しまったと思った。", "菜乃花ちゃんの手が、束の上で止まっていた。"}));
     Face(1, "nat005");
     GO(Say({"菜乃花「……そう、ですね。", "　……全部、できてから」"}));
     GO(Say({"菜乃花ちゃんは、ノートを", "ひとつずつ、鞄の底に戻していった。"}));
+    GO(Say({"寝室のドアの向こうでは、", "玲那さんの声が、まだ同じ台詞をくり返していた。"}));
   }
   return 0;
 }
