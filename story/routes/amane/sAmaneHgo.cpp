@@ -114,6 +114,9 @@ ScriptResult sAmaneHgo() {
   GO(Say({"陽太「さっきまで、そこで寝てましたよ」"}));
   Face(1, "hot006");
   GO(Say({"ほたる「ええっ」"}));
+  NoFace(1);
+  GO(Say({"釘が一本、空いた壁を、", "ほたるさんは、不思議そうに見上げていた。"}));
+  GO(Say({"二十年ぶんの埃のあとが、", "そこだけ、白く四角く残っていた。"}));
   Affection(amane::kRoute) += 1;
   return Jump("s2wA");
 }
