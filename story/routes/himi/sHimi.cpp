@@ -1,16 +1,151 @@
-// The sisters' flat (map place 14) and their phone. For now Reina is the one
-// who answers and opens the door; the younger sister's and the pair's scenes
-// join here when they are written.
+// The sisters' flat (map place 14, until 22 August) and their phone. The flat
+// belongs to both sisters: by day and on most evenings it is Reina's, on the
+// nights Nanoka waits up it is hers, and in between the pair's evenings take
+// their turn with Reina's so that neither story starves the other.
+#include "core/game_state.h"
+#include "story/chapters.h"
+#include "story/routes/himi/himi.h"
 #include "story/routes/routes.h"
 
 namespace story {
 
+namespace {
+
+using namespace himi;
+
+bool ReinaFirstVisitSeen() {
+  return (Flag(kReinaFlatScenes) & 1U) != 0;
+}
+
+// The pair takes its turn after each of Reina's steps, and freely once her
+// evenings have little left to tell before the 23rd.
+bool PairsTurn() {
+  const int reina = Flag(flag::kReinaProgress);
+  return reina > MainScenes() || reina >= 5;
+}
+
+// A second visit on a day the sisters were already seen: a doorstep, no more.
+ScriptResult AgainToday() {
+  Flat();
+  Face(1, "nat007");
+  GO(Say({"菜乃花ちゃんが、ドアを細く開けた。", "チェーンが、まだかかっている。"}));
+  GO(Say({"菜乃花「あ……また、来た。", "　……お姉ちゃん、もう、台本の時間で」"}));
+  GO(Say({"菜乃花「わたしも、その、勉強……", "　……する、ふり、なので」"}));
+  GO(Say({"ドアの隙間から、ぱらぱらと紙をめくる音がした。", "勉強の音では、たぶんない。"}));
+  NoFace(1);
+  return 0;
+}
+
+// 14 August, the evening before the quarrel: the drawings are found.
+ScriptResult Eve0814() {
+  Music("bgm05");
+  Flat();
+  Effect("43");
+  GO(Say({"呼び鈴を押しても、しばらく返事がなかった。",
+          "ドアの向こうで、誰かが早足に歩き回っている。"}));
+  Face(1, "ret004");
+  GO(Say({"ドアを開けたのは玲那さんだった。", "顔色が、いつもより白い。"}));
+  Voice("re0400");
+  GO(Say({"玲那「……早瀬さん。ちょうどいいところに。", "　いえ。よくないところに、です」"}));
+  GO(Say({"居間の低いテーブルに、紙が散らばっていた。", "予備校のテキストではない。"}));
+  GO(Say({"動画用紙。タップ穴の三つ開いた、", "うちのスタジオと同じ紙だ。"}));
+  GO(Say({"一枚一枚に、鉛筆の線が少しずつずれて", "重なっている。……中割りの練習だ。"}));
+  Face(2, "nat005");
+  GO(Say(
+      {"菜乃花ちゃんは、部屋の隅で膝を抱えていた。", "予備校の鞄が、口を開けたまま倒れている。"}));
+  Voice("re0401");
+  GO(Say({"玲那「鞄の底に、これが百枚。", "　予備校の模試の答案は、一枚も」"}));
+  Voice("na0400");
+  GO(Say({"菜乃花「……勝手に、見た」"}));
+  Voice("re0402");
+  GO(Say({"玲那「落ちたのよ。拾っただけ。", "　……早瀬さん、この紙、ご存じですね」"}));
+  GO(Say({"嘘はつけなかった。", "うなずくと、玲那さんの目がすっと細くなった。"}));
+  GO(Say({"長い夜になる。", "それだけは、はっきりわかった。"}));
+  NoFace(2);
+  NoFace(1);
+  return 0;
+}
+
+}  // namespace
+
 ScriptResult sHimi() {
+  const std::uint32_t date = Date();
+  if (MetToday(4)) return Jump("sReinaIn");
+  if (MetToday(5)) {
+    GO(AgainToday());
+    core::GameState.timeSlot += 1;
+    return Jump("s2wA");
+  }
+  const bool late = EveningOrNight();
+  // The quarrel needs both sisters to have let him in first; without that the
+  // 14th is an evening like the others.
+  if (date == 814 && late && Seen(kBalcony) && !Seen(kEve)) {
+    Mark(kEve);
+    MeetBoth();
+    GO(Eve0814());
+    Flag(flag::kPair0814) = 1;
+    Flag(flag::kTiredMorning) = 1;  // the hub's night then plays the quarrel
+    core::GameState.timeSlot = core::kNightOver;
+    return Jump("s2wA");
+  }
+  if (TimeSlot() == core::kNight && NanokaWaitsUp()) return Jump("sNanokaYoru");
+  if (!late || !ReinaFirstVisitSeen() || !PairsTurn()) return Jump("sReinaIn");
+  if (date >= 816 && Seen(kQuarrel) && !Seen(kVideo)) return Jump("sHimi5w");
+  if (date < 816) {
+    if (!Seen(kHan1)) return Jump("sHimiHan");
+    if (!Seen(kBalcony) && date >= 802) return Jump("sHimi2and3");
+    if (Seen(kBalcony) && !Seen(kHan2)) return Jump("sHimiHan");
+    if (Seen(kHan2) && !Seen(kYoru) && date >= 806 && date <= 813) return Jump("sHimiYoru");
+  }
   return Jump("sReinaIn");
 }
 
+namespace {
+
+// Nanoka picks up: once, and on the day Reina's call was turned down it is she
+// who asks him over.
+ScriptResult NanokaOnThePhone() {
+  Bg(ByTime("bg034"));
+  Effect("60");
+  WaitSound(0);
+  Effect("01");
+  WaitSound(0);
+  Effect("02");
+  GO(Say({"呼び出し音が七回鳴って、やっとつながった。"}));
+  Voice("na0401");
+  GO(Say({"菜乃花「……はい、氷見、です。", "　あの、姉は、お風呂で……」"}));
+  GO(Say({"陽太「夕凪動画の早瀬です。駅で箱を運んだ」"}));
+  Voice("na0402");
+  GO(Say({"菜乃花「あっ……箱の、人。", "　……パラパラ、見た人」"}));
+  GO(Say({"受話器の向こうで、何かを落とす音がした。", "たぶん、鉛筆だ。"}));
+  if (Flag(flag::kPairOpen) == 0) {
+    GO(Say({"菜乃花「あの……カーテンレール、", "　ふたりとも、届かなくて」"}));
+    GO(Say({"菜乃花「お姉ちゃんは、人に頼むの、", "　すごく、下手なので……",
+            "　……わたしが、頼みます」"}));
+    Voice("na0403");
+    GO(Say({"菜乃花「来て、くれますか。", "　……夜でも、いいので」"}));
+    GO(Say({"断る理由は、もう思いつかなかった。", "住所は、腕が覚えている。五階だ。"}));
+    Flag(flag::kPairOpen) = 1;
+  } else {
+    GO(Say({"菜乃花「このあいだは……箱の、お礼、", "　ちゃんと言えなかったので」"}));
+    GO(Say({"菜乃花「……ありがとう、ございました。", "　お姉ちゃんも、言ってました。",
+            "　……言ってないけど、言ってました」"}));
+    GO(Say({"電話は、そこでぷつりと切れた。", "切ったあとで照れているのが、なんとなくわかった。"}));
+  }
+  Affection(5) = static_cast<std::uint8_t>(Affection(5) + 1);
+  return 0;
+}
+
+}  // namespace
+
 ScriptResult sHimiTel() {
-  return Jump("sReinaTel");
+  const bool nanoka = Flag(kNanokaCalled) == 0 &&
+                      (Flag(flag::kPairOpen) == 1 || Flag(kReinaDeclined) == 1) && Date() % 2 == 0;
+  if (!nanoka) return Jump("sReinaTel");
+  Flag(kNanokaCalled) = 1;
+  GO(NanokaOnThePhone());
+  // A call arranges; it does not take the hour.
+  return Jump("s2wA");
 }
 
 }  // namespace story

@@ -1,13 +1,144 @@
-// First draft: the writer of this route replaces it.
+// The curry night: Koyori, promised an introduction on 28 July, drives Reina
+// home from the recording studio and ends up at the sisters' low table. A
+// trigger of the hub's night (byte 163), so it clears its own byte first.
 #include "core/game_state.h"
 #include "story/chapters.h"
+#include "story/routes/himi/himi.h"
 #include "story/routes/routes.h"
 
 namespace story {
 
+namespace himi {
+
+ScriptResult KoyoriPromise() {
+  if (Flag(kKoyoriPromised) != 1 || Flag(kCurry) != 0 || Date() < 812) return 0;
+  GO(Say({"ふと、こよりさんとの約束を思い出した。", "いつか、紹介しますよ――指切りまでした。"}));
+  GO(Say({"陽太「あの、うちの先輩が、", "　玲那さんの大ファンで。一度会いたいって」"}));
+  Face(1, "ret009");
+  Voice("re0427");
+  GO(Say({"玲那「真柴さん、ですね。録音の日に、", "　ロビーで三回、お辞儀をされました」"}));
+  GO(Say({"玲那「今度、音蔵で予告編のナレーションを録ります。",
+          "　帰りに送っていただけるなら、夕食でも」"}));
+  Face(2, "nat002");
+  GO(Say({"菜乃花「……カレー、また作る。", "　二日目のほうが、おいしいから……二日、前に」"}));
+  NoFace(2);
+  NoFace(1);
+  Flag(flag::kKoyoriWithSisters) = 1;
+  Flag(kCurry) = 1;
+  return 0;
+}
+
+}  // namespace himi
+
+namespace {
+
+using namespace himi;
+
+ScriptResult TheVan() {
+  Music("bgm05");
+  Bg("bg040n");
+  Face(1, "kot003");
+  Voice("ko0900");
+  GO(Say({"こより「新人くんっ！　白玉号、出すよ！", "　玲那さんを、お送りするの！　わたしが！」"}));
+  GO(Say({"夜の九時。事務所に飛び込んできたこよりさんは、", "もう車の鍵を指に引っかけていた。"}));
+  GO(Say({"音蔵スタジオで予告編のナレーションを録った",
+          "玲那さんを、マンションまで送る。それだけの話だ。"}));
+  Face(1, "kot007");
+  Voice("ko0901");
+  GO(Say({"こより「それだけの話じゃないよ！", "　約束、守ってくれたんだもん……！」"}));
+  GO(Say({"白玉号の後部座席で、玲那さんは", "台本を膝に置いて、窓の外を見ていた。"}));
+  Face(2, "ret001");
+  GO(Say({"玲那「真柴さん。運転、お上手ですね」"}));
+  Face(1, "kot006");
+  Voice("ko0902");
+  GO(Say({"こより「ひゃいっ！　あ、ありがとうござ、", "　ございますっ！」"}));
+  GO(Say({"三回噛んだ。", "坂の途中で、白玉号も一回噛んだ。"}));
+  NoFace(2);
+  NoFace(1);
+  return 0;
+}
+
+ScriptResult Curry() {
+  Music("bgm09");
+  Bg("bg0401n");
+  Effect("43");
+  Face(1, "nat002");
+  Voice("na0425");
+  GO(Say({"菜乃花「おかえり……なさい。", "　あ、……いらっしゃい、ませ」"}));
+  GO(Say(
+      {"玄関に、カレーの匂いが満ちていた。", "二日目のカレーだ。ちゃんと、二日前に作ってある。"}));
+  Face(2, "kot006");
+  Voice("ko0903");
+  GO(Say({"こより「わ……妹さん？　かわいい……", "　あっ、真柴こよりです！　制作進行ですっ！」"}));
+  GO(Say({"低いテーブルに、皿が四つ並んだ。", "座布団は、いつの間にか四枚に増えていた。"}));
+  GO(Say({"こよりさんは最初の一口で黙り、", "二口めで泣きそうな顔になった。"}));
+  Voice("ko0904");
+  GO(Say({"こより「……おいしい。", "　三日ぶりの、お米……」"}));
+  Face(1, "ret002");
+  Voice("re0428");
+  GO(Say({"玲那「スタジオの皆さんは、", "　何を食べて生きているんですか」"}));
+  Voice("ko0905");
+  GO(Say({"こより「カップ麺と、麦茶と、締め切りです！」"}));
+  GO(Say({"菜乃花ちゃんが、スプーンをくわえたまま笑った。", "玲那さんも、つられて笑った。"}));
+  NoFace(1);
+  Face(1, "nat009");
+  GO(Say({"食後、こよりさんの目が、", "テレビの横に積まれたノートに止まった。"}));
+  GO(Say({"隅が、鉛筆で真っ黒だ。", "菜乃花ちゃんは、もう隠さなかった。"}));
+  Voice("na0426");
+  GO(Say({"菜乃花「……見ますか。パラパラ」"}));
+  Effect("09");
+  GO(Say({"こよりさんが親指をかける。", "ぱらぱらと、小さな男の子が走り出した。"}));
+  GO(Say({Film("段ボールの巨人の手を引いて。", "霧の中の狼を追いかけて。"),
+          "手には、見覚えのある茶色い袋を抱えている。"}));
+  Face(2, "kot006");
+  Voice("ko0906");
+  GO(Say({"こより「これ……カット袋！？", "　この子、制作進行だ！」"}));
+  Face(1, "nat007");
+  GO(Say({"菜乃花「……モデルが、いるので」"}));
+  GO(Say({"三人の目が、いっせいに僕を見た。", "逃げ場がなかった。"}));
+  Face(2, "kot002");
+  Voice("ko0907");
+  GO(Say({"こより「新人くん、愛されてるねえ。", "　……ちゃんと、走ってる絵だよ。これ」"}));
+  GO(Say({"こより「走ってる人の絵は、走ったことある人しか",
+          "　描けないの。みちるさんの受け売りだけど」"}));
+  NoFace(1);
+  Face(1, "ret001");
+  GO(Say({"玲那さんは、黙ってそのノートを受け取った。", "一度めくって、もう一度めくった。"}));
+  GO(Say({"玲那「……菜乃花。", "　これ、わたしにも一冊、もらえる？」"}));
+  GO(Say({"菜乃花ちゃんは、返事の代わりに", "何度も、何度もうなずいた。"}));
+  NoFace(2);
+  NoFace(1);
+  return 0;
+}
+
+ScriptResult Home() {
+  Bg("bg040n");
+  Music("bgm10");
+  Face(1, "kot002");
+  GO(Say({"帰りの白玉号で、こよりさんは", "ずっとハンドルを指で叩いていた。"}));
+  Voice("ko0908");
+  GO(Say({"こより「ねえ、新人くん。", "　あの二人の真ん中に、きみ、座ってたね」"}));
+  Voice("ko0909");
+  GO(Say({"こより「制作進行って、そういう仕事だよ。", "　……わたしも、今日、ちょっとだけ座れた」"}));
+  GO(Say({"信号が青に変わった。", "こよりさんは、鼻歌まじりにアクセルを踏んだ。"}));
+  NoFace(1);
+  return 0;
+}
+
+}  // namespace
+
 ScriptResult sHimiKoyori() {
-  GO(Say({"（まだ書かれていない場面）"}));
-  core::GameState.timeSlot += 1;
+  Flag(flag::kKoyoriWithSisters) = 0;
+  Flag(kCurry) = 2;
+  MeetBoth();
+  GO(TheVan());
+  GO(Curry());
+  GO(Home());
+  Closer();
+  Affection(1) = static_cast<std::uint8_t>(Affection(1) + 1);
+  Trust();
+  // The evening went to the curry: the day ends at the flat's low table.
+  core::GameState.timeSlot = core::kDayOver;
   return Jump("s2wA");
 }
 
