@@ -15,10 +15,16 @@ inline constexpr std::size_t kPairSeen = 480;   // a bit per pair scene played (
 inline constexpr std::size_t kPairTrust = 481;  // answers that let the sisters talk to each other
 inline constexpr std::size_t kNanokaCalled = 482;  // Nanoka answered the sisters' phone once
 inline constexpr std::size_t kCurry = 483;  // the curry night: 1 promised for after Obon, 2 eaten
+inline constexpr std::size_t kPairSeen2 =
+    484;  // a bit per smaller pair evening played (enum Pair2)
 inline constexpr std::size_t kNanokaTold = 580;  // Nanoka told him she wants to draw for a living
 // Reina's own bytes, read only: her flat scenes and her first refusal on the phone.
 inline constexpr std::size_t kReinaFlatScenes = 469;
 inline constexpr std::size_t kReinaDeclined = 462;
+// Nanoka's own bytes, read only: how far the drawing room has gone, and her
+// promise to show her sister (her route's Obon already tells that story).
+inline constexpr std::size_t kNanokaStage = 550;
+inline constexpr std::size_t kNanokaObonPromise = 555;
 // Koyori's byte: she was promised an introduction to the sisters on 28 July.
 inline constexpr std::size_t kKoyoriPromised = 167;
 
@@ -32,6 +38,21 @@ enum Pair : int {
   kResolved = 6,  // ... and it ended with the sisters talking
   kVideo = 7,     // the family video (week 5)
 };
+
+enum Pair2 : int {
+  kPaper = 0,        // the spoilt in-between paper he brings Nanoka
+  kSeatEmpty = 1,    // after Obon, the seat between them left empty
+  kBumper = 2,       // the bumper drawn and spoken at the low table
+  kLastEvening = 3,  // the balcony on the eve of the 23rd: the flip book for her script
+};
+
+inline bool Seen2(Pair2 scene) {
+  return (Flag(kPairSeen2) >> scene & 1U) != 0;
+}
+
+inline void Mark2(Pair2 scene) {
+  Flag(kPairSeen2) = static_cast<std::uint8_t>(Flag(kPairSeen2) | 1U << scene);
+}
 
 inline bool Seen(Pair scene) {
   return (Flag(kPairSeen) >> scene & 1U) != 0;
@@ -73,8 +94,16 @@ inline const char* Film(const char* giant, const char* wolf) {
   return GiantFilm() ? giant : wolf;
 }
 
-// At the end of a night that ran to morning: Koyori's introduction, promised on
-// 28 July, is arranged for a later night (the hub's trigger, byte 163).
-ScriptResult KoyoriPromise();
+// Koyori's introduction, promised on 28 July, is arranged as he leaves the flat
+// after the first recording. Its trigger (byte 163) fires on the first night
+// the byte is set, so Reina is on her way to a recording that very evening (or,
+// after a night that ran to morning, that day's evening).
+ScriptResult KoyoriPromise(bool morning);
+
+// The smaller pair evenings (sHimiAida.cpp), played from sHimi.
+ScriptResult ThePaper();
+ScriptResult TheSeatLeftEmpty();
+ScriptResult TheBumperAtTheTable();
+ScriptResult TheLastEvening();
 
 }  // namespace story::himi

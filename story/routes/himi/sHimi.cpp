@@ -49,6 +49,11 @@ ScriptResult Eve0814() {
   GO(Say({"玲那「……早瀬さん。ちょうどいいところに。", "　いえ。よくないところに、です」"}));
   GO(Say({"居間の低いテーブルに、紙が散らばっていた。", "予備校のテキストではない。"}));
   GO(Say({"動画用紙。タップ穴の三つ開いた、", "うちのスタジオと同じ紙だ。"}));
+  if (Seen2(kPaper)) {
+    GO(Say({"角の折れた、刷り損じ。", "……僕が渡した、あの百枚だった。"}));
+  } else {
+    GO(Say({"どこで手に入れたのだろう。", "作画室の机の上で、毎日見ている紙だ。"}));
+  }
   GO(Say({"一枚一枚に、鉛筆の線が少しずつずれて", "重なっている。……中割りの練習だ。"}));
   Face(2, "nat005");
   GO(Say(
@@ -64,6 +69,28 @@ ScriptResult Eve0814() {
   NoFace(2);
   NoFace(1);
   return 0;
+}
+
+// Her own route has her promise, at Obon, to show her sister: then the
+// drawings were never given up, whatever happened to the pair's evenings.
+bool NanokaGaveUp() {
+  return Flag(kNanokaObonPromise) == 0 && Flag(flag::kNanokaEnding) == 0;
+}
+
+// One of the smaller evenings: Nanoka is always there, Reina only when both
+// are in the scene; it takes the hour like any visit.
+ScriptResult Evening(Pair2 scene, ScriptResult (*play)(), bool both) {
+  Mark2(scene);
+  core::GameState.route[4].metToday[0] = 1;
+  if (both) {
+    MeetBoth();
+    Closer();
+  } else {
+    Affection(5) = static_cast<std::uint8_t>(Affection(5) + (scene == kPaper ? 1 : 0));
+  }
+  GO(play());
+  core::GameState.timeSlot += 1;
+  return Jump("s2wA");
 }
 
 }  // namespace
@@ -89,13 +116,27 @@ ScriptResult sHimi() {
     return Jump("s2wA");
   }
   if (TimeSlot() == core::kNight && NanokaWaitsUp()) return Jump("sNanokaYoru");
-  if (!late || !ReinaFirstVisitSeen() || !PairsTurn()) return Jump("sReinaIn");
+  if (!late || !ReinaFirstVisitSeen()) return Jump("sReinaIn");
+  // What came of the 14th is shown once, whoever's turn it is.
+  if (date >= 816 && Flag(flag::kPairEnding) == 1 && !Seen2(kBumper)) {
+    return Evening(kBumper, TheBumperAtTheTable, true);
+  }
+  if (date >= 819 && Seen2(kBumper) && !Seen2(kLastEvening)) {
+    return Evening(kLastEvening, TheLastEvening, true);
+  }
+  if (date >= 816 && Seen(kHan1) && !Seen(kEve) && !Seen2(kSeatEmpty) && NanokaGaveUp()) {
+    return Evening(kSeatEmpty, TheSeatLeftEmpty, false);
+  }
+  if (!PairsTurn()) return Jump("sReinaIn");
   if (date >= 816 && Seen(kQuarrel) && !Seen(kVideo)) return Jump("sHimi5w");
   if (date < 816) {
     if (!Seen(kHan1)) return Jump("sHimiHan");
     if (!Seen(kBalcony) && date >= 802) return Jump("sHimi2and3");
     if (Seen(kBalcony) && !Seen(kHan2)) return Jump("sHimiHan");
     if (Seen(kHan2) && !Seen(kYoru) && date >= 806 && date <= 813) return Jump("sHimiYoru");
+    if (Seen(kBalcony) && !Seen2(kPaper) && date >= 809 && date <= 813) {
+      return Evening(kPaper, ThePaper, false);
+    }
   }
   return Jump("sReinaIn");
 }

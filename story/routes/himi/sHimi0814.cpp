@@ -26,7 +26,7 @@ ScriptResult Quarrel(bool* looked) {
   Voice("re0420");
   GO(Say({"玲那「この仕事は、子どもを食べます。", "　わたしは、食べられた側です。",
           "　……知っているでしょう」"}));
-  GO(Say({"玲那「十歳で台本を覚えて、十九で声が消えた。", "　あなたには、あんな思いを……」"}));
+  GO(Say({"玲那「七つで台本を覚えて、十九で声が消えた。", "　あなたには、あんな思いを……」"}));
   Face(2, "nat004");
   Voice("na0418");
   GO(Say({"菜乃花「食べられたの、お姉ちゃんだけじゃ、ない」"}));
@@ -151,6 +151,41 @@ ScriptResult Dawn(bool resolved) {
   return 0;
 }
 
+// Sunday, the 15th: the first hour of the morning after.
+ScriptResult SundayMorning(bool resolved) {
+  Bg("bg0401");
+  if (resolved) {
+    Music("bgm09");
+    Effect("36");
+    Face(1, "nat007");
+    GO(Say({"七時。台所で、やかんが鳴った。", "今度は、ちゃんと誰かが火を止めた。"}));
+    GO(Say({"菜乃花ちゃんが卵を割り、", "玲那さんが、それをかき混ぜていた。"}));
+    GO(Say({"卵焼きは、少しだけ焦げた。", "誰も、焦げていないかとは聞かなかった。"}));
+    Face(2, "ret002");
+    Voice("re0447");
+    GO(Say({"玲那「菜乃花。あとで、もう一度見せて。", "　振り向く子。……最初から、全部」"}));
+    Voice("na0447");
+    GO(Say({"菜乃花「……うん。", "　あと、七十六枚、あるけど、いい……？」"}));
+    GO(Say({"玲那「いいわ。今日は日曜日だから」"}));
+    GO(Say({"二人の会話に、僕の出番はなかった。", "卵焼きを一切れもらって、靴をはいた。"}));
+    Face(1, "nat002");
+    GO(Say({"玄関で振り返ると、二人が並んで", "同じ角度で頭を下げていた。"}));
+    GO(Say({"やっぱり、姉妹だ。", "お辞儀の終わり方が、そっくりだった。"}));
+  } else {
+    Music("bgm11");
+    Bg("bg011");
+    Effect("16");
+    GO(Say(
+        {"駅前のロータリーは、まだシャッターばかりだった。", "蝉だけが、もう仕事を始めている。"}));
+    GO(Say({"カット袋なら、届け先に渡せば終わりだ。", "受け取りのはんこをもらって、次へ行く。"}));
+    GO(Say({"でも、ゆうべの伝言には、", "はんこを押してくれる人がいなかった。"}));
+    GO(Say({"伝えることと、届けることは違う。", "……熊井さんに言ったら、笑われるだろうか。"}));
+  }
+  NoFace(2);
+  NoFace(1);
+  return 0;
+}
+
 }  // namespace
 
 ScriptResult sHimi0814() {
@@ -168,11 +203,11 @@ ScriptResult sHimi0814() {
   GO(TheBalconyAtThree(looked, &stepped));
   const bool resolved = looked && stepped;
   GO(Dawn(resolved));
+  GO(SundayMorning(resolved));
   Mark(kQuarrel);
   if (resolved) {
     Mark(kResolved);
     Closer();
-    GO(KoyoriPromise());
   }
   NoFace(1);
   core::GameState.date = 815;

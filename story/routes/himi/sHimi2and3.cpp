@@ -85,6 +85,7 @@ ScriptResult sHimi2and3() {
   GO(Balcony());
   Mark(kBalcony);
   Closer();
+  GO(KoyoriPromise(false));
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
 }

@@ -80,6 +80,23 @@ ScriptResult TheBumper() {
   return 0;
 }
 
+// The same night at the office: the desk says yes in his own way.
+ScriptResult KumaiSaysYes() {
+  Music("bgm03");
+  Bg("bg034n");
+  Face(1, "kut009");
+  GO(Say({"スタジオに戻ると、熊井さんはまだ事務所にいた。", "話を聞くと、腕を組んで天井を見た。"}));
+  GO(Say({"熊井「素人の絵に、主役の声か。", "　……配給の須藤さんが、なんて言うかね」"}));
+  GO(Say({"陽太「十秒です。撮影は本編の合間に。", "　作監チェックは、みちるさんが見てくれます」"}));
+  GO(Say({"熊井「段取りまで組んできやがった」"}));
+  Face(1, "kut002");
+  GO(Say(
+      {"熊井「百二十枚、二十五日までに上げさせろ。", "　遅れたら、その場で外注に回す。いいな」"}));
+  GO(Say({"熊井さんの『いいな』は、", "たいてい『やってみろ』という意味だ。"}));
+  NoFace(1);
+  return 0;
+}
+
 ScriptResult Alone() {
   Music("bgm11");
   Flat();
@@ -95,6 +112,12 @@ ScriptResult Alone() {
   Face(1, "ret005");
   GO(Say({"玲那「……この先は、", "　あの子と見るべきなんでしょうね」"}));
   GO(Say({"それが言えるなら、と思った。", "でも、僕はもう、あいだの席に座れなかった。"}));
+  Face(1, "ret009");
+  Voice("re0448");
+  GO(Say({"玲那「あの子は、まだ描いていますか。", "　……わたしには、見せてくれないので」"}));
+  GO(Say({"陽太「……わかりません。", "　あの夜から、僕にも」"}));
+  GO(Say({"玲那さんは、小さくうなずいた。", "それから、テープを箱に戻した。"}));
+  GO(Say({"ガムテープを貼り直す音が、", "部屋の静けさに、長く残った。"}));
   NoFace(1);
   return 0;
 }
@@ -110,7 +133,14 @@ ScriptResult sHimi5w() {
       GO(TheBumper());
       Flag(flag::kPairEnding) = 1;
     } else {
-      GO(Say({"テープが終わると、二人は並んで巻き戻しを待った。", "僕は、先にそっと玄関を出た。"}));
+      GO(Say({"テープが終わって、画面が砂嵐になった。",
+              "菜乃花ちゃんが、膝の上のノートをめくっている。"}));
+      GO(Say(
+          {"ふと、熊井さんの愚痴を思い出した。", "二本立ての前に流す、十秒の幕間の絵のことだ。"}));
+      GO(Say({"言いかけて、やめた。", "やっと話し始めた二人に、締め切りは重すぎる。"}));
+      GO(Say({"……そう思ったのは、", "本当は、僕に自信がなかったからだ。"}));
+      GO(Say({"テープが巻き戻る音を背中で聞いて、", "先に玄関へ向かった。"}));
+      GO(Say({"幕間の十秒は、次の週、", "熊井さんが知り合いのフリーに頼んだ。"}));
       GO(Say({"ここから先は、二人の時間だ。", "……僕の席は、もう要らないのかもしれない。"}));
       NoFace(2);
       NoFace(1);
@@ -119,6 +149,8 @@ ScriptResult sHimi5w() {
   } else {
     GO(Alone());
   }
+  if (Seen(kResolved)) GO(KoyoriPromise(false));
+  if (Flag(flag::kPairEnding) == 1) GO(KumaiSaysYes());
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
 }

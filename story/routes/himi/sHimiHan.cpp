@@ -120,7 +120,7 @@ ScriptResult SecondDinner() {
   GO(Say({"帰りは、菜乃花ちゃんが駅前まで送ってくれた。", "ごみを出すついで、だそうだ。"}));
   Voice("na0408");
   GO(Say({"菜乃花「あの……早瀬さん。", "　動画、って……何枚、描くんですか。一日に」"}));
-  GO(Say({"陽太「上手い人で、百枚くらいかな。", "　丸子さんちのおばあちゃんは、もっと」"}));
+  GO(Say({"陽太「上手い人で、百枚くらいかな。", "　ぱらぱら堂のハルさんは、もっと」"}));
   Voice("na0409");
   GO(Say({"菜乃花「……わたし、それ、やりたい。", "　……って、言ったら、お姉ちゃん、怒る、かな」"}));
   GO(Say(
@@ -155,6 +155,7 @@ ScriptResult sHimiHan() {
     Mark(kHan2);
   }
   Closer();
+  GO(KoyoriPromise(false));
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
 }

@@ -91,9 +91,10 @@ ScriptResult Morning() {
   GO(Say({"玲那「言っていました。『あいだ』と三回」"}));
   GO(Say({"菜乃花ちゃんが、枕に顔をうずめた。", "時計を見ると、朝の八時を回っていた。"}));
   GO(Say({"……八時。", "朝の打ち合わせは、九時からだ。"}));
-  GO(Say({"おにぎりをひとつ持たされて、", "階段を五階ぶん駆け下りた。"}));
   NoFace(2);
   NoFace(1);
+  GO(KoyoriPromise(true));
+  GO(Say({"おにぎりをひとつ持たされて、", "階段を五階ぶん駆け下りた。"}));
   return 0;
 }
 
@@ -105,7 +106,6 @@ ScriptResult sHimiYoru() {
   GO(InTheDark());
   Mark(kYoru);
   Closer();
-  if (Date() == 812) GO(KoyoriPromise());
   GO(Morning());
   // The night is gone and the next day starts here, as the hub's own day start
   // would begin it: a new date, a clean morning, nobody met yet.
