@@ -27,6 +27,14 @@ bool PairsTurn() {
 // A second visit on a day the sisters were already seen: a doorstep, no more.
 ScriptResult AgainToday() {
   Flat();
+  if (Seen(kResolved)) {
+    Face(1, "nat002");
+    GO(Say({"ドアの向こうから、二人ぶんの声がした。", "言い合っているような、笑っているような。"}));
+    GO(Say({"菜乃花「あ……早瀬さん。", "　いま、お姉ちゃんと、パラパラの、話……」"}));
+    GO(Say({"菜乃花「……また、あした。", "　あしたは、ちゃんと、お茶、出します」"}));
+    NoFace(1);
+    return 0;
+  }
   Face(1, "nat007");
   GO(Say({"菜乃花ちゃんが、ドアを細く開けた。", "チェーンが、まだかかっている。"}));
   GO(Say({"菜乃花「あ……また、来た。", "　……お姉ちゃん、もう、台本の時間で」"}));
