@@ -131,6 +131,7 @@ ScriptResult sHimi() {
   if (TimeSlot() == core::kNight && NanokaWaitsUp()) return Jump("sNanokaYoru");
   if (!late || !ReinaFirstVisitSeen()) return Jump("sReinaIn");
   // What came of the 14th is shown once, whoever's turn it is.
+  if (date >= 816 && Seen(kQuarrel) && !Seen(kVideo)) return Jump("sHimi5w");
   if (date >= 816 && Flag(flag::kPairEnding) == 1 && !Seen2(kBumper)) {
     return Evening(kBumper, TheBumperAtTheTable, true);
   }
@@ -141,7 +142,6 @@ ScriptResult sHimi() {
     return Evening(kSeatEmpty, TheSeatLeftEmpty, false);
   }
   if (!PairsTurn()) return Jump("sReinaIn");
-  if (date >= 816 && Seen(kQuarrel) && !Seen(kVideo)) return Jump("sHimi5w");
   if (date < 816) {
     if (!Seen(kHan1)) return Jump("sHimiHan");
     if (!Seen(kBalcony) && date >= 802) return Jump("sHimi2and3");
