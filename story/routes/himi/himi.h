@@ -21,9 +21,8 @@ inline constexpr std::size_t kNanokaTold = 580;  // Nanoka told him she wants to
 // Reina's own bytes, read only: her flat scenes and her first refusal on the phone.
 inline constexpr std::size_t kReinaFlatScenes = 469;
 inline constexpr std::size_t kReinaDeclined = 462;
-// Nanoka's own bytes, read only: how far the drawing room has gone, and her
-// promise to show her sister (her route's Obon already tells that story).
-inline constexpr std::size_t kNanokaStage = 550;
+// Nanoka's own byte, read only: her promise to show her sister (her route's
+// Obon already tells that story).
 inline constexpr std::size_t kNanokaObonPromise = 555;
 // Koyori's byte: she was promised an introduction to the sisters on 28 July.
 inline constexpr std::size_t kKoyoriPromised = 167;
