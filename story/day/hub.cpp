@@ -82,6 +82,7 @@ ScriptResult StartNextDay() {
   if (Flag(flag::kTiredMorning) == 1) {
     GO(TiredMorning());
     core::GameState.scoreBonus() -= 1;  // the hub puts a bonus lowered below 0 back to 0
+    Flag(flag::kTiredMorning) = 0;      // one tired morning for each night she kept him out
   }
   if (Flag(flag::kSistersBreakfast) == 1) {
     GO(SistersBreakfast());

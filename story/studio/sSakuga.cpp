@@ -80,6 +80,11 @@ ScriptResult sSakuga() {
     GO(Choose({"１『声をかける』", "２『そっとしておく』"}));
     if (Picked() == 1) return Jump("sYuzukaIn");
   }
+  if (NanokaAtTheStudio()) {
+    GO(Say({"作画室の隅で、ノートを抱えた女の子が", "みちるさんの机を、じっとのぞきこんでいる。"}));
+    GO(Choose({"１『声をかける』", "２『見なかったことにする』"}));
+    if (Picked() == 1) return Jump("sNanokaIn");
+  }
   const bool director = Flag(PlaceOf(Work::Director).flag) == 1;
   const bool cutBags = Flag(PlaceOf(Work::CutBagCheck).flag) == 1;
   // The window shows three answers: with both tasks waiting, the way back

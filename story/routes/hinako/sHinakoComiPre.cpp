@@ -1,0 +1,14 @@
+// First draft: the writer of this route replaces it.
+#include "core/game_state.h"
+#include "story/chapters.h"
+#include "story/routes/routes.h"
+
+namespace story {
+
+ScriptResult sHinakoComiPre() {
+  GO(Say({"（まだ書かれていない場面）"}));
+  core::GameState.timeSlot += 1;
+  return Jump("s2wA");
+}
+
+}  // namespace story
