@@ -1,14 +1,368 @@
-// First draft: the writer of this route replaces it.
+// The convenience store around the corner (map place 18): Hinako at the till.
+// She reads the studio's deadline from its shopping, so each period of the
+// summer shows at her counter; the night, the portfolio and the dawn with the
+// layout paper are scenes of their own, reached from here by the hour and the
+// route's progress.
+#include <cstdint>
+
 #include "core/game_state.h"
 #include "story/chapters.h"
+#include "story/flags.h"
+#include "story/routes/hinako/hinako_flags.h"
 #include "story/routes/routes.h"
+#include "story/studio/studio.h"
 
 namespace story {
 
-ScriptResult sHinako() {
-  GO(Say({"（まだ書かれていない場面）"}));
+namespace {
+
+using studio::Period;
+
+// A visit uses its slot and closes the store on the map until tomorrow.
+ScriptResult Leave(bool close) {
+  Flag(flag::kHinakoMetToday) = 1;
+  if (close) Affection(6) += 1;
+  if (close) Flag(hinako::kVisits) += 1;
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
+}
+
+bool SeenBit(int bit) {
+  return (Flag(hinako::kDaySeen) & (1u << bit)) != 0;
+}
+
+void MarkBit(int bit) {
+  Flag(hinako::kDaySeen) = static_cast<std::uint8_t>(Flag(hinako::kDaySeen) | (1u << bit));
+}
+
+void Enter() {
+  Bg(ByTime("bg071"));
+  Effect("48");
+  Bg(ByTime("bg070"));
+}
+
+ScriptResult FirstDinner() {
+  Enter();
+  Music("HIm01");
+  GO(Say({"スタジオの角を曲がって、コンビニへ。", "事務所を出るとき、熊井さんに",
+          "『晩飯は自分で調達しろ』と言われた。"}));
+  GO(Say({"自動ドアが開いた、その瞬間だった。"}));
+  ClearStage();
+  Bg("HII001");
+  Unlock(6, 0);
+  Voice("hi0100");
+  GO(Say({"ひなこ「はい、進行くん。のり弁、温めといたよ」"}));
+  GO(Say(
+      {"レジの向こうで、七尾ひなこが", "湯気の立つ弁当を両手で持って、", "にやっと笑っていた。"}));
+  GO(Say({"まだ、ひとことも口をきいていない。", "かごも持っていない。"}));
+  GO(Say({"陽太「……なんで、のり弁」"}));
+  GO(Say({"ひなこ「この時間に夕凪さんの人が来たら、", "　晩ごはん。新人くんは、高いのを",
+          "　選べない。だから、のり弁」"}));
+  Voice("hi0101");
+  GO(Say({"ひなこ「それと、お茶。麦茶じゃなくて緑茶ね。",
+          "　麦茶は監督さんの、ってみんな遠慮するから", "　進行くんも、もう遠慮してるでしょ」"}));
+  GO(Say({"図星だった。", "事務所の冷蔵庫の麦茶には、", "まだ一度も手をつけていない。"}));
+  Bg(ByTime("bg070"));
+  Face(1, "hit003");
+  GO(Say({"ひなこ「四百三十円になりまーす。", "　あ、おはしは二膳入れとくね。",
+          "　どうせ一膳、机で折るから」"}));
+  GO(Say({"陽太「折りませんよ」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「折るんだって。熊井さんも、こよりちゃんも、", "　最初の週は毎晩折ってた。",
+          "　鉛筆の代わりに、耳にはさんで寝るから」"}));
+  Effect("47");
+  GO(Say({"レジが鳴った。", "レシートの裏には、ボールペンで", "小さな熊の絵が描いてあった。"}));
+  GO(Say({"陽太「これ、熊井さん？」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「ちがいまーす。ただの熊でーす。", "　ほら、冷めるよ。行った行った」"}));
+  GO(Choose({"１『また来ます』", "２『明日は自分で選びます』"}));
+  if (Picked() == 1) {
+    Face(1, "hit002");
+    Voice("hi0102");
+    GO(Say(
+        {"ひなこ「うん、来て。", "　進行くんの晩ごはん、この夏は", "　わたしが面倒見てあげる」"}));
+  } else {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「言ったね？　明日、のり弁以外を", "　持ってきたら、百円あげる」"}));
+    GO(Say({"……次の晩、結局のり弁を持っていって、", "笑われることになる。"}));
+  }
+  ClearStage();
+  Bg(ByTime("bg071"));
+  GO(Say({"弁当の袋を提げて、角を曲がる。", "ふり返ると、ガラスの向こうで",
+          "彼女がひらひらと手を振っていた。"}));
+  return Leave(true);
+}
+
+// Before 1 August: the key animation is late, and the till knows it first.
+ScriptResult KeysLate() {
+  Enter();
+  Music("bgm07");
+  Face(1, "hit009");
+  GO(Say({"レジの前で、ひなこが", "腕を組んで、こっちを見ていた。"}));
+  Voice("hi0103");
+  GO(Say({"ひなこ「進行くん。原画、遅れてるでしょ」"}));
+  GO(Say({"陽太「……なんで分かるの」"}));
+  GO(Say({"ひなこ「きのうの夜中、三好さんが目薬を二個買った。",
+          "　けさは熊井さんが胃薬。それから、", "　監督さんの麦茶が、一本から三本になった」"}));
+  GO(Say({"ひなこ「麦茶が三本の日はね、", "　監督さんが自分で原画を直してる日」"}));
+  GO(Say(
+      {"当たっていた。", "寺門さんの上がりが二日遅れて、", "監督が朝から机にかじりついている。"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「はい、これ。熊井さんのぶん、", "　大盛り二個。持ってってあげて」"}));
+  GO(Say({"陽太「頼まれてないけど」"}));
+  GO(Say({"ひなこ「頼まれる前に持ってくのが、", "　進行くんのお仕事でしょ」"}));
+  GO(Say({"……確かに、熊井さんは", "いつも、言う前に動けと言う。"}));
+  GO(Say({"レジ横のメモ帳に、また落書きがあった。", "鉛筆を耳にはさんで、机に突っ伏した",
+          "男の人の、後ろ頭。"}));
+  GO(Choose({"１『その絵、三好さん？』", "２『黙って袋を受け取る』"}));
+  if (Picked() == 1) {
+    Face(1, "hit007");
+    GO(Say({"ひなこ「……ひまつぶし。夜中、暇なの。", "　見ないでよ、へたくそなんだから」"}));
+    GO(Say({"へたくそではなかった。", "寝ぐせの一本まで、三好さんだった。"}));
+    GO(Say({"メモ帳は、またさっと裏返された。"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「よろしい。", "　原画、早く上がるといいね」"}));
+  }
+  return Leave(true);
+}
+
+// 2-7 August: the in-betweens begin, and she knows more than she lets on.
+ScriptResult InBetween() {
+  Enter();
+  Music("HIm01");
+  Face(1, "hit001");
+  if (Flag(hinako::kPlush) == 1) {
+    GO(Say({"ひなこ「あ、監督さんの人形、元気？」"}));
+    GO(Say({"陽太「机の上で、みんなに拝まれてる。", "　熊井さんが、毎朝お茶を供えてる」"}));
+    Face(1, "hit003");
+    GO(Say({"ひなこ「あはは！　ご利益あるといいね」"}));
+  }
+  GO(Say({"棚の前で、ひなこが", "消しゴムの箱を数えていた。"}));
+  Voice("hi0104");
+  GO(Say({"ひなこ「今週から、消しゴムが売れるの。", "　あと、シャーペンの芯。０．３の、Ｂ」"}));
+  GO(Say({"ひなこ「原画が上がって、動画に入ったんでしょ」"}));
+  GO(Say({"陽太「……ほんとに、なんでも分かるね」"}));
+  GO(Say({"陽太「動画っていうのは、原画と原画の間を", "　一枚ずつ描いて、",
+          "　動きをつなげる仕事で……」"}));
+  Face(1, "hit009");
+  GO(Say(
+      {"ひなこ「中割りでしょ。", "　タイムシートの指示どおりに、", "　線をきれいに清書して……」"}));
+  GO(Say({"そこまで言って、ひなこは口を閉じた。"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……って、テレビでやってた。", "　アニメのできるまで、みたいなやつ」"}));
+  GO(Choose({"１『くわしいね』", "２『テレビ、すごいな』"}));
+  if (Picked() == 1) {
+    GO(Say({"ひなこ「くわしくないよ。", "　聞きかじり。全部、聞きかじり」"}));
+    GO(Say({"消しゴムの箱が、少し乱暴に", "棚に押しこまれた。"}));
+    GO(Say({"それ以上は、訊けなかった。"}));
+  } else {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「でしょ。テレビはすごいの」"}));
+    GO(Say({"ほっとしたように笑って、", "ひなこはレジに戻っていった。"}));
+  }
+  Face(1, "hit002");
+  GO(Say({"ひなこ「はい、今日のぶん。", "　秋葉さんと徳永さんに、芯を一本ずつ。",
+          "　おまけって言っといて」"}));
+  return Leave(true);
+}
+
+// 9-15 August: the crunch, after the festival night on the roof.
+ScriptResult Crunch() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit001");
+  GO(Say({"栄養ドリンクの棚が、からっぽだった。"}));
+  Voice("hi0105");
+  GO(Say({"ひなこ「夕凪さんの人が、ぜんぶ買ってった。",
+          "　撮影が始まったんでしょ。仕上げの人たち、", "　目の下、まっ黒だったよ」"}));
+  if (Flag(flag::kHinakoSketchbook) == 1) {
+    GO(Say({"お祭りの夜のことは、", "どちらからも言い出さなかった。"}));
+    GO(Say({"ただ、レジ横のメモ帳が、", "いつのまにか、新しいものに替わっていた。",
+            "まだ、何も描かれていない。"}));
+    if (Flag(flag::kHinakoStage) == 1) {
+      Face(1, "hit002");
+      Voice("hi0106");
+      GO(Say({"ひなこ「日曜日、晴れるって。", "　ちゃんと寝てから来てよ。",
+              "　海で倒れたら、砂に埋めるからね」"}));
+      GO(Say({"陽太「埋めないで」"}));
+      Face(1, "hit003");
+      GO(Say({"ひなこ「首から上は出しといてあげる」"}));
+    } else {
+      Face(1, "hit005");
+      GO(Say({"ひなこ「……海、いいよ。忙しいもんね。", "　わたしも、言ってみただけだし」"}));
+      GO(Say({"笑っていたけれど、", "目は、こっちを見ていなかった。"}));
+    }
+  } else {
+    GO(Say({"ひなこ「進行くん、最近、来る時間が", "　ばらばら。ちゃんと食べてる？」"}));
+    GO(Say({"陽太「食べてる。……たぶん」"}));
+    Face(1, "hit004");
+    GO(Say({"ひなこ「たぶん、はだめ。", "　はい、おにぎり二個。鮭と、昆布」"}));
+  }
+  GO(Choose({"１『ドリンク、まだ裏にある？』", "２『今日は、お茶だけでいい』"}));
+  if (Picked() == 1) {
+    Face(1, "hit004");
+    GO(Say({"ひなこ「あるけど、進行くんには売らない」"}));
+    GO(Say({"ひなこ「あれは、寝ないための前借り。", "　返すとき、利子がすごいんだから」"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「えらい。ごほうびに、", "　麦茶じゃない緑茶を一本」"}));
+  }
+  return Leave(true);
+}
+
+// 16-21 August: the director in hospital; the till feels it too.
+ScriptResult Hospital() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit005");
+  Voice("hi0107");
+  GO(Say({"ひなこ「……監督さん、倒れたんだって？」"}));
+  GO(Say({"陽太「うん。中央病院。", "　しばらく入院だって」"}));
+  GO(Say({"ひなこ「けさ、麦茶が一本も売れなかったの。", "　それで、なんかあったって思った」"}));
+  GO(Say({"冷蔵ケースの麦茶が、", "きれいに並んだままだった。"}));
+  Face(1, "hit009");
+  GO(Say({"ひなこは、レシートのロール紙を", "くるくると引き出して、",
+          "ボールペンを走らせはじめた。"}));
+  Effect("10");
+  GO(Say({"病院のベッドで、鼻からため息を出して", "ふてくされている、白い角刈りの男。",
+          "枕もとに、麦茶が三本。"}));
+  GO(Say({"陽太「……似てる。すごく」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「お見舞い。渡さなくていいけど。", "　……やっぱり、渡して。",
+          "　わたしが描いたって、言わないで」"}));
+  GO(Choose({"１『言わない。でも、もったいない』", "２『分かった』"}));
+  if (Picked() == 1) {
+    GO(Say({"ひなこ「もったいなくないの。", "　レシートの裏だよ。捨てるとこだよ」"}));
+    GO(Say({"そう言いながら、", "彼女は紙の端を、", "ていねいに折り目どおりに切った。"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「うん。進行くんの、そういうとこ好き」"}));
+    GO(Say({"……さらっと言われて、", "釣り銭を落としそうになった。"}));
+  }
+  return Leave(true);
+}
+
+// The last week when the sea never came, or the portfolio was met badly:
+// the clerk is kind, and nothing more.
+ScriptResult PastHer() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit001");
+  GO(Say({"ひなこ「いらっしゃいませー。", "　あ、進行くん。おつかれさま」"}));
+  if (Flag(hinako::kPortfolio) == 2) {
+    GO(Say({"あの日のことは、もう話に出なかった。", "ファイルは、どこにも見えなかった。"}));
+    GO(Say({"ひなこ「最終週でしょ？　がんばってね。", "　わたしは、ほら、レジ打つだけだから」"}));
+  } else {
+    GO(Say({"ひなこ「最終週でしょ？", "　熊井さん、おにぎりの棚ごと買ってった」"}));
+    GO(Say({"ひなこは、前と同じように笑った。", "前と同じ、のり弁と緑茶。"}));
+  }
+  GO(Say({"レジ横のメモ帳は、白いままだった。"}));
+  Effect("47");
+  GO(Say({"ひなこ「ありがとうございましたー」"}));
+  GO(Say({"店員と客の声だった。", "それ以上のことは、", "自分で手放したのかもしれない。"}));
+  return Leave(false);
+}
+
+// After the dawn with the layout paper: she fills in the college's forms at the till.
+ScriptResult Forms() {
+  Enter();
+  Music("HIm01");
+  Face(1, "hit002");
+  GO(Say({"レジの台の上に、大学の封筒が", "広げてあった。再入学の申請書。"}));
+  Voice("hi0108");
+  GO(Say({"ひなこ「あ、見た？　見たね。", "　……いいよ、見ても。もう隠さない」"}));
+  GO(Say({"ひなこ「志望理由って欄がね、", "　四行しかないの。どう書いても、はみ出す」"}));
+  GO(Choose({"１『アニメが好きだから、でいい』", "２『四行に収まるまで、削る』"}));
+  if (Picked() == 1) {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「……一行で終わっちゃった。", "　残り三行、絵、描いとこうかな」"}));
+  } else {
+    Face(1, "hit009");
+    GO(Say({"ひなこ「進行くんっぽい。尺に収めろ、でしょ。", "　……やってみる」"}));
+  }
+  GO(Say({"のり弁を温めるあいだ、", "ひなこのボールペンは、ずっと動いていた。"}));
+  return Leave(true);
+}
+
+// A later visit in the same period: the till's gossip, by the day.
+ScriptResult Again() {
+  Enter();
+  Music("bgm07");
+  Face(1, "hit002");
+  switch (Date() % 3) {
+    case 0:
+      GO(Say({"ひなこ「みちるさんが、ココアシガレット", "　箱で買ってったよ。作監さんの山、",
+              "　今夜は高いんじゃない？」"}));
+      break;
+    case 1:
+      GO(Say({"ひなこ「社長さんが毛糸を買いにきた。", "　コンビニに毛糸はないって言ったら、",
+              "　じゃあ輪ゴムでいいって」"}));
+      GO(Say({"陽太「……目を数えるのに、怒ってるんだ」"}));
+      break;
+    default:
+      GO(Say({"ひなこ「こよりちゃん、プリン二個。", "　明日、どこか遠くへ回収でしょ」"}));
+      break;
+  }
+  GO(Say({"のり弁と緑茶が、", "言う前に、袋に入っていた。"}));
+  Face(1, "hit003");
+  GO(Say({"ひなこ「はい、いってらっしゃい」"}));
+  return Leave(true);
+}
+
+}  // namespace
+
+ScriptResult sHinako() {
+  const std::uint32_t date = Date();
+  const bool lateAugust = date >= 823;
+  if (lateAugust && Flag(flag::kHinakoSea) == 1 && Flag(hinako::kPortfolio) == 0) {
+    return Jump("sHinakoComiPre");
+  }
+  if (lateAugust && Flag(hinako::kPortfolio) == 1 && Flag(hinako::kLayoutPaper) == 0 &&
+      (TimeSlot() == core::kMorning || TimeSlot() == core::kNight)) {
+    return Jump("sHinako6w");
+  }
+  if (Flag(hinako::kVisits) == 0) return FirstDinner();
+  if (TimeSlot() == core::kNight) return Jump("sHinakoYoru");
+  if (Flag(hinako::kLayoutPaper) == 1) return Forms();
+  if (Flag(hinako::kPortfolio) == 1) {
+    // The dawn is still to come: she says when.
+    Enter();
+    Face(1, "hit002");
+    GO(Say({"ひなこ「進行くん、昼間に来ても、", "　わたし、もうすぐ上がりだよ」"}));
+    GO(Say({"ひなこ「……明け方なら、いる。", "　六時の、上がりの前。来るなら、その時間」"}));
+    return Leave(false);
+  }
+  const bool pastHer = (date >= 816 && Flag(flag::kHinakoStage) == 0) ||
+                       Flag(hinako::kPortfolio) == 2 || date >= 823;
+  if (pastHer) return PastHer();
+  int bit = 0;
+  switch (studio::Now()) {
+    case Period::KeysLate:
+      bit = 0;
+      break;
+    case Period::InBetween:
+      bit = 1;
+      break;
+    case Period::Crunch:
+      bit = 2;
+      break;
+    default:
+      bit = 3;
+      break;
+  }
+  if (SeenBit(bit)) return Again();
+  MarkBit(bit);
+  switch (bit) {
+    case 0:
+      return KeysLate();
+    case 1:
+      return InBetween();
+    case 2:
+      return Crunch();
+    default:
+      return Hospital();
+  }
 }
 
 }  // namespace story

@@ -1,12 +1,148 @@
-// First draft: the writer of this route replaces it.
+// The store at night: the brightest windows on the street, Hinako alone at the
+// till while the manager sleeps in the back. The first night shows the store;
+// the next brings the manager and her hand-drawn signs; later nights, her
+// window on the studio's lights.
+#include <cstdint>
+
 #include "core/game_state.h"
 #include "story/chapters.h"
+#include "story/flags.h"
+#include "story/routes/hinako/hinako_flags.h"
 #include "story/routes/routes.h"
 
 namespace story {
 
+namespace {
+
+ScriptResult FirstNight() {
+  ClearStage();
+  Bg("HISS01");
+  Unlock(6, 5);
+  Music("bgm05");
+  GO(Say({"夜中の二時。", "商店街のシャッターは、どこも下りている。"}));
+  GO(Say({"通りでいちばん明るいのは、", "角のコンビニの窓だった。",
+          "虫が、ガラスにぱちぱちと当たっている。"}));
+  Bg("bg070n");
+  Effect("48");
+  Face(1, "hit003");
+  Voice("hi0140");
+  GO(Say({"ひなこ「うわ、進行くん。", "　この時間に来るの、初めてだね」"}));
+  GO(Say({"ひなこ「夜中の二時はね、タクシーの運転手さん。", "　三時は新聞屋さん。",
+          "　三時半が、夕凪さん」"}));
+  GO(Say({"陽太「時刻表みたいだ」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「時刻表だよ。夜のお店は、", "　来る人で時間が分かるの」"}));
+  GO(Say({"奥の事務所から、", "いびきが聞こえてきた。"}));
+  GO(Say({"ひなこ「店長。福原さん。", "　二時から四時まで、あそこで気絶してる」"}));
+  Effect("20");
+  GO(Say({"外に、パンの配送のトラックが停まった。", "番重が、どさどさと積み上げられる。"}));
+  GO(Choose({"１『手伝うよ』", "２『見てる』"}));
+  if (Picked() == 1) {
+    GO(Say({"ふたりで、菓子パンを棚に並べた。", "日付の新しいものを奥に。古いものを手前に。"}));
+    Face(1, "hit003");
+    GO(Say({"ひなこ「先入れ先出し。カット袋と同じでしょ。", "　古いのから先に出すの」"}));
+    GO(Say({"陽太「……カット袋は、急ぐのから出す」"}));
+    GO(Say({"ひなこ「じゃあ、パンのほうが平和だね」"}));
+  } else {
+    GO(Say({"ひなこは、ひとりで手早く", "菓子パンを並べていった。", "七か月ぶんの手つきだった。"}));
+  }
+  Face(1, "hit001");
+  GO(Say({"作業が終わると、ひなこは", "レジの中の丸椅子に腰かけて、",
+          "ボールペンをくるりと回した。"}));
+  Voice("hi0141");
+  GO(Say({"ひなこ「夜勤、好きなの。", "　夜は、誰もわたしのこと見てないから」"}));
+  GO(Say({"陽太「見てないと、何かいいことがあるの」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……落書きしてても、怒られない」"}));
+  GO(Say({"それだけ言って、ひなこは", "ボールペンを胸ポケットに差した。"}));
+  Flag(hinako::kShownHerNight) = 1;
+  return 0;
+}
+
+ScriptResult ManagersNight() {
+  Bg("bg070n");
+  Effect("48");
+  Music("bgm07");
+  Face(1, "hit002");
+  GO(Say({"ひなこ「いらっしゃいませ、三時半の人」"}));
+  GO(Say({"今夜は、奥の事務所の戸が開いていた。", "眠そうな中年の男の人が、",
+          "在庫表を手に出てきた。"}));
+  GO(Say({"福原「七尾くん、また新しいポップ、描いたのかね」"}));
+  GO(Say({"店長の福原さんだった。", "シャツのボタンが、ひとつずつずれている。"}));
+  GO(Say({"冷やし中華の棚に、", "手書きの札が貼ってあった。", "麺をすする猫が、汗をかいている。"}));
+  GO(Say({"福原「これを貼ってから、冷やし中華が", "　一日十個、余計に出るんだ。",
+          "　本部の人が、写真を撮っていったよ」"}));
+  Face(1, "hit007");
+  Voice("hi0142");
+  GO(Say({"ひなこ「店長、余計なこと言わないの。", "　はい、寝て。二時から四時は気絶の時間」"}));
+  GO(Say({"福原「……気絶じゃない。仮眠だ」"}));
+  GO(Say({"ぶつぶつ言いながら、福原さんは", "奥へ戻っていった。"}));
+  GO(Choose({"１『ちゃんと絵の仕事、すればいいのに』", "２『あの猫、いいね』"}));
+  if (Picked() == 1) {
+    Face(1, "hit001");
+    GO(Say({"ひなこ「絵の仕事？　ないない。", "　ポップは、お店の仕事。",
+            "　描けって言われたから描いただけ」"}));
+    GO(Say({"笑い方が、いつもより一拍、早かった。"}));
+  } else {
+    Face(1, "hit003");
+    Voice("hi0143");
+    GO(Say({"ひなこ「でしょ！　あの子、名前もあるの。", "　ちゅるりん。汗の粒は三つまで、",
+            "　四つにすると暑苦しいの」"}));
+    GO(Say({"楽しそうだった。", "絵の話になると、声が半音上がる。"}));
+  }
+  return 0;
+}
+
+ScriptResult WindowNight() {
+  Bg("bg071n");
+  Effect("16");
+  Music("bgm10");
+  Face(1, "hit001");
+  GO(Say({"ひなこは、駐車場の車止めに腰かけて、", "缶の紅茶を飲んでいた。休憩中らしい。"}));
+  GO(Say({"ひなこ「ここから、夕凪さんの二階が見えるの。", "　あの窓」"}));
+  GO(Say({"スタジオの作画室の窓に、", "まだ明かりがついていた。"}));
+  Voice("hi0144");
+  GO(Say({"ひなこ「あの明かりが消えたらね、", "　わたしの夜も、だいたい終わり」"}));
+  if (Flag(flag::kHinakoSketchbook) == 1) {
+    GO(Say({"ひなこ「……中で描いてる人たち、", "　どんな顔で描いてるのかなって、",
+            "　ずっと思ってた」"}));
+    GO(Say({"陽太「こわい顔。それから、たまに笑ってる」"}));
+    Face(1, "hit002");
+    GO(Say({"ひなこ「そっか。……いいな」"}));
+  } else {
+    GO(Say({"ひなこ「進行くん、戻らなくていいの？", "　熊井さんに怒られるよ」"}));
+  }
+  GO(Choose({"１『もう少しだけ、ここにいる』", "２『戻る。また来る』"}));
+  if (Picked() == 1) {
+    Face(1, "hit007");
+    GO(Say({"ひなこ「……じゃあ、紅茶、半分あげる」"}));
+    GO(Say({"ぬるくなった紅茶を、", "ひと口ずつ、交互に飲んだ。",
+            "作画室の明かりは、まだ消えなかった。"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「うん。いってらっしゃい、進行くん」"}));
+  }
+  return 0;
+}
+
+}  // namespace
+
 ScriptResult sHinakoYoru() {
-  GO(Say({"（まだ書かれていない場面）"}));
+  const std::uint8_t nights = Flag(hinako::kNights);
+  ScriptResult result = 0;
+  if (Flag(hinako::kShownHerNight) == 0) {
+    result = FirstNight();
+  } else if (nights == 1) {
+    result = ManagersNight();
+  } else {
+    result = WindowNight();
+  }
+  if (result != 0) return result;
+  ClearStage();
+  Flag(hinako::kNights) = static_cast<std::uint8_t>(nights < 250 ? nights + 1 : nights);
+  Flag(hinako::kVisits) += 1;
+  Flag(flag::kHinakoMetToday) = 1;
+  Affection(6) += 1;
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
 }
