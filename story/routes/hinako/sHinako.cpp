@@ -35,6 +35,18 @@ void MarkBit(int bit) {
   Flag(hinako::kDaySeen) = static_cast<std::uint8_t>(Flag(hinako::kDaySeen) | (1u << bit));
 }
 
+// Real evenings at the till before she trusts him with the portfolio.
+constexpr std::uint8_t kTrustVisits = 5;
+// Bit of kDaySeen for the college forms; bits 0-3 are the periods.
+constexpr int kFormsBit = 4;
+
+// The summer has moved past her: no sea by the director's collapse, or the
+// portfolio laughed at, waved away or never shown.
+bool PastHer() {
+  const std::uint8_t portfolio = Flag(hinako::kPortfolio);
+  return (Date() >= 816 && Flag(flag::kHinakoStage) == 0) || portfolio >= 2 || Date() >= 823;
+}
+
 void Enter() {
   Bg(ByTime("bg071"));
   Effect("48");
@@ -192,6 +204,20 @@ ScriptResult Crunch() {
       Face(1, "hit005");
       GO(Say({"ひなこ「……海、いいよ。忙しいもんね。", "　わたしも、言ってみただけだし」"}));
       GO(Say({"笑っていたけれど、", "目は、こっちを見ていなかった。"}));
+      GO(Choose({"１『日曜、やっぱり行こう』", "２『……ごめん』"}));
+      if (Picked() == 1) {
+        Flag(flag::kHinakoStage) = 1;
+        Flag(hinako::kSeaDeclined) = 0;
+        Face(1, "hit006");
+        GO(Say({"ひなこ「……え」"}));
+        GO(Say({"陽太「日曜は、スタジオも休みだから。", "　熊井さんに、寝てこいって言われてる」"}));
+        Face(1, "hit003");
+        Voice("hi0109");
+        GO(Say({"ひなこ「寝てこい、って言われて、", "　海に行く人、初めて見た」"}));
+        GO(Say({"ひなこ「……うん。行こ。", "　取り消しは、もう受けつけないからね」"}));
+      } else {
+        GO(Say({"ひなこ「あやまることじゃないよ。", "　はい、おにぎり。鮭と、昆布」"}));
+      }
     }
   } else {
     GO(Say({"ひなこ「進行くん、最近、来る時間が", "　ばらばら。ちゃんと食べてる？」"}));
@@ -243,16 +269,24 @@ ScriptResult Hospital() {
   return Leave(true);
 }
 
-// The last week when the sea never came, or the portfolio was met badly:
-// the clerk is kind, and nothing more.
-ScriptResult PastHer() {
+// The sea never came, or the portfolio was met badly or never shown: the
+// clerk is kind, and nothing more.
+ScriptResult MovedOn() {
   Enter();
   Music("bgm05");
   Face(1, "hit001");
   GO(Say({"ひなこ「いらっしゃいませー。", "　あ、進行くん。おつかれさま」"}));
-  if (Flag(hinako::kPortfolio) == 2) {
+  const std::uint8_t portfolio = Flag(hinako::kPortfolio);
+  if (portfolio == 2) {
     GO(Say({"あの日のことは、もう話に出なかった。", "ファイルは、どこにも見えなかった。"}));
     GO(Say({"ひなこ「最終週でしょ？　がんばってね。", "　わたしは、ほら、レジ打つだけだから」"}));
+  } else if (portfolio == 3) {
+    GO(Say({"レジの下の棚の、割り箸の箱は、", "あの日から動いていなかった。"}));
+    GO(Say({"ひなこ「ラッシュ、どうだった？", "　……って、店員が訊くことじゃないか」"}));
+  } else if (Flag(flag::kHinakoSketchbook) == 1 && Date() < 823) {
+    GO(Say({"ひなこ「お盆、どこか行った？", "　わたしはね、ずっとレジ」"}));
+    GO(Say({"屋根の上の段ボール箱のことは、", "訊けなかった。",
+            "ブルーシートは、たぶん元のままだ。"}));
   } else {
     GO(Say({"ひなこ「最終週でしょ？", "　熊井さん、おにぎりの棚ごと買ってった」"}));
     GO(Say({"ひなこは、前と同じように笑った。", "前と同じ、のり弁と緑茶。"}));
@@ -261,6 +295,23 @@ ScriptResult PastHer() {
   Effect("47");
   GO(Say({"ひなこ「ありがとうございましたー」"}));
   GO(Say({"店員と客の声だった。", "それ以上のことは、", "自分で手放したのかもしれない。"}));
+  return Leave(false);
+}
+
+// The portfolio was met, and the dawn is still to come: she says when.
+ScriptResult NotYetDawn() {
+  Enter();
+  Face(1, "hit002");
+  GO(Say({"ひなこ「進行くん、昼間に来ても、", "　わたし、もうすぐ上がりだよ」"}));
+  GO(Say({"目の下が、少し青かった。", "夜勤のあと、家で七枚目を", "描こうとしているらしかった。"}));
+  Face(1, "hit009");
+  GO(Say({"ひなこ「うちの紙、コピー用紙しかないの。", "　消しゴムかけたら、穴があいちゃった」"}));
+  if (Date() >= 829) {
+    GO(Say({"ひなこ「明日で、夕凪さんの夏、", "　終わりなんでしょ。",
+            "　……今夜、遅くなってもいいから」"}));
+  } else {
+    GO(Say({"ひなこ「……明け方なら、いる。", "　六時の、上がりの前。来るなら、その時間」"}));
+  }
   return Leave(false);
 }
 
@@ -285,23 +336,68 @@ ScriptResult Forms() {
   return Leave(true);
 }
 
-// A later visit in the same period: the till's gossip, by the day.
+// A later visit in the same period: the till's gossip, by the stretch of the
+// summer, so the shopping keeps telling the studio's week.
 ScriptResult Again() {
   Enter();
   Music("bgm07");
   Face(1, "hit002");
-  switch (Date() % 3) {
-    case 0:
-      GO(Say({"ひなこ「みちるさんが、ココアシガレット", "　箱で買ってったよ。作監さんの山、",
-              "　今夜は高いんじゃない？」"}));
+  const bool odd = Date() % 2 == 1;
+  switch (studio::Now()) {
+    case Period::KeysLate:
+      if (odd) {
+        GO(Say({"ひなこ「社長さんが毛糸を買いにきた。", "　コンビニに毛糸はないって言ったら、",
+                "　じゃあ輪ゴムでいいって」"}));
+        GO(Say({"陽太「……目を数えるのに、怒ってるんだ」"}));
+        Face(1, "hit003");
+        GO(Say({"ひなこ「編み物で怒る人、初めて見た」"}));
+      } else {
+        GO(Say({"ひなこ「ツバクロの人たち、けさ、", "　六人そろって歯ブラシ買ってった。",
+                "　会社に泊まったんだね」"}));
+        GO(Say({"ひなこ「あのビルの裏の自販機、", "　百円で冷たいのが出るよ。",
+                "　回収のとき、覚えとくといいよ」"}));
+        GO(Say({"町の地図に、", "知らない印がひとつ増えた。"}));
+      }
       break;
-    case 1:
-      GO(Say({"ひなこ「社長さんが毛糸を買いにきた。", "　コンビニに毛糸はないって言ったら、",
-              "　じゃあ輪ゴムでいいって」"}));
-      GO(Say({"陽太「……目を数えるのに、怒ってるんだ」"}));
+    case Period::InBetween:
+      if (odd) {
+        GO(Say({"ひなこ「みちるさんが、ココアシガレット", "　箱で買ってったよ。作監さんの山、",
+                "　今夜は高いんじゃない？」"}));
+        GO(Say({"陽太「……机の上、カット袋で", "　向こうが見えなかった」"}));
+      } else {
+        GO(Say({"ひなこ「ぱらぱら堂のおばあちゃんがね、", "　輪ゴムを百本。動画の束、",
+                "　ぜんぶそれで留めるんだって」"}));
+        GO(Say({"ひなこ「輪ゴムの色で、", "　だれの束か分かるようにしてるの。",
+                "　赤が急ぎ。……って、言ってた」"}));
+        GO(Say({"あした、丸子さんのところで", "赤い輪ゴムを探してみようと思った。"}));
+      }
+      break;
+    case Period::Crunch:
+      if (odd) {
+        GO(Say({"ひなこ「こよりちゃん、プリン二個。", "　明日、どこか遠くへ回収でしょ」"}));
+        GO(Say({"陽太「梶さんの農家。山の上」"}));
+        Face(1, "hit003");
+        GO(Say({"ひなこ「じゃあ、進行くんのぶんも", "　一個、入れとく。酔い止めも」"}));
+      } else {
+        GO(Say({"ひなこ「仕上げの人たち、ハンドクリーム。", "　シンナーで手を洗うから、",
+                "　指がまっ白に割れちゃうんだって」"}));
+        GO(Say({"ひなこ「ほたるさん、ひとつ買って、", "　使わずに大川さんにあげてた。",
+                "　……ああいう人、好きだな」"}));
+      }
       break;
     default:
-      GO(Say({"ひなこ「こよりちゃん、プリン二個。", "　明日、どこか遠くへ回収でしょ」"}));
+      if (odd) {
+        GO(Say({"ひなこ「熊井さん、麦茶を三本。", "　自分は飲まないのにね。",
+                "　病院に持ってくんでしょ」"}));
+        GO(Say({"陽太「監督、麦茶がないと", "　病室で暴れるらしい」"}));
+        Face(1, "hit003");
+        GO(Say({"ひなこ「目に浮かぶ」"}));
+      } else {
+        Face(1, "hit005");
+        GO(Say({"ひなこ「社長さんがね、ゆうべ夜中に来て、", "　あんぱんを一個だけ買ってった。",
+                "　事務所に、泊まってるんでしょ」"}));
+        GO(Say({"ひなこ「おつり、いらないって。", "　……あれ、ちょっと心配」"}));
+      }
       break;
   }
   GO(Say({"のり弁と緑茶が、", "言う前に、袋に入っていた。"}));
@@ -310,12 +406,75 @@ ScriptResult Again() {
   return Leave(true);
 }
 
+// A second call on the same day: the store is busy, and so is he.
+ScriptResult SameDay() {
+  Enter();
+  Face(1, "hit006");
+  GO(Say({"ひなこ「あれ、また来た。", "　さっき、のり弁買ったでしょ」"}));
+  GO(Say({"レジには、作業着の人が三人、", "缶コーヒーを持って並んでいた。"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「いまは忙しいの。", "　進行くんも、忙しいはずでしょ。", "　はい、回れ右」"}));
+  GO(Say({"追い出されるように、", "自動ドアの外へ出た。", "それでも、少しだけ足が軽かった。"}));
+  core::GameState.timeSlot += 1;
+  return Jump("s2wA");
+}
+
+// The last week, when the sea was taken but the store was not: she keeps the
+// portfolio under the counter. Too few evenings to trust him with it.
+ScriptResult KeptBack() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit001");
+  GO(Say({"ひなこ「……あ。進行くん。", "　ひさしぶり、だね」"}));
+  GO(Say({"レジの下の棚に、", "黒い大きなファイルの角が見えていた。"}));
+  GO(Say({"陽太「海で言ってた、見せたいもの……」"}));
+  Face(1, "hit009");
+  Voice("hi0110");
+  GO(Say({"ひなこ「うん。持ってきてたの、毎日。", "　来たら見せようと思って」"}));
+  GO(Say({"ひなこ「でも、進行くん、", "　日曜日にしか会わない人に", "　なっちゃったから」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「海の日の進行くんは、やさしいよ。", "　でも、あれを見せるのは、",
+          "　毎晩のり弁を買う人がいいの」"}));
+  GO(Say({"陽太「……ごめん」"}));
+  GO(Say({"ひなこ「あやまらないで。", "　夕凪さん、いちばん忙しいんだもん。",
+          "　わたしが、急ぎすぎただけ」"}));
+  GO(Say({"ファイルは、棚の奥へ押しこまれた。", "その上に、割り箸の箱が置かれた。"}));
+  Flag(hinako::kPortfolio) = 3;
+  return Leave(false);
+}
+
+// After the dawn with the layout paper, later visits: the paper is being used.
+ScriptResult PaperDays() {
+  Enter();
+  Music("HIm01");
+  Face(1, "hit002");
+  if (Date() % 2 == 0) {
+    GO(Say({"客がとぎれると、ひなこは", "レジの下からレイアウト用紙を出して、",
+            "雑誌の棚を写しはじめる。"}));
+    GO(Say({"ひなこ「消失点、ひとつ。", "　棚の線は、みんなあそこへ逃げてくの」"}));
+    GO(Say({"福原さんが奥から出てきて、", "何も見なかった顔で、", "また奥へ戻っていった。"}));
+    Face(1, "hit003");
+    GO(Say({"ひなこ「店長、最近、仮眠が長いの。", "　わたしが描く時間、くれてるんだと思う」"}));
+  } else {
+    GO(Say({"ひなこ「ラッシュ、見たんでしょ。", "　熊井さんが、ゆうべ大盛りを三個買った。",
+            "　うれしい日の買い方だったよ」"}));
+    GO(Say({"陽太「……動いてた。全部じゃないけど、", "　ちゃんと、映画になってた」"}));
+    Face(1, "hit007");
+    GO(Say({"ひなこ「いいなあ。", "　わたしも、いつか見たい。",
+            "　自分の線が、スクリーンで動くの」"}));
+  }
+  GO(Say({"用紙の束は、", "もう半分くらいに減っていた。"}));
+  return Leave(true);
+}
+
 }  // namespace
 
 ScriptResult sHinako() {
+  if (Flag(flag::kHinakoMetToday) != 0) return SameDay();
   const std::uint32_t date = Date();
   const bool lateAugust = date >= 823;
   if (lateAugust && Flag(flag::kHinakoSea) == 1 && Flag(hinako::kPortfolio) == 0) {
+    if (Flag(hinako::kVisits) < kTrustVisits) return KeptBack();
     return Jump("sHinakoComiPre");
   }
   if (lateAugust && Flag(hinako::kPortfolio) == 1 && Flag(hinako::kLayoutPaper) == 0 &&
@@ -324,18 +483,13 @@ ScriptResult sHinako() {
   }
   if (Flag(hinako::kVisits) == 0) return FirstDinner();
   if (TimeSlot() == core::kNight) return Jump("sHinakoYoru");
-  if (Flag(hinako::kLayoutPaper) == 1) return Forms();
-  if (Flag(hinako::kPortfolio) == 1) {
-    // The dawn is still to come: she says when.
-    Enter();
-    Face(1, "hit002");
-    GO(Say({"ひなこ「進行くん、昼間に来ても、", "　わたし、もうすぐ上がりだよ」"}));
-    GO(Say({"ひなこ「……明け方なら、いる。", "　六時の、上がりの前。来るなら、その時間」"}));
-    return Leave(false);
+  if (Flag(hinako::kLayoutPaper) == 1) {
+    if (SeenBit(kFormsBit)) return PaperDays();
+    MarkBit(kFormsBit);
+    return Forms();
   }
-  const bool pastHer = (date >= 816 && Flag(flag::kHinakoStage) == 0) ||
-                       Flag(hinako::kPortfolio) == 2 || date >= 823;
-  if (pastHer) return PastHer();
+  if (Flag(hinako::kPortfolio) == 1) return NotYetDawn();
+  if (PastHer()) return MovedOn();
   int bit = 0;
   switch (studio::Now()) {
     case Period::KeysLate:

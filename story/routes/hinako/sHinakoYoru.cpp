@@ -9,10 +9,23 @@
 #include "story/flags.h"
 #include "story/routes/hinako/hinako_flags.h"
 #include "story/routes/routes.h"
+#include "story/studio/studio.h"
 
 namespace story {
 
 namespace {
+
+// Bits of kDaySeen for the nights that come once; bits 0-4 are the day's.
+constexpr int kHospitalNightBit = 5;
+constexpr int kKumaiNightBit = 6;
+
+bool NightSeen(int bit) {
+  return (Flag(hinako::kDaySeen) & (1u << bit)) != 0;
+}
+
+void MarkNight(int bit) {
+  Flag(hinako::kDaySeen) = static_cast<std::uint8_t>(Flag(hinako::kDaySeen) | (1u << bit));
+}
 
 ScriptResult FirstNight() {
   ClearStage();
@@ -125,24 +138,145 @@ ScriptResult WindowNight() {
   return 0;
 }
 
+// The crunch at half past three: Kumai comes for his two large lunches and
+// finds his rookie at the till.
+ScriptResult KumaiNight() {
+  Bg("bg070n");
+  Effect("48");
+  Music("bgm07");
+  Face(1, "hit002");
+  GO(Say({"ひなこ「いらっしゃいませ、三時半の人。", "　……と、三時半の人の上司」"}));
+  GO(Say({"ふり返ると、自動ドアのところに", "熊井さんが立っていた。", "髭がのびて、目が赤い。"}));
+  Face(2, "kut009");
+  GO(Say({"熊井「早瀬。おまえ、ここにいたのか」"}));
+  GO(Say({"陽太「す、すみません。", "　撮影所の上がりを待つあいだに……」"}));
+  GO(Say(
+      {"熊井さんは返事をせずに、", "弁当の棚から大盛りを二個取った。", "いつもの、二個だった。"}));
+  Face(1, "hit003");
+  GO(Say(
+      {"ひなこ「熊井さん、二個とも温めますか。", "　それとも一個は、朝ごはんにとっときます？」"}));
+  Face(2, "kut007");
+  GO(Say({"熊井「……一個は、冷たいままでいい」"}));
+  GO(Say({"熊井「七尾さん。", "　こいつ、ちゃんと食ってるか」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「のり弁、毎晩。", "　お茶は麦茶じゃなくて、緑茶」"}));
+  Face(2, "kut002");
+  GO(Say({"熊井さんが、ほんの少しだけ笑った。"}));
+  GO(Say({"熊井「ならいい。進行は、", "　食わないやつから倒れる。",
+          "　……上がり、四時半だそうだ。遅れるな」"}));
+  NoFace(2);
+  GO(Say(
+      {"熊井さんは、袋を提げて出ていった。", "ガラスの向こうで、", "大きな背中が角を曲がった。"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……あの人ね、最初の年、", "　進行くんと同じ顔で、", "　ここに来てたんだよ」"}));
+  GO(Say({"ひなこ「前の店員さんから、聞いたの。", "　毎晩のり弁だったって」"}));
+  return 0;
+}
+
+// The director in hospital: a night on which the studio's lights stay on
+// later than ever, and she sends something across the street.
+ScriptResult HospitalNight() {
+  Bg("bg071n");
+  Effect("16");
+  Music("bgm10");
+  Face(1, "hit005");
+  GO(Say({"ひなこは、店の前で", "ごみ箱の袋を替えていた。"}));
+  GO(Say({"ひなこ「夕凪さんの二階、", "　ゆうべから、ずっと明かりがついてる」"}));
+  GO(Say({"陽太「監督のぶんを、みちるさんと", "　三好さんで分けて描いてる。",
+          "　監督のチェックがないから、必死で」"}));
+  Face(1, "hit009");
+  GO(Say({"ひなこは、しばらく窓を見上げてから、", "店の中へ戻っていった。"}));
+  Bg("bg070n");
+  GO(Say({"戻ってきたとき、", "袋の中に、おしるこの缶が", "六本、入っていた。"}));
+  Face(1, "hit002");
+  Voice("hi0145");
+  GO(Say({"ひなこ「夜中の三時は、甘いものなの。", "　作画の人、頭を使うから。",
+          "　……これは、店からの差し入れ」"}));
+  GO(Say({"陽太「店からって、", "　福原さん、知ってるの」"}));
+  Face(1, "hit003");
+  GO(Say({"ひなこ「いま、気絶の時間だから。", "　起きたら言っとく」"}));
+  GO(Choose({"１『ひなこさんからって、言っとく』", "２『店からって、言っとく』"}));
+  if (Picked() == 1) {
+    Face(1, "hit007");
+    GO(Say({"ひなこ「言わなくていいってば。", "　……でも、みちるさんが何て言ったかは、",
+            "　あとで教えて」"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「うん。それでいいの」"}));
+  }
+  GO(Say({"おしるこの缶は、", "作画室の六つの机に一本ずつ配られた。",
+          "みちるさんは、それを見て少し泣いた。"}));
+  return 0;
+}
+
+// After the dawn with the paper: she draws at the till between customers.
+ScriptResult DrawingNight() {
+  Bg("bg070n");
+  Effect("48");
+  Music("HIm01");
+  Face(1, "hit009");
+  GO(Say({"夜中のレジの台に、", "タップがセロテープでとめてあった。",
+          "レイアウト用紙が一枚、はまっている。"}));
+  GO(Say({"描かれているのは、", "この店の夜だった。", "レジの中から見た、自動ドアと通り。"}));
+  Voice("hi0146");
+  GO(Say({"ひなこ「面接にね、", "　新しいのを一枚、持っていきたいの。",
+          "　いちばん知ってる場所を描こうと思って」"}));
+  GO(Say({"自動ドアの向こうに、小さく、", "カット袋を抱えた人影が", "描きこまれかけていた。"}));
+  GO(Say({"陽太「これ、ひょっとして」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「三時半の人。", "　いないと、この店の夜にならないの」"}));
+  GO(Say({"奥の事務所の戸が、少しだけ開いて、", "また、静かに閉まった。"}));
+  return 0;
+}
+
+// The summer has gone past her: a night at the till, and nothing more.
+ScriptResult QuietNight() {
+  Bg("bg070n");
+  Effect("48");
+  Music("bgm05");
+  Face(1, "hit001");
+  GO(Say({"ひなこ「いらっしゃいませー。", "　……三時半の人だ」"}));
+  GO(Say({"夜中の店は、いつもどおり明るかった。", "ひなこは、雑誌の棚を整えていた。"}));
+  GO(Say({"レジの横のメモ帳には、", "何も描かれていなかった。",
+          "冷やし中華の猫の札も、はがされていた。"}));
+  GO(Say({"ひなこ「ポップ？　本部から、", "　決まったのを貼れって言われたの。",
+          "　そのほうが、楽だしね」"}));
+  GO(Say({"缶コーヒーを一本買って、", "店を出た。", "スタジオの窓は、まだ明るかった。"}));
+  return 0;
+}
+
 }  // namespace
 
 ScriptResult sHinakoYoru() {
   const std::uint8_t nights = Flag(hinako::kNights);
+  const std::uint8_t portfolio = Flag(hinako::kPortfolio);
+  const bool pastHer = (Date() >= 816 && Flag(flag::kHinakoStage) == 0) || portfolio >= 2 ||
+                       (Date() >= 823 && Flag(hinako::kLayoutPaper) == 0 && portfolio == 0);
+  const bool close = !pastHer;
   ScriptResult result = 0;
-  if (Flag(hinako::kShownHerNight) == 0) {
+  if (pastHer) {
+    result = QuietNight();
+  } else if (Flag(hinako::kShownHerNight) == 0) {
     result = FirstNight();
+  } else if (Flag(hinako::kLayoutPaper) == 1) {
+    result = DrawingNight();
   } else if (nights == 1) {
     result = ManagersNight();
+  } else if (studio::Now() == studio::Period::Hospital && !NightSeen(kHospitalNightBit)) {
+    MarkNight(kHospitalNightBit);
+    result = HospitalNight();
+  } else if (studio::Now() == studio::Period::Crunch && !NightSeen(kKumaiNightBit)) {
+    MarkNight(kKumaiNightBit);
+    result = KumaiNight();
   } else {
     result = WindowNight();
   }
   if (result != 0) return result;
   ClearStage();
   Flag(hinako::kNights) = static_cast<std::uint8_t>(nights < 250 ? nights + 1 : nights);
-  Flag(hinako::kVisits) += 1;
+  if (close) Flag(hinako::kVisits) += 1;
   Flag(flag::kHinakoMetToday) = 1;
-  Affection(6) += 1;
+  if (close) Affection(6) += 1;
   core::GameState.timeSlot += 1;
   return Jump("s2wA");
 }
