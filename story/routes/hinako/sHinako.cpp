@@ -39,6 +39,8 @@ void MarkBit(int bit) {
 constexpr std::uint8_t kTrustVisits = 5;
 // Bit of kDaySeen for the college forms; bits 0-3 are the periods.
 constexpr int kFormsBit = 4;
+// Bit of kDaySeen for the talk about the sea in the director's week.
+constexpr int kSeaTalkBit = 7;
 
 // The summer has moved past her: no sea by the director's collapse, or the
 // portfolio laughed at, waved away or never shown.
@@ -267,6 +269,77 @@ ScriptResult Hospital() {
     GO(Say({"……さらっと言われて、", "釣り銭を落としそうになった。"}));
   }
   return Leave(true);
+}
+
+// The week after the sea: her new sketchbook hangs by the till, full of the
+// studio's people, and she has been studying how he walks.
+ScriptResult AfterSea() {
+  Enter();
+  Music("HIm01");
+  Face(1, "hit002");
+  GO(Say({"レジの横に、海で見た小さなスケッチブックが", "ひもで吊るしてあった。",
+          "表紙に『さわらないでください』。"}));
+  GO(Say({"ひなこ「見ていいよ。進行くんは、特別」"}));
+  GO(Say({"ページをめくると、", "見覚えのある背中が、次々に出てきた。"}));
+  GO(Say({"大盛り弁当を二個提げた、大きな背中。", "ストップウォッチを首から下げて、",
+          "自転車にまたがる女の人。"}));
+  GO(Say({"編み棒を持ったまま、", "電話の受話器を肩にはさんでいる人。"}));
+  GO(Say({"陽太「熊井さん。こよりさん。社長。", "　……全部、分かる」"}));
+  Face(1, "hit003");
+  Voice("hi0111");
+  GO(Say({"ひなこ「でしょ。レジから見てると、", "　みんな、買い物の顔しかしないの。",
+          "　だから、背中で描くの」"}));
+  GO(Say({"最後のページに、", "カット袋を抱えて走っていく男が、",
+          "四人、少しずつずれて並んでいた。"}));
+  GO(Say({"陽太「これ、自分？」"}));
+  Face(1, "hit009");
+  GO(Say({"ひなこ「進行くんはね、", "　前に倒れながら歩くの。", "　止まったら転ぶ人の歩き方」"}));
+  GO(Say({"ひなこ「ほかの人は、一歩が十二コマ。", "　進行くんは、十コマ。いつも急いでる」"}));
+  GO(Choose({"１『熊井さんにも、止まるなって言われた』", "２『……転ばないように、気をつける』"}));
+  if (Picked() == 1) {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「うん。止まらないのは、いいの。", "　でもね、たまに、こうやって",
+            "　レジの前で立ち止まって」"}));
+    GO(Say({"ひなこ「そしたら、ちゃんと描けるから」"}));
+  } else {
+    Face(1, "hit007");
+    GO(Say(
+        {"ひなこ「転んだら、", "　ここまで這ってくればいいよ。", "　のり弁、温めといてあげる」"}));
+  }
+  GO(Say({"スケッチブックは、また、", "レジの横のひもに戻された。",
+          "さっきより、少しだけ重そうだった。"}));
+  return Leave(true);
+}
+
+// Obon went by without the sea: she asks once more, for the last Sunday.
+ScriptResult SeaMissed() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit001");
+  GO(Say({"ひなこ「……日曜、来なかったね」"}));
+  GO(Say({"責める声ではなかった。", "レジの横に、保冷バッグが", "たたんで置いてあった。"}));
+  GO(Say({"ひなこ「おにぎり八個、", "　ひとりで食べたよ。三個、鳩にあげた」"}));
+  GO(Say({"陽太「ごめん。スタジオで、", "　どうしても外せないことがあって」"}));
+  Face(1, "hit009");
+  Voice("hi0112");
+  GO(Say({"ひなこ「うん。夕凪さんの人だもん、", "　そういう日もあるよね」"}));
+  GO(Say({"ひなこ「二十二日。夏の、最後の日曜。", "　……それで来なかったら、",
+          "　もう誘わない。約束する」"}));
+  GO(Choose({"１『行く。今度は、必ず』", "２『……約束できない』"}));
+  if (Picked() == 1) {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「言ったね。二回目だから、", "　今度はレシート、もらっとく」"}));
+    GO(Say({"ひなこは、レシートの裏に", "『２２日　７時　ホーム』と書いて、",
+            "こっちの胸ポケットに差しこんだ。"}));
+    return Leave(true);
+  }
+  Flag(flag::kHinakoStage) = 0;
+  Face(1, "hit005");
+  GO(Say({"ひなこ「……そっか」"}));
+  GO(Say({"ひなこは、保冷バッグを", "レジの下の棚に、しまった。"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「正直で、えらいね。", "　はい、のり弁。いってらっしゃい」"}));
+  return Leave(false);
 }
 
 // The sea never came, or the portfolio was met badly or never shown: the
@@ -504,6 +577,10 @@ ScriptResult sHinako() {
     default:
       bit = 3;
       break;
+  }
+  if (bit == 3 && SeenBit(3) && Flag(flag::kHinakoStage) == 1 && !SeenBit(kSeaTalkBit)) {
+    MarkBit(kSeaTalkBit);
+    return Flag(flag::kHinakoSea) == 1 ? AfterSea() : SeaMissed();
   }
   if (SeenBit(bit)) return Again();
   MarkBit(bit);

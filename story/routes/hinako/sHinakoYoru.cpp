@@ -229,6 +229,37 @@ ScriptResult DrawingNight() {
   return 0;
 }
 
+// A night after the sea: the store is empty, and she asks him to walk from
+// the door to the till while she watches his feet.
+ScriptResult WalkNight() {
+  Bg("bg070n");
+  Effect("48");
+  Music("HIm01");
+  Face(1, "hit002");
+  GO(Say({"ひなこ「あ、ちょうどよかった。", "　進行くん、いったん外に出て」"}));
+  GO(Say({"陽太「……いま入ってきたところだけど」"}));
+  GO(Say({"ひなこ「いいから。で、もう一回入ってきて、", "　ここまで歩いてくるの。",
+          "　ふつうに。レジを見ないで」"}));
+  Effect("48");
+  GO(Say({"言われたとおり、", "自動ドアから入って、", "雑誌の棚の前を通ってレジまで歩いた。"}));
+  GO(Say({"ひなこは、壁の時計の秒針と", "こっちの足を、交互に見ていた。",
+          "手もとのレシートに、小さな印が並んでいく。"}));
+  Voice("hi0147");
+  GO(Say({"ひなこ「もう一回。今度は、", "　すごく疲れてる日の歩き方で」"}));
+  GO(Say({"三回歩いた。", "疲れてる日。急いでる日。", "それから、原画が上がった日。"}));
+  Face(1, "hit003");
+  GO(Say({"ひなこ「上がった日が、いちばん速い。", "　でも、いちばん跳ねてる。",
+          "　かかとが、ちょっと浮くの」"}));
+  GO(Say({"陽太「それ、何に使うの」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……昔、直せなかった絵があって。", "　足がね、浮いちゃってるの。",
+          "　なんで浮くのか、やっと分かった」"}));
+  GO(Say({"ひなこ「描いてたわたしが、", "　うれしくて、急いでたの。",
+          "　だから、あの子まで跳ねちゃった」"}));
+  GO(Say({"何の話か分からなかった。", "でも、ひなこが、", "とても大事なことを言った気がした。"}));
+  return 0;
+}
+
 // The summer has gone past her: a night at the till, and nothing more.
 ScriptResult QuietNight() {
   Bg("bg070n");
@@ -260,6 +291,9 @@ ScriptResult sHinakoYoru() {
     result = FirstNight();
   } else if (Flag(hinako::kLayoutPaper) == 1) {
     result = DrawingNight();
+  } else if (Flag(flag::kHinakoSea) == 1 && (Flag(hinako::kMoreSeen) & 1u) == 0) {
+    Flag(hinako::kMoreSeen) = static_cast<std::uint8_t>(Flag(hinako::kMoreSeen) | 1u);
+    result = WalkNight();
   } else if (nights == 1) {
     result = ManagersNight();
   } else if (studio::Now() == studio::Period::Hospital && !NightSeen(kHospitalNightBit)) {
