@@ -49,6 +49,18 @@ bool PastHer() {
   return (Date() >= 816 && Flag(flag::kHinakoStage) == 0) || portfolio >= 2 || Date() >= 823;
 }
 
+// Bits of kMoreSeen for the second scene of the first three periods; bit 0
+// is the night of the walk.
+constexpr int kSecondSceneBit[3] = {1, 2, 3};
+
+bool MoreSeen(int bit) {
+  return (Flag(hinako::kMoreSeen) & (1u << bit)) != 0;
+}
+
+void MarkMore(int bit) {
+  Flag(hinako::kMoreSeen) = static_cast<std::uint8_t>(Flag(hinako::kMoreSeen) | (1u << bit));
+}
+
 void Enter() {
   Bg(ByTime("bg071"));
   Effect("48");
@@ -268,6 +280,117 @@ ScriptResult Hospital() {
     GO(Say({"ひなこ「うん。進行くんの、そういうとこ好き」"}));
     GO(Say({"……さらっと言われて、", "釣り銭を落としそうになった。"}));
   }
+  return Leave(true);
+}
+
+// A second morning of the first week: the end of her shift, and the bread
+// that expires today.
+ScriptResult ShiftEnd() {
+  Bg("bg071y");
+  Effect("16");
+  Music("bgm09");
+  GO(Say({"朝の六時前。", "徹夜明けの頭で、角を曲がった。"}));
+  Bg("bg070y");
+  Effect("48");
+  Face(1, "hit008");
+  GO(Say({"ひなこ「……あー、進行くん。おはよ。", "　それとも、おやすみ？」"}));
+  GO(Say({"レジの中で、ひなこが", "大きなあくびをかみ殺していた。",
+          "ヘアピンが、二本ほど外れかけている。"}));
+  GO(Say({"陽太「いま、上がり？」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「あと十分。朝の人と交代するの。", "　わたしの一日は、いまから寝るところ」"}));
+  GO(Say({"ひなこは、パンの棚から", "袋をいくつか抜いて、レジに置いた。"}));
+  Voice("hi0113");
+  GO(Say({"ひなこ「はい、これ。今日の六時で期限切れ。", "　捨てるやつだから、内緒でね」"}));
+  GO(Say({"ひなこ「夕凪さんの机に置いとけば、", "　十分でなくなるよ。",
+          "　朝の作画室は、鳩より速いから」"}));
+  GO(Choose({"１『ちゃんと買う』", "２『ありがたく、もらう』"}));
+  if (Picked() == 1) {
+    Face(1, "hit004");
+    GO(Say({"ひなこ「まじめか。", "　……じゃあ、牛乳だけ買って。それでいい」"}));
+  } else {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「よろしい。進行くんは、", "　もらえるものをもらう係」"}));
+  }
+  GO(Say({"パンの袋を抱えて、外に出た。", "通りの向こうで、新聞屋のバイクが",
+          "最後の一軒に向かっていた。"}));
+  GO(Say({"ふり返ると、ひなこは", "朝の人にエプロンを渡して、", "ゆっくり伸びをしていた。"}));
+  return Leave(true);
+}
+
+// The first week of in-betweens: an evening shower, and she knows how a
+// cut bag must be wrapped before it goes out into the rain.
+ScriptResult RainDay() {
+  Enter();
+  Music("bgm07");
+  Effect("17");
+  GO(Say({"夕立だった。", "店に飛びこんだときには、", "シャツの背中がびしょびしょだった。"}));
+  Face(1, "hit006");
+  GO(Say({"ひなこ「進行くん！　それ、カット袋？", "　ぬれてない？」"}));
+  GO(Say({"胸に抱えていたのは、", "ぱらぱら堂へ届ける動画の束だった。",
+          "袋の角が、少し湿っている。"}));
+  Face(1, "hit009");
+  GO(Say({"ひなこは、レジの下から", "大きなごみ袋を二枚と、", "ガムテープを出してきた。"}));
+  GO(Say({"ひなこ「貸して。中は、さわらないから」"}));
+  GO(Say({"カット袋をごみ袋でくるんで、", "口を二回折って、テープで留める。",
+          "その上から、もう一枚。"}));
+  Voice("hi0114");
+  GO(Say({"ひなこ「折り目は、下に向けるの。", "　上に向けると、そこから雨が入る。",
+          "　紙は、角から吸うからね」"}));
+  GO(Say({"陽太「……なんで、そんなことまで」"}));
+  Face(1, "hit002");
+  GO(Say({"ひなこ「前に、熊井さんが教えてくれたの。", "　雨の夜、ここで同じことしてた。",
+          "　まだ、熊井さんが進行くんだったころ」"}));
+  GO(Say({"ひなこ「……って、前の店員さんが言ってた。", "　わたしは、見てただけ」"}));
+  GO(Choose({"１『見てただけで、覚えたの』", "２『助かった。ありがとう』"}));
+  if (Picked() == 1) {
+    Face(1, "hit007");
+    GO(Say(
+        {"ひなこ「……見て覚えるのは、得意なの。", "　昔、そういう練習、", "　いっぱいしたから」"}));
+    GO(Say({"それ以上は言わずに、", "ひなこはビニール傘を一本、", "こっちに突き出した。"}));
+  } else {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「どういたしまして。", "　傘は、貸し。袋は、サービス」"}));
+  }
+  GO(Say({"ぱらぱら堂に着いたとき、", "動画の束は、一枚もぬれていなかった。"}));
+  return Leave(true);
+}
+
+// The crunch: a painted cel slipped out of his bag at the till, and she
+// kept it the way a painter would.
+ScriptResult LostCel() {
+  Enter();
+  Music("bgm05");
+  Face(1, "hit009");
+  GO(Say({"ひなこ「進行くん、待ってた。", "　ゆうべ、これ、落としてったでしょ」"}));
+  GO(Say({"ひなこが、レジの下から", "平たいボール紙の箱を出した。",
+          "中に、セルが一枚、寝かせてあった。"}));
+  GO(Say({"仕上がったセルだった。", "左上に、Ｃ−１１２。", "顔を上げる女の子の、三枚目。"}));
+  GO(Say(
+      {"背中が冷たくなった。", "ゆうべ、撮影所に渡した袋から、", "一枚、抜けていたことになる。"}));
+  Voice("hi0115");
+  GO(Say({"ひなこ「床に落ちてたの。", "　絵の具の面は、下にしてなかったから、",
+          "　たぶん、傷はついてない」"}));
+  GO(Say({"ひなこ「ふちだけ持って、箱に入れた。", "　上に紙をのせると、くっつくから、",
+          "　なにものせてない」"}));
+  GO(Say({"陽太「……どうして、そんなこと」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……テレビで、やってたの」"}));
+  GO(Say({"またテレビだった。", "でも、今日は笑えなかった。"}));
+  GO(Choose({"１『テレビじゃないよね』", "２『ありがとう。撮影所に走る』"}));
+  if (Picked() == 1) {
+    Face(1, "hit005");
+    GO(Say({"ひなこ「……いまは、言わない」"}));
+    GO(Say({"ひなこ「言ったら、", "　いろいろ、思い出しちゃうから。", "　ほら、撮影所。急いで」"}));
+  } else {
+    Face(1, "hit002");
+    GO(Say({"ひなこ「うん。走って。", "　転んでも、箱は水平にね」"}));
+  }
+  ClearStage();
+  Bg(ByTime("bg059"));
+  GO(Say({"八ツ目撮影の鵜飼さんは、", "箱を開けて、しばらくセルを見ていた。"}));
+  GO(Say({"撮影は、まだそのカットに", "たどり着いていなかった。",
+          "一時間、遅かったら、撮り直しだった。"}));
   return Leave(true);
 }
 
@@ -581,6 +704,15 @@ ScriptResult sHinako() {
   if (bit == 3 && SeenBit(3) && Flag(flag::kHinakoStage) == 1 && !SeenBit(kSeaTalkBit)) {
     MarkBit(kSeaTalkBit);
     return Flag(flag::kHinakoSea) == 1 ? AfterSea() : SeaMissed();
+  }
+  // The shift's end is a morning's; the lost cel needs the camera at work.
+  const bool secondFits =
+      (bit == 0 && TimeSlot() == core::kMorning) || bit == 1 || (bit == 2 && date >= 812);
+  if (bit < 3 && secondFits && SeenBit(bit) && !MoreSeen(kSecondSceneBit[bit])) {
+    MarkMore(kSecondSceneBit[bit]);
+    if (bit == 0) return ShiftEnd();
+    if (bit == 1) return RainDay();
+    return LostCel();
   }
   if (SeenBit(bit)) return Again();
   MarkBit(bit);
