@@ -488,6 +488,12 @@ ScriptResult MovedOn() {
     GO(Say({"ひなこは、前と同じように笑った。", "前と同じ、のり弁と緑茶。"}));
   }
   GO(Say({"レジ横のメモ帳は、白いままだった。"}));
+  if (Date() >= 823 && portfolio != 2) {
+    GO(Say({"レジの横の壁に、", "アルバイト募集の貼り紙があった。", "『夜勤できる方　急募』。"}));
+    GO(Say({"ひなこ「あ、それ？　わたしの代わりじゃないよ。", "　わたしは、ずっとここ。",
+            "　夜勤、好きだから」"}));
+    GO(Say({"好きだから、の声が、", "少しだけ、軽すぎた。"}));
+  }
   Effect("47");
   GO(Say({"ひなこ「ありがとうございましたー」"}));
   GO(Say({"店員と客の声だった。", "それ以上のことは、", "自分で手放したのかもしれない。"}));
@@ -529,6 +535,45 @@ ScriptResult Forms() {
     GO(Say({"ひなこ「進行くんっぽい。尺に収めろ、でしょ。", "　……やってみる」"}));
   }
   GO(Say({"のり弁を温めるあいだ、", "ひなこのボールペンは、ずっと動いていた。"}));
+  GO(Say(
+      {"奥の事務所から、福原さんが", "シフト表を手に出てきた。", "眼鏡を、おでこに上げている。"}));
+  GO(Say({"福原「七尾くん。九月からの夜勤だがね、", "　金曜と土曜だけにしておいた。",
+          "　平日は、学校があるんだろう」"}));
+  Face(1, "hit006");
+  GO(Say({"ひなこ「……店長、まだ受かってないよ」"}));
+  GO(Say({"福原「受かるよ。", "　冷やし中華の猫を描いた子だ」"}));
+  GO(Say({"それだけ言って、福原さんは", "シフト表を壁に貼り、奥へ戻っていった。"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「……あの人ね、面接のとき、", "　わたしの履歴書の『中退』のとこ、",
+          "　一回も訊かなかったの」"}));
+  GO(Say({"ひなこは、申請書の上に", "顔を伏せて、しばらく動かなかった。"}));
+  return Leave(true);
+}
+
+// 29 August, the final mix: the screening is tomorrow, and she will wait
+// for the result at the hour she goes home.
+ScriptResult LastEvening() {
+  Enter();
+  Music("HIm01");
+  Face(1, "hit002");
+  GO(Say({"ひなこ「ダビング、今日でしょ。", "　熊井さんが、ネクタイを買ってった。",
+          "　コンビニのネクタイ、一本だけあるの」"}));
+  GO(Say({"陽太「明日、現像所の試写室で", "　配給の人に見せる。",
+          "　それで、秋に映画館にかかるかが決まる」"}));
+  Face(1, "hit009");
+  Voice("hi0116");
+  GO(Say({"ひなこ「……見たいな。", "　でも、わたしは関係者じゃないもんね」"}));
+  GO(Choose({"１『初号の日には、呼ぶ』", "２『結果、いちばんに知らせに来る』"}));
+  if (Picked() == 1) {
+    Face(1, "hit007");
+    GO(Say({"ひなこ「初号って、いちばん最初の完成品？", "　……それ、わたしが行っていいの」"}));
+    GO(Say({"陽太「熊井さんに頼む。", "　のり弁代だって言えば、通る」"}));
+  } else {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「じゃあ、明け方、ここで待ってる。", "　いい知らせでも、悪い知らせでも、",
+            "　缶コーヒーは、おごってあげる」"}));
+  }
+  GO(Say({"レイアウト用紙の束は、", "もう、数えるほどしか残っていなかった。"}));
   return Leave(true);
 }
 
@@ -680,7 +725,7 @@ ScriptResult sHinako() {
   if (Flag(hinako::kVisits) == 0) return FirstDinner();
   if (TimeSlot() == core::kNight) return Jump("sHinakoYoru");
   if (Flag(hinako::kLayoutPaper) == 1) {
-    if (SeenBit(kFormsBit)) return PaperDays();
+    if (SeenBit(kFormsBit)) return date >= 829 ? LastEvening() : PaperDays();
     MarkBit(kFormsBit);
     return Forms();
   }
