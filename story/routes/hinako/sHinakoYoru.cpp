@@ -260,6 +260,33 @@ ScriptResult WalkNight() {
   return 0;
 }
 
+// A later night: the bread truck at three, and the driver who waits each
+// week for the drawing she makes of him while he unloads.
+ScriptResult TruckNight() {
+  Bg("bg071n");
+  Effect("20");
+  Music("bgm07");
+  GO(Say({"駐車場に、パンの配送のトラックが", "ハザードをつけて停まっていた。"}));
+  GO(Say({"運転手のおじさんが、番重を", "四段ずつ抱えて、店に運びこんでいく。",
+          "首のタオルが、汗で色を変えていた。"}));
+  Bg("bg070n");
+  Face(1, "hit009");
+  GO(Say({"ひなこは、レジの中で", "レシートの裏にボールペンを走らせていた。",
+          "顔を上げるのは、おじさんが通るときだけ。"}));
+  GO(Say({"最後の番重を置いたおじさんが、", "伝票を差し出して、手のひらを上に向けた。"}));
+  Face(1, "hit002");
+  Voice("hi0148");
+  GO(Say({"ひなこ「はい、今週のぶん。", "　今日は、タオルを描きこんどいた」"}));
+  GO(Say({"レシートの裏には、番重を抱えて", "よろけながら歩く、おじさんがいた。",
+          "重さが、絵から伝わってきた。"}));
+  GO(Say({"おじさんは、ふん、と笑って、", "それを財布にしまって出ていった。"}));
+  GO(Say({"陽太「毎週、描いてるの」"}));
+  Face(1, "hit007");
+  GO(Say({"ひなこ「娘さんに見せるんだって。", "　お父さん、こんな仕事してるんだぞって」"}));
+  GO(Say({"ひなこ「……絵って、", "　そういうふうに使っても、いいんだよね」"}));
+  return 0;
+}
+
 // The summer has gone past her: a night at the till, and nothing more.
 ScriptResult QuietNight() {
   Bg("bg070n");
@@ -303,7 +330,7 @@ ScriptResult sHinakoYoru() {
     MarkNight(kKumaiNightBit);
     result = KumaiNight();
   } else {
-    result = WindowNight();
+    result = Date() % 2 == 1 ? TruckNight() : WindowNight();
   }
   if (result != 0) return result;
   ClearStage();
