@@ -279,6 +279,11 @@ ScriptResult Hospital() {
   GO(Say({"病院のベッドで、鼻からため息を出して", "ふてくされている、白い角刈りの男。",
           "枕もとに、麦茶が三本。"}));
   GO(Say({"陽太「……似てる。すごく」"}));
+  if (Flag(hinako::kPlush) == 1) {
+    GO(Say({"陽太「机の監督人形が、", "　いま、監督の代わりをしてる。",
+            "　熊井さんが、毎朝報告してる」"}));
+    GO(Say({"ひなこ「……やだ、泣けてくる」"}));
+  }
   Face(1, "hit007");
   GO(Say({"ひなこ「お見舞い。渡さなくていいけど。", "　……やっぱり、渡して。",
           "　わたしが描いたって、言わないで」"}));
@@ -652,6 +657,13 @@ ScriptResult Again() {
       }
       break;
   }
+  if (Flag(flag::kHinakoStage) == 1 && Flag(flag::kHinakoSea) == 0) {
+    GO(Say({"レジ横のメモ帳の隅に、", "小さな灯台が描きかけてあった。",
+            "まっすぐの線のところで、止まっている。"}));
+  } else if (Flag(hinako::kVisits) >= 4) {
+    GO(Say({"レジ横のメモ帳の落書きは、", "来るたびに一枚ずつ増えていた。",
+            "今日は、鉛筆を耳にはさんだ男の横顔。"}));
+  }
   GO(Say({"のり弁と緑茶が、", "言う前に、袋に入っていた。"}));
   Face(1, "hit003");
   GO(Say({"ひなこ「はい、いってらっしゃい」"}));
@@ -661,6 +673,14 @@ ScriptResult Again() {
 // A second call on the same day: the store is busy, and so is he.
 ScriptResult SameDay() {
   Enter();
+  if (TimeSlot() == core::kNight) {
+    Face(1, "hit003");
+    GO(Say({"ひなこ「二回目の三時半の人？", "　時刻表が狂っちゃう」"}));
+    GO(Say({"ひなこ「ほら、戻って。", "　熊井さんが、時計見てるよ」"}));
+    GO(Say({"手をひらひらと振られて、", "夜の通りへ押し戻された。"}));
+    core::GameState.timeSlot += 1;
+    return Jump("s2wA");
+  }
   Face(1, "hit006");
   GO(Say({"ひなこ「あれ、また来た。", "　さっき、のり弁買ったでしょ」"}));
   GO(Say({"レジには、作業着の人が三人、", "缶コーヒーを持って並んでいた。"}));

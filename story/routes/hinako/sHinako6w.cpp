@@ -99,6 +99,15 @@ ScriptResult sHinako6w() {
   GO(Say(
       {"初めて、名前で呼ばれた。", "返事をする前に、", "ひなこは店の中へ走っていってしまった。"}));
   ClearStage();
+  Bg("bg034y");
+  Face(1, "kut001");
+  GO(Say({"スタジオに戻ると、熊井さんが", "もう事務所のホワイトボードの前にいた。"}));
+  GO(Say({"熊井「……紙、使えたか」"}));
+  GO(Say({"陽太「はい。一枚目で、歩きました」"}));
+  Face(1, "kut002");
+  GO(Say({"熊井さんは、何のことか訊かなかった。", "ただ、マジックのキャップを閉めて、",
+          "『よし』とだけ言った。"}));
+  ClearStage();
   Flag(hinako::kLayoutPaper) = 1;
   Flag(flag::kHinakoStage) = 2;
   Flag(flag::kHinakoMetToday) = 1;
