@@ -1,7 +1,7 @@
 // The last day's epilogue for Hinako, dated 4 September: her last night shift
 // at the store, the manager's goodbye, and the walk to the platform before the
 // first train. It is run, not jumped to: 0 lets the last day go on to the
-// ending proper, which opens with the train coming in.
+// ending proper, which opens on the first print and comes back to the train.
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/flags.h"

@@ -1,7 +1,7 @@
-// Ending 「始発」: the first train of 4 September comes in, and at its open
-// door Hinako shows the first page of her new sketchbook, the studio drawn
-// from the store's parking lot. The first print follows in mid-September, and
-// she is in the back row, drawing.
+// Ending 「始発」: at the first print in mid-September Hinako sits in the back
+// row, drawing; her talk of the sketchbook's last page takes the rookie back
+// to the first train of 4 September, where the epilogue broke off, and to
+// the first page she showed him at its open door.
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/flags.h"
@@ -11,8 +11,22 @@
 namespace story {
 
 ScriptResult sHinakoEnd() {
-  Bg("bg010n");
+  GO(EndingSequence());
+  Bg("bg062");
   Music("HIm01");
+  GO(Say({"エンドロールの最後の一行が消えて、", "客席の灯りが戻ってきた。"}));
+  GO(Say({"いちばんうしろの、通路の脇の席。", "熊井さんに招かれて来たひなこが、",
+          "膝の上で、鉛筆を走らせていた。"}));
+  GO(Say({"描いていたのは、スクリーンではなかった。", "泣いている熊井さん。編み棒を握る社長。",
+          "腕を組んだままの監督。"}));
+  Face(1, "hit003");
+  Voice("hi0284");
+  GO(Say({"ひなこ「みんな、いい顔。", "　これ、ぜったい講評に出す」"}));
+  GO(Say({"ひなこ「……猫は、描かないでおく。", "　最後のページは、進行くんにするから」"}));
+  ClearStage();
+  GO(Say({"最後のページ、と聞いて、", "あの朝のことを思い出していた。"}));
+  GO(Say({"九月四日。", "夜明けの、月見坂駅のホーム。"}));
+  Bg("bg010n");
   Effect("22");
   GO(Say({"二両編成の始発が、", "ホームに、ゆっくりと滑りこんできた。"}));
   GO(Say({"ドアが開いた。", "だれも降りてこなかった。", "だれも乗っていなかった。"}));
@@ -48,20 +62,11 @@ ScriptResult sHinakoEnd() {
   GO(Say({"発車のベルが鳴って、ドアが閉まった。", "ガラスの向こうで、彼女がひらひらと",
           "手を振っていた。あの晩と、同じように。"}));
   GO(Say({"電車が、夜明けの町を渡っていった。", "始発は、夜の人の帰りの電車で、",
-          "今日からは、彼女の行きの電車だった。"}));
-  GO(EndingSequence());
-  Bg("bg062");
-  Music("HIm01");
-  GO(Say({"エンドロールの最後の一行が消えて、", "客席の灯りが戻ってきた。"}));
-  GO(Say({"いちばんうしろの、通路の脇の席。", "熊井さんに招かれて来たひなこが、",
-          "膝の上で、鉛筆を走らせていた。"}));
-  GO(Say({"描いていたのは、スクリーンではなかった。", "泣いている熊井さん。編み棒を握る社長。",
-          "腕を組んだままの監督。"}));
-  Face(1, "hit003");
-  Voice("hi0284");
-  GO(Say({"ひなこ「みんな、いい顔。", "　これ、ぜったい講評に出す」"}));
-  GO(Say({"ひなこ「……猫は、描かないでおく。", "　最後のページは、進行くんにするから」"}));
+          "あの日からは、彼女の行きの電車だった。"}));
   ClearStage();
+  Bg("bg062");
+  GO(Say({"試写室の灯りの下で、", "ひなこは、まだ鉛筆を動かしていた。",
+          "スケッチブックは、もう半分まで埋まっていた。"}));
   GO(Say({"夏が終わった。", "ひとつの映画が、町を出ていく。",
           "ひとりの女の子が、始発に乗っていった。"}));
   GO(Say(
