@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/day/visit.h"
+#include "story/routes/support/support.h"
 #include "story/studio/studio.h"
 
 namespace story {
@@ -110,7 +111,8 @@ ScriptResult TheOldBag() {
   return 0;
 }
 
-ScriptResult KumaiWatches() {
+// The dinner he promises is soba, unless the evening goes on to the yakitori stand.
+ScriptResult KumaiWatches(bool soba) {
   GO(Say({"今日から撮影が始まる。", "袋の中身が、撮影所へ出ていく。"}));
   Face(1, "kut001");
   GO(Say(
@@ -129,7 +131,7 @@ ScriptResult KumaiWatches() {
   Face(1, "kut003");
   GO(Say({"熊井「メシ行くぞ。おごってやる」"}));
   NoFace(1);
-  GO(Say({"駅前のそば屋で、熊井さんは", "かき揚げを二枚のせてくれた。"}));
+  if (soba) GO(Say({"駅前のそば屋で、熊井さんは", "かき揚げを二枚のせてくれた。"}));
   return 0;
 }
 
@@ -145,6 +147,7 @@ ScriptResult RoutineCheck() {
 }  // namespace
 
 ScriptResult sKumai() {
+  const char* after = support::AfterTheCutBagCheck();
   Bg(ByTime("bg031"));
   switch (VisitsTo(Work::CutBagCheck)) {
     case 0:
@@ -160,12 +163,19 @@ ScriptResult sKumai() {
       GO(TheOldBag());
       break;
     case 4:
-      GO(KumaiWatches());
+      GO(KumaiWatches(after == nullptr));
       break;
     default:
       GO(RoutineCheck());
   }
-  return Visited(Work::CutBagCheck);
+  if (after == nullptr) return Visited(Work::CutBagCheck);
+  // The check's own bookkeeping, then the evening goes on with Kumai.
+  const WorkPlace& place = PlaceOf(Work::CutBagCheck);
+  Flag(place.flag + kCounterOffset) += 1;
+  Flag(place.flag) = 0;
+  core::GameState.timeSlot += 1;
+  StopMusic();
+  return Jump(after);
 }
 
 }  // namespace story
