@@ -111,8 +111,7 @@ ScriptResult TheOldBag() {
   return 0;
 }
 
-// The dinner he promises is soba, unless the evening goes on to the yakitori stand.
-ScriptResult KumaiWatches(bool soba) {
+ScriptResult KumaiWatches() {
   GO(Say({"今日から撮影が始まる。", "袋の中身が、撮影所へ出ていく。"}));
   Face(1, "kut001");
   GO(Say(
@@ -131,7 +130,7 @@ ScriptResult KumaiWatches(bool soba) {
   Face(1, "kut003");
   GO(Say({"熊井「メシ行くぞ。おごってやる」"}));
   NoFace(1);
-  if (soba) GO(Say({"駅前のそば屋で、熊井さんは", "かき揚げを二枚のせてくれた。"}));
+  GO(Say({"駅前のそば屋で、熊井さんは", "かき揚げを二枚のせてくれた。"}));
   return 0;
 }
 
@@ -163,7 +162,7 @@ ScriptResult sKumai() {
       GO(TheOldBag());
       break;
     case 4:
-      GO(KumaiWatches(after == nullptr));
+      GO(KumaiWatches());
       break;
     default:
       GO(RoutineCheck());

@@ -3,6 +3,8 @@
 // Played once; the evening runs on into the night, so it ends the day.
 #include "core/game_state.h"
 #include "story/chapters.h"
+#include "story/day/visit.h"
+#include "story/day/work.h"
 #include "story/routes/routes.h"
 #include "story/routes/support/support.h"
 #include "story/studio/studio.h"
@@ -72,7 +74,12 @@ ScriptResult sKumaiDrink() {
   Flag(support::kKumaiDrinkSeen) = 1;
   Music("bgm05");
   Bg("bg011y");
-  GO(Say({"点検の帰り、熊井さんは", "事務所と反対の方へ歩き出した。"}));
+  // The fifth check already ended at the soba shop: the drink comes after it.
+  if (VisitsTo(Work::CutBagCheck) == 5) {
+    GO(Say({"そば屋を出ても、熊井さんは", "事務所と反対の方へ歩き出した。"}));
+  } else {
+    GO(Say({"点検の帰り、熊井さんは", "事務所と反対の方へ歩き出した。"}));
+  }
   Face(1, "kut001");
   Voice("ku0840");
   GO(Say({"熊井「一杯だけ、つきあえ。", "　……一杯で済んだこと、ねえけどな」"}));
