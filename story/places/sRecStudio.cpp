@@ -181,12 +181,7 @@ ScriptResult sRecStudio() {
   }
   GO(ReinaInTheBooth());
   if (!(date >= 829 && support::KuramaeNightDue())) return Visited(Work::Recording);
-  // The mix is done and counted; Kuramae asks him to stay for the night.
-  const WorkPlace& place = PlaceOf(Work::Recording);
-  Flag(place.flag + kCounterOffset) += 1;
-  Flag(place.flag) = 0;
-  core::GameState.timeSlot += 1;
-  return Jump("sKuramae02");
+  return support::VisitedThen(Work::Recording, "sKuramae02");
 }
 
 }  // namespace story

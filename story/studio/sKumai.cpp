@@ -168,13 +168,7 @@ ScriptResult sKumai() {
       GO(RoutineCheck());
   }
   if (after == nullptr) return Visited(Work::CutBagCheck);
-  // The check's own bookkeeping, then the evening goes on with Kumai.
-  const WorkPlace& place = PlaceOf(Work::CutBagCheck);
-  Flag(place.flag + kCounterOffset) += 1;
-  Flag(place.flag) = 0;
-  core::GameState.timeSlot += 1;
-  StopMusic();
-  return Jump(after);
+  return support::VisitedThen(Work::CutBagCheck, after);
 }
 
 }  // namespace story

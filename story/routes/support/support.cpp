@@ -1,6 +1,7 @@
 #include "story/routes/support/support.h"
 
 #include "core/game_state.h"
+#include "story/day/visit.h"
 #include "story/flags.h"
 #include "story/script.h"
 
@@ -43,6 +44,16 @@ const char* AfterTheCutBagCheck() {
 
 bool KuramaeNightDue() {
   return Date() >= 829 && EveningOrNight() && Flag(kKuramae02Seen) == 0 && NightIsFree();
+}
+
+ScriptResult VisitedThen(Work work, const char* scene) {
+  // The visit's own bookkeeping, as the hub's return would have done it.
+  const WorkPlace& place = PlaceOf(work);
+  Flag(place.flag + kCounterOffset) += 1;
+  Flag(place.flag) = 0;
+  core::GameState.timeSlot += 1;
+  StopMusic();
+  return Jump(scene);
 }
 
 }  // namespace story::support

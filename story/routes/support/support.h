@@ -4,6 +4,9 @@
 
 #include <cstddef>
 
+#include "story/day/work.h"
+#include "story/script.h"
+
 namespace story::support {
 
 constexpr std::size_t kKumaiGozenSeen = 921;  // the desk's morning, before anyone was in
@@ -22,5 +25,8 @@ const char* AfterTheCutBagCheck();
 
 // The final mix, in the evening or at night: Kuramae asks him to stay.
 bool KuramaeNightDue();
+
+// A work visit counted as done, going on into `scene` instead of the hub.
+ScriptResult VisitedThen(Work work, const char* scene);
 
 }  // namespace story::support
