@@ -52,7 +52,7 @@ ScriptResult Answer() {
   } else if (Picked() == 2) {
     Face(1, "kut007");
     Voice("ku0849");
-    GO(Say({"熊井「……生意気言え。", "　袋を運んで一か月のやつが」"}));
+    GO(Say({"熊井「……生意気言え。", "　まだひと夏も袋を運んでねえやつが」"}));
     GO(Say({"熊井さんは、残りのビールを", "ひと息に飲んで、そっぽを向いた。",
             "耳が、ちょうちんより赤かった。"}));
   } else {
@@ -73,7 +73,9 @@ ScriptResult Answer() {
 ScriptResult sKumaiDrink() {
   Flag(support::kKumaiDrinkSeen) = 1;
   Music("bgm05");
-  Bg("bg011y");
+  // After a check at night the stand is the last one open.
+  const bool late = TimeSlot() > core::kNight;
+  Bg(late ? "bg011n" : "bg011y");
   // The fifth check already ended at the soba shop: the drink comes after it.
   if (VisitsTo(Work::CutBagCheck) == 5) {
     GO(Say({"そば屋を出ても、熊井さんは", "事務所と反対の方へ歩き出した。"}));
@@ -84,7 +86,8 @@ ScriptResult sKumaiDrink() {
   Voice("ku0840");
   GO(Say({"熊井「一杯だけ、つきあえ。", "　……一杯で済んだこと、ねえけどな」"}));
   NoFace(1);
-  GO(Say({"駅前の踏切の手前に、赤ちょうちんが一つ。", "焼き鳥の煙が、夕焼けの中に溶けていた。"}));
+  GO(Say({"駅前の踏切の手前に、赤ちょうちんが一つ。",
+          late ? "焼き鳥の煙が、夜風に流れていた。" : "焼き鳥の煙が、夕焼けの中に溶けていた。"}));
   GO(Say({"親父さん「おう、熊さん。いつもの？」"}));
   Face(1, "kut001");
   GO(Say({"熊井「二つ。こいつは新人だ。", "　顔、覚えといてやってくれ」"}));
@@ -148,7 +151,8 @@ ScriptResult sKumaiDrink() {
   GO(Say({"親父さん「熊さんが人を連れてくるなんて、", "　周平さんと二人で来てたころ以来だ。",
           "　いつもは一人で、ねぎま二本で帰るんだよ」"}));
   Bg("bg011n");
-  GO(Say({"店を出ると、もうすっかり夜だった。", "熊井さんは、踏切の向こうで待っていた。"}));
+  GO(Say({late ? "店を出ると、終電が近かった。" : "店を出ると、もうすっかり夜だった。",
+          "熊井さんは、踏切の向こうで待っていた。"}));
   Face(1, "kut003");
   Voice("ku0851");
   GO(Say({"熊井「明日、七時だぞ！", "　遅れたら、麦茶係だからな！」"}));
