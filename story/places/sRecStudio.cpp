@@ -9,6 +9,7 @@
 #include "story/day/visit.h"
 #include "story/flags.h"
 #include "story/routes/routes.h"
+#include "story/routes/support/support.h"
 
 namespace story {
 
@@ -101,6 +102,7 @@ ScriptResult PickUps() {
     GO(Say({"台本には、一行だけ。", "――追っ手たち：いたぞ！　峠の上だ！"}));
   }
   GO(Say({"五人で声を合わせて叫ぶ。", "ヘッドホンの中で、自分の声だけが裏返った。"}));
+  Flag(support::kInTheCrowd) = 1;
   Face(1, "sot003");
   Voice("so0305");
   GO(Say({"蔵前「結構です。裏返ったのが、いちばん本物らしい」"}));
@@ -178,7 +180,8 @@ ScriptResult sRecStudio() {
     GO(PickUps());
   }
   GO(ReinaInTheBooth());
-  return Visited(Work::Recording);
+  if (!(date >= 829 && support::KuramaeNightDue())) return Visited(Work::Recording);
+  return support::VisitedThen(Work::Recording, "sKuramae02");
 }
 
 }  // namespace story

@@ -7,6 +7,7 @@
 #include "story/day/visit.h"
 #include "story/flags.h"
 #include "story/routes/routes.h"
+#include "story/routes/support/support.h"
 #include "story/studio/studio.h"
 
 namespace story {
@@ -323,6 +324,7 @@ ScriptResult sJimusyo() {
                : explained ? "２『制作の流れの表を見る』"
                            : "２『こよりさんに制作の流れを聞く』",
                "３『ほかへ行く』", koyori ? "４『こよりさんを手伝う』" : nullptr}));
+    if (Picked() == 1 && support::KumaiMorningDue()) return Jump("sKumaiGozen");
     if (Picked() == 1) break;
     if (Picked() == 3) return Jump("s2wA");
     if (Picked() == 4) return Jump("sKoyori");

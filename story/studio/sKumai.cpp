@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "story/chapters.h"
 #include "story/day/visit.h"
+#include "story/routes/support/support.h"
 #include "story/studio/studio.h"
 
 namespace story {
@@ -145,6 +146,7 @@ ScriptResult RoutineCheck() {
 }  // namespace
 
 ScriptResult sKumai() {
+  const char* after = support::AfterTheCutBagCheck();
   Bg(ByTime("bg031"));
   switch (VisitsTo(Work::CutBagCheck)) {
     case 0:
@@ -165,7 +167,8 @@ ScriptResult sKumai() {
     default:
       GO(RoutineCheck());
   }
-  return Visited(Work::CutBagCheck);
+  if (after == nullptr) return Visited(Work::CutBagCheck);
+  return support::VisitedThen(Work::CutBagCheck, after);
 }
 
 }  // namespace story
