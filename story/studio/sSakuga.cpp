@@ -82,7 +82,7 @@ ScriptResult sSakuga() {
   }
   if (NanokaAtTheStudio()) {
     GO(Say({"作画室の隅で、ノートを抱えた女の子が", "みちるさんの机を、じっとのぞきこんでいる。"}));
-    GO(Choose({"１『声をかける』", "２『見なかったことにする』"}));
+    GO(Choose({"１『声をかけてみる』", "２『見なかったことにする』"}));
     if (Picked() == 1) return Jump("sNanokaIn");
   }
   const bool director = Flag(PlaceOf(Work::Director).flag) == 1;

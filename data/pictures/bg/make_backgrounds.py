@@ -3696,7 +3696,7 @@ PLACES = {
     "bg0801": ("Yoiirosha, the night-shift paint workshop: painted cels drying on lines, lamps along the bench.", yoiiro,
                ("day", "y", "n")),
     "bg0802": ("Hoshimikan, the fortune-teller's house in the back alley: the reading table, cards and crystal, drapes and stars.",
-               hoshimikan, ("day", "y")),
+               hoshimikan, ("day", "y", "n")),
 }
 
 

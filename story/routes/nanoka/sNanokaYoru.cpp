@@ -195,6 +195,7 @@ ScriptResult KeyInTheDoor() {
   GO(Say({"玲那「早瀬さん。……今は、", "　妹と話をさせてください」"}));
   GO(Say({"静かな声だった。", "一言も、言い返せなかった。"}));
   GO(Say({"菜乃花ちゃんが、ノートを胸に抱えたまま、", "ゆっくり、姉のほうを向いた。"}));
+  return 0;
 }
 
 // 14 August with no quarrel due: she chooses the morning she will show it.
