@@ -51,6 +51,16 @@ int FindScenario() {
   return -1;
 }
 
+ScriptResult CallScenario(const char* name) {
+  for (int i = 0; i < kMaxScenarioLookups && ScenarioTable[i].name != nullptr; ++i) {
+    if (std::strcmp(ScenarioTable[i].name, name) == 0) {
+      LogScenario(name);  // it starts like any other, though nothing jumped to it
+      return ScenarioTable[i].routine();
+    }
+  }
+  return kGoOn;
+}
+
 ScriptResult RunScenarioChain(ScenarioRoutine start) {
   ScenarioRoutine routine = start;
   LogScenario(NameOf(routine));

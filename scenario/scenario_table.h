@@ -23,6 +23,10 @@ ScriptResult JumpScenario(const char* name);
 // Index of GameState.nextScenario in ScenarioTable, or -1 after telling the player.
 int FindScenario();
 
+// Calls the named routine as a sub-scene of the one running and returns its
+// result; 0 when the table has no such name.
+ScriptResult CallScenario(const char* name);
+
 // Runs routines until the game ends (0) or the program must quit (999).
 ScriptResult RunScenarioChain(ScenarioRoutine start);
 

@@ -67,11 +67,7 @@ ScriptResult Jump(const char* scenario) {
 }
 
 ScriptResult Run(const char* scenario) {
-  for (const scenario::ScenarioEntry* entry = scenario::ScenarioTable; entry->name != nullptr;
-       ++entry) {
-    if (std::strcmp(entry->name, scenario) == 0) return entry->routine();
-  }
-  return 0;
+  return scenario::CallScenario(scenario);
 }
 
 int Picked() {

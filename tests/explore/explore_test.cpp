@@ -94,7 +94,7 @@ TEST(Report, WritesTheKeysEscapedAndAReplayPerEnding) {
        {"\"table\": [\"s0\", \"sKoyoriEnd\"]", "\"entered\": [\"s0\"]",
         "\"endings\": [\"declined\", \"sKoyoriEnd\"]", "\"gallery\": {\"1\": [0, 12]}",
         "\"movies\": []", "\"missing\": [\"見つかりません a\\\\b \\\"c\\\"\\n\"]",
-        "\"dead_ends\": []"}) {
+        "\"dead_ends\": []", "\"doubled\": []"}) {
     EXPECT_NE(json.find(piece), std::string::npos) << piece;
   }
   EXPECT_NE(
@@ -176,8 +176,10 @@ TEST(Policy, ADevotedPlayerKnocksOnHerDoorsMoreOftenThanChance) {
   record.Flag(453) = 1;
   record.Flag(468) = 4;
   record.Flag(353) = 1;  // another route's flag counts for that route only
-  EXPECT_EQ(explore::RouteProgress(record, 4), 8);
-  EXPECT_EQ(explore::RouteProgress(record, 9), 0);
+  record.Flag(480) = 1;  // a pair scene: the sisters' byte in Reina's block
+  EXPECT_EQ(explore::RouteProgress(record, 4), 2 * 3 + 3);
+  EXPECT_EQ(explore::RouteProgress(record, explore::kPair), 2 * (3 / 2) + 1);
+  EXPECT_EQ(explore::RouteProgress(record, explore::kPair + 1), 0);
 }
 
 TEST(Policy, NoveltyTriesEveryAnswerBeforeRepeatingOne) {
@@ -216,6 +218,8 @@ class WholeGame : public testing::Test {
   static void ExpectClean(const explore::Playout& game) {
     EXPECT_EQ(game.boxes, std::vector<std::string>{});
     EXPECT_EQ(game.overflows, std::vector<std::string>{});
+    EXPECT_EQ(game.wraps, std::vector<std::string>{});
+    EXPECT_EQ(game.doubled, std::vector<std::string>{});
     EXPECT_FALSE(game.deadEnd) << game.lastScenario;
     EXPECT_FALSE(game.stalled) << game.lastScenario;
   }

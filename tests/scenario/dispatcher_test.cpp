@@ -42,8 +42,22 @@ ScriptResult JumpToNowhere() {
   return scenario::JumpScenario("sNowhere");
 }
 
-const ScenarioEntry kTable[] = {
-    {"s0", RoutineA}, {"sB", RoutineB}, {"sJump", JumpToB}, {"sLost", JumpToNowhere}, {}};
+ScriptResult CallB() {
+  Runs.emplace_back("sCall");
+  return scenario::CallScenario("sB");
+}
+ScriptResult CallNowhere() {
+  Runs.emplace_back("sCallLost");
+  return scenario::CallScenario("sNowhere");
+}
+
+const ScenarioEntry kTable[] = {{"s0", RoutineA},
+                                {"sB", RoutineB},
+                                {"sJump", JumpToB},
+                                {"sLost", JumpToNowhere},
+                                {"sCall", CallB},
+                                {"sCallLost", CallNowhere},
+                                {}};
 
 using DispatcherTest = cellwright_test::HeadlessTest;
 
@@ -104,6 +118,13 @@ TEST_F(DispatcherTest, TheResultDecidesWhatRunsNext) {
        {"sJump", "sB", "sB"},
        {"sJump", "sB", "sB"}},
       {"a missing successor ends the game", JumpToNowhere, {}, 0, {"sLost"}, {"sLost"}},
+      {"a sub-scene is logged and its result is the caller's",
+       CallB,
+       {999},
+       999,
+       {"sCall", "sB"},
+       {"sCall", "sB"}},
+      {"a missing sub-scene is passed by", CallNowhere, {}, 0, {"sCallLost"}, {"sCallLost"}},
   };
   for (const auto& row : kCases) {
     SCOPED_TRACE(row.name);
@@ -120,6 +141,8 @@ TEST_F(DispatcherTest, TheResultDecidesWhatRunsNext) {
       logged.push_back((*it)[1]);
     }
     EXPECT_EQ(logged, row.logged);
+    // Only a missing successor is told to the player; a missing sub-scene is not.
+    EXPECT_EQ(Sys().Boxes().size(), row.start == JumpToNowhere ? 1u : 0u);
   }
 }
 

@@ -66,7 +66,7 @@ class Search {
       }
     }
     // A player devoted to each heroine, a keen and a lax one, in both films.
-    for (int heroine = 1; heroine <= kDevotedRoutes; ++heroine) {
+    for (int heroine = 1; heroine <= kHeroines; ++heroine) {
       for (const double diligence : {0.85, 0.7}) {
         for (const Resumable& firstDay : starts) {
           if (timeLeft())
@@ -78,7 +78,7 @@ class Search {
       // A third of the time, carry on the record that got furthest with a
       // heroine: a route's ending needs many right answers in one game.
       if (std::bernoulli_distribution(1.0 / 3)(random_)) {
-        const int heroine = std::uniform_int_distribution<int>(1, kDevotedRoutes)(random_);
+        const int heroine = NextHeroine();
         Resumable& from = Furthest(heroine);
         ++from.expanded;
         const double diligence = std::uniform_real_distribution<double>(0.6, 0.95)(random_);
@@ -146,6 +146,17 @@ class Search {
 
   // Of the records furthest along the heroine's route, the one resumed least
   // (the latest of equals), so a stuck line gives way to its neighbours.
+  // A heroine whose ending is still missing, while there is one: the time
+  // goes to the routes that need it.
+  int NextHeroine() {
+    std::vector<int> missing;
+    for (int heroine = 1; heroine <= kHeroines; ++heroine) {
+      if (coverage_.endings.count(EndingOf(heroine)) == 0) missing.push_back(heroine);
+    }
+    if (missing.empty()) return std::uniform_int_distribution<int>(1, kHeroines)(random_);
+    return missing[std::uniform_int_distribution<std::size_t>(0, missing.size() - 1)(random_)];
+  }
+
   // Half the time only records of one day drawn at random compete: the
   // furthest records overall are the latest, and a choice that went wrong
   // early in the route would never be taken again.
@@ -230,28 +241,26 @@ class Search {
     }
     coverage_.overflows.insert(playout.overflows.begin(), playout.overflows.end());
     coverage_.wraps.insert(playout.wraps.begin(), playout.wraps.end());
+    coverage_.doubled.insert(playout.doubled.begin(), playout.doubled.end());
   }
 
   // Whether the record got further along some heroine's route than any before.
   bool Reach(const core::GameStateRecord& record) {
     bool further = false;
-    for (int heroine = 1; heroine <= kDevotedRoutes; ++heroine) {
+    for (int heroine = 1; heroine <= kHeroines; ++heroine) {
       const int progress = RouteProgress(record, heroine);
       RouteReach& best = coverage_.furthest[heroine];
       if (progress <= best.progress) continue;
       further = true;
-      const core::RouteBlock& block = record.route[heroine - 1];
-      best = {progress, record.date, record.timeSlot, block.affection, 0, {}};
-      for (int other = 1; other <= core::kRouteCount; ++other) {
+      RouteState state = RouteOf(record, heroine);
+      best = {progress, record.date, record.timeSlot, state.affection, 0, std::move(state.flags)};
+      // The pair's ending wins over every comparison: no rival can stop it.
+      for (int other = 1; heroine != kPair && other <= core::kRouteCount; ++other) {
         const int theirs = record.route[other - 1].affection;
-        if (other != heroine && theirs > block.affection &&
+        if (other != heroine && theirs > best.affection &&
             (best.rival == 0 || theirs > record.route[best.rival - 1].affection)) {
           best.rival = other;
         }
-      }
-      const int first = 100 * heroine + static_cast<int>(offsetof(core::RouteBlock, flags));
-      for (int i = 0; i < static_cast<int>(sizeof block.flags); ++i) {
-        if (block.flags[i] != 0) best.flags.push_back(first + i);
       }
     }
     return further;
@@ -276,7 +285,6 @@ class Search {
   }
 
   static constexpr std::size_t kPoolLimit = 20000;
-  static constexpr int kDevotedRoutes = 8;
 
   const ExploreOptions& options_;
   const std::function<void(const std::string&)>& progress_;

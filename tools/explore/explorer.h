@@ -45,6 +45,7 @@ struct Coverage {
   std::map<std::string, std::vector<Decision>> deadEnds;  // last scenario -> a way there
   std::set<std::string> overflows;
   std::set<std::string> wraps;
+  std::set<std::string> doubled;       // a speaker's portrait in two slots at once
   std::map<int, RouteReach> furthest;  // heroine -> her furthest record
   int playouts = 0;
   int stalls = 0;

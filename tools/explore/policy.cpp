@@ -112,6 +112,8 @@ const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
       return kKasumi;
     case 8:
       return kAmane;
+    case kPair:
+      return kReina;  // the sisters' evenings begin at the flat Reina opens
     default:
       return kNone;
   }
@@ -137,8 +139,9 @@ int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int her
   if (heroine == 3) out = state.date >= 809 && state.date <= 821;  // the shop, then the ward
   // Before August the sisters and Kasumi are only a phone call away; Amane
   // asked to be called on 17 August.
-  const bool call = ((heroine == 4 || heroine == 5 || heroine == 7) && state.date < 801) ||
-                    (heroine == 8 && state.date == 817);
+  const bool call =
+      ((heroine == 4 || heroine == 5 || heroine == 7 || heroine == kPair) && state.date < 801) ||
+      (heroine == 8 && state.date == 817);
   if (call) return LineWith(prompt, {"電話"});
   if (heroine == 5 && state.date >= 802 && state.date <= 813 && state.timeSlot < 2) {
     out = false;  // by day she slips into the drawing room
@@ -148,12 +151,37 @@ int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int her
 
 }  // namespace
 
-int RouteProgress(const core::GameStateRecord& record, int route) {
-  if (route < 1 || route > core::kRouteCount) return 0;
-  const core::RouteBlock& block = record.route[route - 1];
-  int progress = 2 * block.affection;
-  for (const std::uint8_t flag : block.flags) progress += flag != 0 ? 1 : 0;
-  return progress;
+const char* EndingOf(int heroine) {
+  static constexpr const char* kEndings[kHeroines] = {"sKoyoriEnd", "sHotaruEnd", "sYuzukaEnd",
+                                                      "sReinaEnd",  "sNanokaEnd", "sHinakoEnd",
+                                                      "sKasumiEnd", "sAmaneEnd",  "sHimiEnd"};
+  return heroine >= 1 && heroine <= kHeroines ? kEndings[heroine - 1] : "";
+}
+
+RouteState RouteOf(const core::GameStateRecord& record, int heroine) {
+  RouteState state;
+  if (heroine == kPair) {
+    // The sisters' own scenes, the quarrel's night, the ending's flag and
+    // the curry night with Koyori.
+    state.affection = (record.route[3].affection + record.route[4].affection) / 2;
+    for (const int offset : {163, 460, 480, 481, 482, 483, 484, 553, 558}) {
+      if (record.Bytes()[offset] != 0) state.flags.push_back(offset);
+    }
+    return state;
+  }
+  if (heroine < 1 || heroine > core::kRouteCount) return state;
+  const core::RouteBlock& block = record.route[heroine - 1];
+  state.affection = block.affection;
+  const int first = 100 * heroine + static_cast<int>(offsetof(core::RouteBlock, flags));
+  for (int i = 0; i < static_cast<int>(sizeof block.flags); ++i) {
+    if (block.flags[i] != 0) state.flags.push_back(first + i);
+  }
+  return state;
+}
+
+int RouteProgress(const core::GameStateRecord& record, int heroine) {
+  const RouteState state = RouteOf(record, heroine);
+  return 2 * state.affection + static_cast<int>(state.flags.size());
 }
 
 int TriedAnswers::Count(const std::string& site, int pick) const {

@@ -27,15 +27,31 @@ class TriedAnswers {
 // The prompt's identity for the novelty counts: its scenario and its lines.
 std::string SiteOf(const Prompt& prompt);
 
+// The heroines a player can be devoted to: the eight routes, and the two
+// sisters together, whose bytes lie in the blocks of routes 4 and 5.
+inline constexpr int kPair = 9;
+inline constexpr int kHeroines = 9;
+
+// The scenario of her ending.
+const char* EndingOf(int heroine);
+
 struct Style {
   double diligence = -1;  // 0..1: chance of doing the day's work; < 0: pure novelty
   bool idles = false;     // when not working, rest instead of wandering
-  int heroine = 0;        // 1..8: the route whose doors he knocks on first; 0 none
+  int heroine = 0;        // 1..kHeroines: whose doors he knocks on first; 0 none
 };
 
-// How much of route `route` a record holds: its affection and the story
-// flags of its block that are set. The search resumes the furthest records.
-int RouteProgress(const core::GameStateRecord& record, int route);
+// Her affection and the offsets of her story flags that are set: her route's
+// block, or for the pair the sisters' shared bytes.
+struct RouteState {
+  int affection = 0;
+  std::vector<int> flags;
+};
+RouteState RouteOf(const core::GameStateRecord& record, int heroine);
+
+// How much of her route a record holds: her affection twice and her flags
+// that are set. The search resumes the furthest records.
+int RouteProgress(const core::GameStateRecord& record, int heroine);
 
 // The day's work that waits where the player can go (true: a map place).
 struct WaitingWork {

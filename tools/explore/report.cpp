@@ -59,6 +59,7 @@ std::string Json(const Coverage& c) {
   out << "  \"dead_ends\": " << Keys(c.deadEnds) << ",\n";
   out << "  \"overflows\": " << Names(c.overflows) << ",\n";
   out << "  \"wraps\": " << Names(c.wraps) << ",\n";
+  out << "  \"doubled\": " << Names(c.doubled) << ",\n";
   out << "  \"other_boxes\": " << Names(c.otherBoxes) << ",\n";
   out << "  \"playouts\": " << c.playouts << ",\n  \"states\": " << c.states
       << ",\n  \"stalls\": " << c.stalls << ",\n  \"frames\": " << c.frames
@@ -104,6 +105,8 @@ std::string Summary(const Coverage& c) {
   for (const std::string& text : c.overflows) out << "  " << text << "\n";
   out << "Lines the window had to break: " << c.wraps.size() << "\n";
   for (const std::string& text : c.wraps) out << "  " << text << "\n";
+  out << "Speakers shown in two slots at once: " << c.doubled.size() << "\n";
+  for (const std::string& text : c.doubled) out << "  " << text << "\n";
   out << "Other message boxes: " << c.otherBoxes.size() << "\n";
   for (const std::string& text : c.otherBoxes) out << "  " << text << "\n";
   out << "Stalled playouts: " << c.stalls << "\n";

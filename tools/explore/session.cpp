@@ -1,5 +1,9 @@
 #include "tools/explore/session.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -75,10 +79,44 @@ struct Watch {
   std::optional<Prompt> pending;
   std::vector<std::string> screens;
   std::string lastText;
+  std::map<std::int64_t, std::string> layers;  // slot -> picture shown
   std::uint64_t lastEventMs = 0;
   bool titleAgain = false;
   bool pickedTitle = false;  // the player's own "back to the title"
 };
+
+// A portrait is "kot001": the speaker's two letters, "t", three digits.
+bool IsPortrait(const std::string& name) {
+  return name.size() == 6 && std::islower(static_cast<unsigned char>(name[0])) != 0 &&
+         std::islower(static_cast<unsigned char>(name[1])) != 0 && name[2] == 't' &&
+         std::all_of(name.begin() + 3, name.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// One speaker in two slots at once is a scene that moved her and forgot to
+// take the old portrait down.
+void Layer(Watch& watch, const std::vector<platform::LogField>& fields) {
+  const std::string* name = FieldText(fields, "name");
+  std::int64_t slot = -1;
+  for (const platform::LogField& field : fields) {
+    if (field.key == "slot") slot = field.number;
+  }
+  if (name == nullptr || slot < 0) return;
+  if (slot == 0) {  // a background sends the portraits away; none clears the stage
+    if (name->empty()) watch.layers.clear();
+    watch.layers.erase(1);
+    watch.layers.erase(2);
+    return;
+  }
+  watch.layers[slot] = *name;
+  if (!IsPortrait(*name)) return;
+  for (const auto& [other, shown] : watch.layers) {
+    if (other != slot && IsPortrait(shown) && shown.compare(0, 2, *name, 0, 2) == 0) {
+      watch.out->doubled.push_back(watch.out->lastScenario + ": " + shown + " and " + *name);
+      return;
+    }
+  }
+}
 
 }  // namespace
 
@@ -156,6 +194,8 @@ Playout Play(const SessionFolders& folders, const core::GameStateRecord& start,
       o.overflows.push_back(o.lastScenario + ": " + watch.lastText);
     } else if (kind == "wrap") {
       o.wraps.push_back(o.lastScenario + ": " + watch.lastText);
+    } else if (kind == "layer") {
+      Layer(watch, fields);
     }
   };
 

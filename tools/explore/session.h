@@ -56,6 +56,7 @@ struct Playout {
   std::vector<std::string> boxes;      // message box texts (UTF-8)
   std::vector<std::string> overflows;  // "scenario: the line before the overflow"
   std::vector<std::string> wraps;      // "scenario: a line the window had to break"
+  std::vector<std::string> doubled;    // "scenario: a portrait put up beside her own"
   core::GameStateRecord final{};
   std::uint64_t frames = 0;
 };
