@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kHome = 20;
 // How often a devoted player follows her rather than the day's work.
-constexpr double kDevotion = 0.5;
-
 bool Has(const std::string& text, std::string_view word) {
   return text.find(word) != std::string::npos;
 }
@@ -231,7 +229,7 @@ Decision Answer(const Prompt& prompt, const core::GameStateRecord& state, const 
   }
   const std::string site = SiteOf(prompt);
   int pick = 0;
-  if (style.heroine != 0 && std::bernoulli_distribution(kDevotion)(random)) {
+  if (style.heroine != 0 && std::bernoulli_distribution(style.devotion)(random)) {
     pick = TowardsHer(prompt, state, style.heroine);
   }
   if (pick == 0 && style.diligence >= 0) {

@@ -39,6 +39,7 @@ struct Style {
   double diligence = -1;  // 0..1: chance of doing the day's work; < 0: pure novelty
   bool idles = false;     // when not working, rest instead of wandering
   int heroine = 0;        // 1..kHeroines: whose doors he knocks on first; 0 none
+  double devotion = 0.5;  // the chance that he answers towards her when he can
 };
 
 // Her affection and the offsets of her story flags that are set: her route's
