@@ -52,6 +52,8 @@ ScriptResult NightScene(bool lateWithNanoka);
 // Two mornings that flags bring: after Nanoka kept him out, and the sisters'
 // breakfast at the studio.
 ScriptResult TiredMorning();
+// The date moves on to a clean morning: nobody met yet, the day not begun.
+void TurnToTheNextDate();
 ScriptResult SistersBreakfast();
 // A Sunday on which no meeting is taken.
 ScriptResult QuietSunday(std::uint32_t date);

@@ -70,14 +70,7 @@ void OpenMapPlaces() {
 // The first morning's clean slate: the date moves on, the day's meetings are
 // forgotten, and two mornings may come with the flags of the night before.
 ScriptResult StartNextDay() {
-  core::GameState.date += 1;
-  core::GameState.timeSlot = core::kMorning;
-  core::GameState.dayStarted() = 0;
-  for (core::RouteBlock& route : core::GameState.route) {
-    route.metToday[0] = 0;
-    route.metToday[1] = 0;
-  }
-  core::GameState.weekEnd = IsSunday(Date()) ? 1 : 0;
+  TurnToTheNextDate();
   if (core::GameState.weekEnd != 0) return 0;
   if (Flag(flag::kTiredMorning) == 1) {
     GO(TiredMorning());
@@ -199,6 +192,17 @@ ScriptResult ActionMenu() {
 }
 
 }  // namespace
+
+void TurnToTheNextDate() {
+  core::GameState.date += 1;
+  core::GameState.timeSlot = core::kMorning;
+  core::GameState.dayStarted() = 0;
+  for (core::RouteBlock& route : core::GameState.route) {
+    route.metToday[0] = 0;
+    route.metToday[1] = 0;
+  }
+  core::GameState.weekEnd = IsSunday(Date()) ? 1 : 0;
+}
 
 ScriptResult s2wA() {
   StopMusic();

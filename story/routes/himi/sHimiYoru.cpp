@@ -111,15 +111,7 @@ ScriptResult sHimiYoru() {
   GO(Morning());
   // The night is gone and the next day starts here, as the hub's own day start
   // would begin it: a new date, a clean morning, nobody met yet.
-  core::GameState.date += 1;
-  core::GameState.timeSlot = core::kMorning;
-  core::GameState.dayStarted() = 0;
-  for (core::RouteBlock& route : core::GameState.route) {
-    route.metToday[0] = 0;
-    route.metToday[1] = 0;
-  }
-  const std::uint32_t date = Date();
-  core::GameState.weekEnd = date == 801 || date == 808 || date == 815 || date == 822 ? 1 : 0;
+  TurnToTheNextDate();
   return Jump("s2wA");
 }
 
