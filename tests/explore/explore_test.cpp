@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,6 +74,25 @@ TEST(Integrity, ReportsEachKindOfBrokenName) {
       "scenario table: nothing leads to \"sLonely\"",
   };
   EXPECT_EQ(explore::CheckIntegrity(input), expected);
+}
+
+// Only the Japanese of the literals counts, by folder; names, code and the
+// full-width space of a speech's continued line do not.
+TEST(Integrity, TextIsCountedInCharactersByFolder) {
+  cellwright_test::TempFolder temp;
+  const std::string story = temp.Sub("story");
+  std::filesystem::create_directories(story + "routes/a");
+  // The sources on disk are UTF-8, whatever this file's strings compile to.
+  const auto utf8 = [](const char8_t* text) {
+    return std::string(reinterpret_cast<const char*>(text));
+  };
+  cellwright_test::WriteBytes(
+      story + "routes/a/s.cpp",
+      utf8(u8"Bg(\"bg034\"); Say({\"こより「はい、\", \"　どうぞ」\"}); // 説明\n"));
+  cellwright_test::WriteBytes(story + "routes/a/t.h", utf8(u8"Say({\"……ね\"});\n"));
+  cellwright_test::WriteBytes(story + "top.cpp", utf8(u8"Say({\"Ａ\"});\n"));
+  const std::map<std::string, std::size_t> expected = {{"", 1}, {"routes/a", 7 + 4 + 3}};
+  EXPECT_EQ(explore::TextSize(story), expected);
 }
 
 TEST(Report, WritesTheKeysEscapedAndAReplayPerEnding) {

@@ -183,4 +183,23 @@ std::vector<std::string> CheckIntegrity(const IntegrityInput& input) {
   return Checker(input).Run();
 }
 
+std::map<std::string, std::size_t> TextSize(const std::string& storyFolder) {
+  std::map<std::string, std::size_t> sizes;
+  for (const Source& source : ReadSources(storyFolder)) {
+    std::size_t characters = 0;
+    for (const std::string& literal : Literals(source.text)) {
+      for (std::size_t at = 0; at < literal.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(literal[at]);
+        // Lead bytes of three- and four-byte UTF-8: the kana, kanji and
+        // full-width marks; ASCII names of resources do not count.
+        if (byte >= 0xE0 && literal.compare(at, 3, "\xE3\x80\x80") != 0) {
+          ++characters;
+        }
+      }
+    }
+    sizes[fs::path(source.file).parent_path().string()] += characters;
+  }
+  return sizes;
+}
+
 }  // namespace explore

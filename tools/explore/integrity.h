@@ -5,6 +5,8 @@
 // sound, music and movie is in the data manifest.
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,5 +21,9 @@ struct IntegrityInput {
 
 // One line per problem, "file: what"; empty when all is well.
 std::vector<std::string> CheckIntegrity(const IntegrityInput& input);
+
+// Characters of story text (the Japanese in the sources' string literals, a
+// full-width space not counted) in each folder under the story folder.
+std::map<std::string, std::size_t> TextSize(const std::string& storyFolder);
 
 }  // namespace explore

@@ -50,6 +50,11 @@ int Check(const std::string& root) {
   const std::vector<std::string> problems = explore::CheckIntegrity(input);
   for (const std::string& problem : problems) std::cout << problem << "\n";
   std::cout << (problems.empty() ? "story integrity: no problems\n" : "");
+  std::cout << "story text, characters by folder:\n";
+  for (const auto& [folder, characters] : explore::TextSize(input.storyFolder)) {
+    if (characters > 0)
+      std::cout << "  " << (folder.empty() ? "." : folder) << " " << characters << "\n";
+  }
   return problems.empty() ? 0 : 1;
 }
 
