@@ -149,6 +149,12 @@ class Search {
 
   // Of the records furthest along the heroine's route, the one resumed least
   // (the latest of equals), so a stuck line gives way to its neighbours.
+  // Her route's progress, and a little for the film's: no heroine's ending
+  // follows a last day on which the film is not shown.
+  static int Promise(core::GameStateRecord record, int heroine) {
+    return RouteProgress(record, heroine) + record.productionScore() / 20;
+  }
+
   // A heroine whose ending is still missing, while there is one: the time
   // goes to the routes that need it.
   bool EndingsMissing() const {
@@ -187,8 +193,8 @@ class Search {
     const std::size_t beam = std::min(kBeam, order.size());
     std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(beam), order.end(),
                       [&](std::size_t a, std::size_t b) {
-                        const int pa = RouteProgress(pool_[a].snapshot.record, heroine);
-                        const int pb = RouteProgress(pool_[b].snapshot.record, heroine);
+                        const int pa = Promise(pool_[a].snapshot.record, heroine);
+                        const int pb = Promise(pool_[b].snapshot.record, heroine);
                         if (pa != pb) return pa > pb;
                         return pool_[a].snapshot.record.date > pool_[b].snapshot.record.date;
                       });
