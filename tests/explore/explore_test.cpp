@@ -172,8 +172,11 @@ TEST(Policy, ADevotedPlayerKnocksOnHerDoorsMoreOftenThanChance) {
   const Prompt roof =
       Choice({"１『こよりさん、です』", "２『ゆずかちゃん、です』", "３『玲那さん、です』"});
   const Prompt map{Prompt::Kind::Map, "s2wA", {}, {1, 14, 15, 20}};
+  const Prompt sunday = Choice({"１『街を歩く』", "２『約束の場所へ行く』", "３『部屋で休む』"});
   const Row rows[] = {
-      {rooms, 2, 805, 3},  {roof, 3, 828, 2},   {roof, 4, 828, 3}, {map, 4, 805, 14},
+      {sunday, 2, 815, 2}, {map, explore::kPair, 805, 14},  // a promise kept; the sisters' flat
+      {rooms, 2, 805, 3},  {roof, 3, 828, 2},
+      {roof, 4, 828, 3},   {map, 4, 805, 14},
       {map, 3, 812, 15},   {action, 4, 727, 3},  // the sisters' phone before August
       {action, 3, 812, 2},                       // the shop is on the map
       {action, 3, 803, 1},                       // her deliveries come to the drawing room

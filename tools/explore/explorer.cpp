@@ -78,7 +78,7 @@ class Search {
       // A third of the time, and half while endings are missing, carry on the
       // record that got furthest with a heroine: a route's ending needs many
       // right answers in one game.
-      const bool endingsMissing = EndingsMissing();
+      const bool endingsMissing = EndingsMissing() || options_.heroine != 0;
       if (std::bernoulli_distribution(endingsMissing ? 0.5 : 1.0 / 3)(random_)) {
         const int heroine = NextHeroine();
         Resumable& from = Furthest(heroine);
@@ -165,6 +165,7 @@ class Search {
   }
 
   int NextHeroine() {
+    if (options_.heroine != 0) return options_.heroine;
     std::vector<int> missing;
     for (int heroine = 1; heroine <= kHeroines; ++heroine) {
       if (coverage_.endings.count(EndingOf(heroine)) == 0) missing.push_back(heroine);

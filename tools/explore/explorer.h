@@ -19,6 +19,7 @@ struct ExploreOptions {
   SessionFolders folders;
   double minutes = 10;
   std::uint32_t seed = 1;
+  int heroine = 0;  // 1..9: spend the devoted time on her route alone; 0 all
   std::size_t decisionsPerPlayout = 5000;
 };
 

@@ -14,18 +14,21 @@
 #include "story/scenario_list.h"
 #include "tools/explore/explorer.h"
 #include "tools/explore/integrity.h"
+#include "tools/explore/policy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: cellwright-explore --data DIR --out DIR [--minutes N] [--seed N]\n"
+    "usage: cellwright-explore --data DIR --out DIR [--minutes N] [--seed N] [--heroine N]\n"
     "       cellwright-explore --check SOURCE_ROOT\n"
     "Plays the story headless and writes coverage.json, summary.txt and one\n"
     "replay script per ending (replays/NAME.txt, for cellwright-play --script)\n"
     "to --out. --check instead checks that every scenario, picture, sound, music\n"
-    "and movie the story's sources name exists; exit 1 lists what does not.\n";
+    "and movie the story's sources name exists; exit 1 lists what does not.\n"
+    "--heroine N (1-8 the routes, 9 the sisters together) spends the time\n"
+    "that follows one heroine on her route alone: a writer's way to her ending.\n";
 
 int Usage(const std::string& message) {
   std::cerr << "cellwright-explore: " << message << "\n" << kUsage;
@@ -87,6 +90,11 @@ int main(int argc, char** argv) {
     } else if (arg == "--minutes") {
       options.minutes = std::strtod(value.c_str(), &end);
       if (*end != '\0' || options.minutes <= 0) return Usage("--minutes needs a number above 0");
+    } else if (arg == "--heroine") {
+      options.heroine = static_cast<int>(std::strtol(value.c_str(), &end, 10));
+      if (*end != '\0' || options.heroine < 1 || options.heroine > explore::kHeroines) {
+        return Usage("--heroine needs a number from 1 to 9");
+      }
     } else if (arg == "--seed") {
       options.seed = static_cast<std::uint32_t>(std::strtoul(value.c_str(), &end, 10));
       if (*end != '\0') return Usage("--seed needs a whole number");

@@ -84,9 +84,9 @@ const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
   static const Doors kNone;
   static const Doors kKoyoriByDay{{"こより"}, {}};
   static const Doors kKoyori{{"こより", "事務所"}, {}};
-  static const Doors kHotaru{{"仕上げ室", "ほたる"}, {}};
+  static const Doors kHotaru{{"仕上げ室", "ほたる", "川へ行く"}, {}};
   static const Doors kYuzukaByDay{{"ゆずか", "声をかける", "作画室"}, {15, 19}};
-  static const Doors kYuzuka{{"ゆずか"}, {15, 19}};
+  static const Doors kYuzuka{{"ゆずか", "夜市に行く"}, {15, 19}};
   static const Doors kReina{{"玲那", "氷見"}, {14}};
   static const Doors kNanoka{{"菜乃花", "声をかけてみる", "氷見", "作画室"}, {14}};
   static const Doors kHinako{{"ひなこ", "コンビニ"}, {18}};
@@ -131,6 +131,8 @@ int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int her
   for (const std::string_view word : doors.words) {
     if (const int line = LineWith(prompt, {word}); line != 0) return line;
   }
+  // On a Sunday the promise kept is hers; whose it is comes in the next choice.
+  if (const int line = LineWith(prompt, {"約束の場所"}); line != 0) return line;
   // The action menu names no one: go where she may be found.
   if (LineWith(prompt, {"外へ出る"}) == 0) return 0;
   bool out = !doors.places.empty();
