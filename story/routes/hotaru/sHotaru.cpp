@@ -503,7 +503,7 @@ ScriptResult Discontinued() {
 }
 
 ScriptResult FirstNightOfTheFlood() {
-  Bg("bg0201n");
+  Bg(ByTime("bg0201"));
   Music("bgm08");
   GO(Say({"仕上げ室の床に、", "セルの箱が積み上がっていた。"}));
   GO(Say({"にじますさんから戻ってきた箱だ。", "虹村さんのところは、夏風邪で",
@@ -605,10 +605,12 @@ ScriptResult FirstNightOfTheFlood() {
 }
 
 ScriptResult RackFull() {
-  Bg("bg0201n");
+  const bool byDay = !EveningOrNight();
+  Bg(ByTime("bg0201"));
   Music("bgm06");
   Face(1, "hot008");
-  GO(Say({"その夜も、仕上げ室の床は", "セルの箱で埋まっていた。"}));
+  GO(Say({byDay ? "その日も、仕上げ室の床は" : "その夜も、仕上げ室の床は",
+          "セルの箱で埋まっていた。"}));
   if (Lost()) {
     GO(Say({"ほたる「……早瀬さん」"}));
     GO(Say({"目の下に、青い影ができていた。"}));
@@ -642,6 +644,11 @@ ScriptResult RackFull() {
     GO(Say({"笑おうとして、うまく笑えていなかった。"}));
     TurnedDown();
     return 0;
+  }
+  if (byDay) {
+    NoFace(1);
+    GO(Say({"いったん事務所に戻って、", "日が暮れてから、仕上げ室に戻った。"}));
+    Bg("bg0201n");
   }
   Face(1, "hot002");
   GO(Say({"トレスマシンの前に座った。", "タップ穴をピンに合わせる。もう、手が覚えている。"}));
