@@ -206,6 +206,28 @@ TEST(Policy, ADevotedPlayerKnocksOnHerDoorsMoreOftenThanChance) {
   EXPECT_EQ(explore::RouteProgress(record, explore::kPair + 1), 0);
 }
 
+TEST(Policy, OnceSheHasHadHerSceneTodayTheSlotGoesToTheFilm) {
+  struct Row {
+    bool metToday;
+    std::uint32_t date;
+    std::uint32_t slot;
+    int expected;  // 3 the paint room, 1 the office
+  };
+  const Prompt rooms = Choice({"１『事務所』", "２『作画室』", "３『仕上げ室』"});
+  const Row rows[] = {{false, 805, 0, 3}, {true, 805, 0, 1}, {true, 828, 2, 3}, {true, 828, 1, 1}};
+  std::mt19937 random(2);
+  for (const Row& row : rows) {
+    core::GameStateRecord state{};
+    state.date = row.date;
+    state.timeSlot = row.slot;
+    state.route[1].metToday[0] = row.metToday ? 1 : 0;
+    explore::TriedAnswers tried;
+    const explore::Style devoted{1.0, true, 2, 1.0};
+    EXPECT_EQ(explore::Answer(rooms, state, devoted, tried, random).pick, row.expected)
+        << row.date << " slot " << row.slot << " met " << row.metToday;
+  }
+}
+
 TEST(Policy, NoveltyTriesEveryAnswerBeforeRepeatingOne) {
   const Prompt prompt = Choice({"１『あ』", "２『い』", "３『う』"});
   explore::TriedAnswers tried;

@@ -119,6 +119,11 @@ const Doors& DoorsOf(int heroine, const core::GameStateRecord& state) {
 
 // The answer that leads towards the heroine, 0 when none of this prompt does.
 int TowardsHer(const Prompt& prompt, const core::GameStateRecord& state, int heroine) {
+  // Her paint room is open every slot: once she has had her day's scene a
+  // second knock only looks in, and the slot is the film's. The last cel
+  // waits for the night of the 28th or 29th.
+  const bool lastCelNights = state.date >= 828 && state.timeSlot >= 2;
+  if (heroine == 2 && state.route[1].metToday[0] != 0 && !lastCelNights) return 0;
   const Doors& doors = DoorsOf(heroine, state);
   if (prompt.kind == Prompt::Kind::Map) {
     for (const int place : doors.places) {
