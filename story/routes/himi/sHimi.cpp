@@ -156,6 +156,20 @@ ScriptResult sHimi() {
 
 namespace {
 
+// Where she draws on Sundays, told once: the first Sunday's date comes of it.
+ScriptResult SundaysUnderTheBridge() {
+  GO(Say({"菜乃花「……それと。日曜日は、いつも、", "　夕凪川の、橋の下で、描いてます」"}));
+  GO(Say({"菜乃花「……それだけ、です」"}));
+  GO(Choose({"１『じゃあ、日曜日に、のぞきに行くよ』", "２『暑いから、帽子かぶってね』"}));
+  if (Picked() == 1) {
+    Flag(flag::kNanokaDate) = 1;
+    GO(Say({"菜乃花「……え。……はい」"}));
+  } else {
+    GO(Say({"菜乃花「……はい。かぶって、ます」"}));
+  }
+  return 0;
+}
+
 // Nanoka picks up: once, and on the day Reina's call was turned down it is she
 // who asks him over.
 ScriptResult NanokaOnThePhone() {
@@ -185,8 +199,9 @@ ScriptResult NanokaOnThePhone() {
     GO(Say({"菜乃花「……ありがとう、ございました。", "　お姉ちゃんも、言ってました。",
             "　……言ってないけど、言ってました」"}));
     GO(Say({"菜乃花「それと……駅で、ノート、拾ってくれたの。", "　あれは、まだ、ないしょ、です」"}));
-    GO(Say({"電話は、そこでぷつりと切れた。", "切ったあとで照れているのが、なんとなくわかった。"}));
   }
+  if (Flag(flag::kNanokaDate) == 0) GO(SundaysUnderTheBridge());
+  GO(Say({"電話は、そこでぷつりと切れた。", "切ったあとで照れているのが、なんとなくわかった。"}));
   Affection(5) = static_cast<std::uint8_t>(Affection(5) + 1);
   return 0;
 }

@@ -14,7 +14,7 @@ inline constexpr std::size_t kStage = 550;
 inline constexpr std::size_t kDates = 551;
 // The day of the month of the last night she kept him out (no two in a row).
 inline constexpr std::size_t kLastNight = 552;
-// He asked to see her next Sunday: the drawing room or the flat confirms it.
+// He promised to come again next Sunday: that date is then due.
 inline constexpr std::size_t kNextSunday = 554;
 // He promised to be there when she shows her sister.
 inline constexpr std::size_t kObonPromise = 555;

@@ -128,11 +128,6 @@ ScriptResult sNanoka4w() {
   GO(Say({"その言葉を、菜乃花ちゃんは", "宝物みたいに、口の中でくり返していた。"}));
   ClearStage();
   Flag(nanoka::kStage) = 2;
-  if (Date() < 808 && Flag(nanoka::kNextSunday) == 1) {
-    Flag(flag::kNanokaDateSeen) = 0;
-    Flag(flag::kNanokaDate) = 1;
-    Flag(nanoka::kNextSunday) = 0;
-  }
   Affection(5) += 1;
   core::GameState.timeSlot += 1;
   return Jump("s2wA");

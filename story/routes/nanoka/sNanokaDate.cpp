@@ -331,7 +331,9 @@ ScriptResult sNanokaDate() {
     GO(Say({"親指ではじくと、", "カット袋を抱えた棒人間が、三歩だけ走った。"}));
   }
   Flag(nanoka::kDates) = static_cast<std::uint8_t>(Flag(nanoka::kDates) + 1);
-  Flag(flag::kNanokaDateSeen) = 1;
+  // A promise for next Sunday is kept whether or not he sees her in between.
+  Flag(flag::kNanokaDateSeen) = Flag(nanoka::kNextSunday) == 1 ? 0 : 1;
+  Flag(nanoka::kNextSunday) = 0;
   Affection(5) += 1;
   core::GameState.timeSlot = core::kDayOver;
   return Jump("s2wA");

@@ -17,16 +17,10 @@ std::uint8_t& Met() {
   return core::GameState.route[4].metToday[0];
 }
 
-// A week after the first Sunday she asks for the next one; the hub offers a
-// date only while it is due and not yet seen.
+// Met in the drawing room before the festival, she is under the bridge that
+// Sunday; the hub offers a date only while it is due and not yet seen.
 void NextSundayDue() {
-  if (Date() < 808 && Flag(flag::kNanokaDate) == 0) {
-    Flag(flag::kNanokaDate) = 1;
-  } else if (Date() < 808 && Flag(nanoka::kNextSunday) == 1) {
-    Flag(flag::kNanokaDateSeen) = 0;
-    Flag(flag::kNanokaDate) = 1;
-    Flag(nanoka::kNextSunday) = 0;
-  }
+  if (Date() < 808 && Flag(flag::kNanokaDate) == 0) Flag(flag::kNanokaDate) = 1;
 }
 
 ScriptResult Caught() {
