@@ -46,7 +46,7 @@ enum Pair2 : int {
 };
 
 inline bool Seen2(Pair2 scene) {
-  return (Flag(kPairSeen2) >> scene & 1U) != 0;
+  return (static_cast<unsigned>(Flag(kPairSeen2)) >> scene & 1U) != 0;
 }
 
 inline void Mark2(Pair2 scene) {
@@ -54,7 +54,7 @@ inline void Mark2(Pair2 scene) {
 }
 
 inline bool Seen(Pair scene) {
-  return (Flag(kPairSeen) >> scene & 1U) != 0;
+  return (static_cast<unsigned>(Flag(kPairSeen)) >> scene & 1U) != 0;
 }
 
 inline void Mark(Pair scene) {

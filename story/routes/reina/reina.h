@@ -38,7 +38,7 @@ inline std::uint8_t& FlatByte(FlatScene scene) {
 }
 
 inline bool FlatSeen(FlatScene scene) {
-  return (FlatByte(scene) >> (scene % 8) & 1U) != 0;
+  return (static_cast<unsigned>(FlatByte(scene)) >> (scene % 8) & 1U) != 0;
 }
 
 inline void MarkFlat(FlatScene scene) {
