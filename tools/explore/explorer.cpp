@@ -147,33 +147,32 @@ class Search {
     return pool_[best];
   }
 
-  // Of the records furthest along the heroine's route, the one resumed least
-  // (the latest of equals), so a stuck line gives way to its neighbours.
   // Her route's progress, and a little for the film's: no heroine's ending
   // follows a last day on which the film is not shown.
   static int Promise(core::GameStateRecord record, int heroine) {
     return RouteProgress(record, heroine) + record.productionScore() / 20;
   }
 
-  // A heroine whose ending is still missing, while there is one: the time
-  // goes to the routes that need it.
-  bool EndingsMissing() const {
-    for (int heroine = 1; heroine <= kHeroines; ++heroine) {
-      if (coverage_.endings.count(EndingOf(heroine)) == 0) return true;
-    }
-    return false;
-  }
-
-  int NextHeroine() {
-    if (options_.heroine != 0) return options_.heroine;
+  // The heroines whose ending is still missing: the time goes to their routes.
+  std::vector<int> MissingEndings() const {
     std::vector<int> missing;
     for (int heroine = 1; heroine <= kHeroines; ++heroine) {
       if (coverage_.endings.count(EndingOf(heroine)) == 0) missing.push_back(heroine);
     }
+    return missing;
+  }
+
+  bool EndingsMissing() const { return !MissingEndings().empty(); }
+
+  int NextHeroine() {
+    if (options_.heroine != 0) return options_.heroine;
+    const std::vector<int> missing = MissingEndings();
     if (missing.empty()) return std::uniform_int_distribution<int>(1, kHeroines)(random_);
     return missing[std::uniform_int_distribution<std::size_t>(0, missing.size() - 1)(random_)];
   }
 
+  // Of the records furthest along the heroine's route, the one resumed least
+  // (the latest of equals), so a stuck line gives way to its neighbours.
   // Half the time only records of one day drawn at random compete: the
   // furthest records overall are the latest, and a choice that went wrong
   // early in the route would never be taken again.

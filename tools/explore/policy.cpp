@@ -10,7 +10,7 @@ namespace explore {
 namespace {
 
 constexpr int kHome = 20;
-// How often a devoted player follows her rather than the day's work.
+
 bool Has(const std::string& text, std::string_view word) {
   return text.find(word) != std::string::npos;
 }
